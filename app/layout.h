@@ -1,0 +1,57 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Every control of the window, as data: the window builds itself from this
+// table, and the tests check it row by row.
+namespace zentrel::app {
+
+struct Rgb {
+    int red;
+    int green;
+    int blue;
+    bool operator==(const Rgb&) const = default;
+};
+
+struct FontSpec {
+    std::string_view family;  // the designed face; the nearest installed one is used
+    double points;
+    bool bold;
+};
+
+enum class ControlKind { Label, Button, Field };
+
+struct ControlSpec {
+    std::string name;  // object name; array members as "CMD(3)"
+    ControlKind kind;
+    std::string caption;
+    int left, top, width, height;
+    Rgb background;
+    std::optional<Rgb> textColour;  // none: the platform's text colour
+    FontSpec font;
+    std::string tooltip;
+    bool bordered = false;
+};
+
+inline constexpr int kClientWidth = 1272;
+inline constexpr int kClientHeight = 1016;
+inline constexpr Rgb kWindowColour{64, 64, 64};
+inline constexpr FontSpec kWindowFont{"MS Sans Serif", 8.25, true};
+
+inline constexpr int kPatternButtons = 19;
+inline constexpr Rgb kUnselectedPattern{128, 128, 128};
+
+// The controls in stacking order, lowest first: labels lie beneath buttons
+// and fields.
+const std::vector<ControlSpec>& controlLayout();
+
+// The controls that take the focus, first to last.
+const std::vector<std::string_view>& tabOrder();
+
+// The object name of member index of a control array: "CMD(3)".
+std::string arrayName(std::string_view array, int index);
+
+}  // namespace zentrel::app

@@ -1,0 +1,140 @@
+#include "cli/image_file.h"
+
+#include <png.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csetjmp>
+#include <cstring>
+#include <vector>
+
+#include "engine/colour.h"
+
+namespace zentrel::cli {
+namespace {
+
+class PpmFile final : public ImageFile {
+public:
+    using ImageFile::ImageFile;
+
+private:
+    bool start(int height) override
+    {
+        return std::fprintf(file_, "P6\n%d %d\n255\n", width_, height) > 0;
+    }
+    bool writeRow(const unsigned char* rgb) override
+    {
+        return std::fwrite(rgb, 3, width_, file_) == static_cast<std::size_t>(width_);
+    }
+    bool finish() override { return true; }
+};
+
+// libpng reports its errors by longjmp; every call into it stays inside a
+// function that set the jump buffer.
+class PngFile final : public ImageFile {
+public:
+    using ImageFile::ImageFile;
+    ~PngFile() override { png_destroy_write_struct(&png_, &info_); }
+
+private:
+    bool start(int height) override
+    {
+        png_ = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+        if (!png_) return false;
+        info_ = png_create_info_struct(png_);
+        if (!info_ || setjmp(png_jmpbuf(png_))) return false;
+        png_init_io(png_, file_);
+        png_set_IHDR(png_, info_, width_, height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                     PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+        png_write_info(png_, info_);
+        return true;
+    }
+    bool writeRow(const unsigned char* rgb) override
+    {
+        if (setjmp(png_jmpbuf(png_))) return false;
+        png_write_row(png_, rgb);
+        return true;
+    }
+    bool finish() override
+    {
+        if (setjmp(png_jmpbuf(png_))) return false;
+        png_write_end(png_, info_);
+        return true;
+    }
+
+    png_structp png_ = nullptr;
+    png_infop info_ = nullptr;
+};
+
+bool endsWith(const std::string& text, const std::string& tail)
+{
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+}  // namespace
+
+ImageFile::ImageFile(std::string path, std::string temporary, std::FILE* file, int width)
+    : file_(file), width_(width), path_(std::move(path)), temporary_(std::move(temporary))
+{
+}
+
+ImageFile::~ImageFile()
+{
+    if (file_) std::fclose(file_);
+    if (!committed_) std::remove(temporary_.c_str());
+}
+
+std::unique_ptr<ImageFile> ImageFile::create(const std::string& path, int width, int height,
+                                             std::string& error)
+{
+    const std::string temporary = path + ".partial-" + std::to_string(getpid());
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (!file) {
+        error = "cannot write " + path + ": " + std::strerror(errno);
+        return nullptr;
+    }
+    std::unique_ptr<ImageFile> image;
+    if (endsWith(path, ".ppm")) image.reset(new PpmFile(path, temporary, file, width));
+    else image.reset(new PngFile(path, temporary, file, width));
+    if (!image->start(height)) {
+        error = "cannot write " + path;
+        return nullptr;
+    }
+    return image;
+}
+
+bool ImageFile::fail(const std::string& what)
+{
+    if (error_.empty()) error_ = what + " " + path_ + ": " + std::strerror(errno);
+    return false;
+}
+
+bool ImageFile::writeRows(std::span<const Colour> rows)
+{
+    std::vector<unsigned char> rgb(static_cast<std::size_t>(width_) * 3);
+    for (std::size_t at = 0; at + width_ <= rows.size(); at += width_) {
+        for (int c = 0; c < width_; ++c) {
+            const Colour colour = rows[at + c];
+            rgb[3 * c] = static_cast<unsigned char>(redOf(colour));
+            rgb[3 * c + 1] = static_cast<unsigned char>(greenOf(colour));
+            rgb[3 * c + 2] = static_cast<unsigned char>(blueOf(colour));
+        }
+        if (!writeRow(rgb.data())) return fail("cannot write");
+    }
+    return true;
+}
+
+bool ImageFile::commit()
+{
+    if (!error_.empty()) return false;
+    if (!finish()) return fail("cannot write");
+    const bool closed = std::fclose(file_) == 0;
+    file_ = nullptr;
+    if (!closed) return fail("cannot write");
+    if (std::rename(temporary_.c_str(), path_.c_str()) != 0) return fail("cannot write");
+    committed_ = true;
+    return true;
+}
+
+}  // namespace zentrel::cli

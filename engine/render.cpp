@@ -1,0 +1,24 @@
+#include "engine/render.h"
+
+#include <algorithm>
+
+#include "engine/column_pool.h"
+#include "engine/sweep.h"
+
+namespace zentrel {
+
+Outcome<Picture> renderPicture(const Pattern& pattern, const FieldTexts& fields, int threads)
+{
+    ColumnPool pool(threads);
+    Picture picture;
+    const auto failure = sweep(pool, pattern, fields, [&](int, std::span<const Colour> column) {
+        picture.height = static_cast<int>(column.size());
+        ++picture.width;
+        picture.colours.insert(picture.colours.end(), column.begin(), column.end());
+        return true;
+    });
+    if (failure) return *failure;
+    return picture;
+}
+
+}  // namespace zentrel

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "engine/field_texts.h"
+#include "engine/outcome.h"
+#include "engine/pattern.h"
+
+namespace zentrel {
+
+// A whole picture as the sweep colours it: column c, row r is the pixel
+// plotted at window point (161 + c, 51 + r).
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<Colour> colours;  // column after column
+
+    Colour at(int column, int row) const
+    {
+        return colours[static_cast<std::size_t>(column) * height + row];
+    }
+};
+
+// Takes the pattern's snapshot of the fields and sweeps the whole picture.
+Outcome<Picture> renderPicture(const Pattern& pattern, const FieldTexts& fields,
+                               int threads = 1);
+
+}  // namespace zentrel

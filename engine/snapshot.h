@@ -1,0 +1,63 @@
+#pragma once
+
+#include "engine/field_texts.h"
+#include "engine/outcome.h"
+
+namespace zentrel {
+
+// The full circle of every pattern: 44/7, not 2 pi.
+inline constexpr double kCircle = 44.0 / 7.0;
+
+// Where a pattern puts the formula coordinates just left of its first column
+// (left) and just above its first row (top). half(v) reads v back from its
+// number text before halving, so it drops digits past the fifteenth.
+enum class Origin {
+    Centred,             // left = one - half(width), top = two - half(size)
+    CentredPlainHalves,  // left = one - width / 2,   top = two - size / 2
+    ExchangedHalves,     // left = one - size / 2,    top = two - width / 2
+    Corner,              // left = one,               top = two
+    CornerAcross,        // left = one,               top = two - half(size)
+    ShiftedCorner,       // left = one + 150,         top = two - 150
+    AheadAcross,         // left = one + half(width), top = two
+};
+
+// How a pattern scales the Xoom or the brightness field: v * factor or
+// v / factor, as its formula writes it (the two differ in the last bit).
+struct Scaling {
+    enum class Op { Times, DividedBy };
+    Op op = Op::Times;
+    double factor = 1;
+};
+
+inline constexpr Scaling unscaled{};
+inline constexpr Scaling times(double factor) { return {Scaling::Op::Times, factor}; }
+inline constexpr Scaling dividedBy(double factor) { return {Scaling::Op::DividedBy, factor}; }
+
+// Which fields a pattern reads first; it decides which field a failure names
+// when more than one holds a number beyond the double range.
+enum class ReadOrder { SizeFirst, PositionsFirst };
+
+struct SnapshotRule {
+    Origin origin = Origin::Centred;
+    Scaling zoom = unscaled;
+    Scaling bright = unscaled;
+    ReadOrder order = ReadOrder::SizeFirst;
+};
+
+// The values a drawing takes once at its start and keeps to its end.
+struct Snapshot {
+    double size = 0;
+    double width = 0;
+    double left = 0;
+    double top = 0;
+    double zoom = 0;
+    double bright = 0;
+    double circle = kCircle;
+};
+
+// Width of a picture of the given size: 768 is the large picture, 1024 wide.
+double widthForSize(double size);
+
+Outcome<Snapshot> takeSnapshot(const SnapshotRule& rule, const FieldTexts& fields);
+
+}  // namespace zentrel

@@ -1,0 +1,93 @@
+#include "engine/sweep.h"
+
+#include <cfenv>
+
+#include "engine/column_stream.h"
+#include "engine/snapshot.h"
+#include "params/number_text.h"
+
+namespace zentrel {
+namespace {
+
+constexpr int kFaultFlags = FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID;
+
+Outcome<std::vector<double>> loopValues(double start, double end)
+{
+    std::vector<double> values;
+    if (end - start + 1 > kMaxExtent) return Failure{Fault::Overflow, "in the picture size"};
+    for (double v = start; v <= end;) {
+        values.push_back(v);
+        const double next = v + 1;
+        if (next == v) return Failure{Fault::PositionTooLarge, "at " + numberText(v)};
+        v = next;
+    }
+    return values;
+}
+
+Fault faultOf(int flags)
+{
+    // A division by zero or an overflow is the cause; an invalid operation
+    // is often only its consequence (sin of an infinity).
+    if (flags & FE_DIVBYZERO) return Fault::DivisionByZero;
+    if (flags & FE_OVERFLOW) return Fault::Overflow;
+    return Fault::InvalidOperation;
+}
+
+std::string pixelPlace(double x, double y)
+{
+    return "at x = " + numberText(x) + ", y = " + numberText(y);
+}
+
+// The slow path: pixel by pixel, to find where the column went wrong.
+Failure locateFault(const Pattern& pattern, const Snapshot& s, double x,
+                    std::span<const double> ys, int columnFlags)
+{
+    for (double y : ys) {
+        std::feclearexcept(kFaultFlags);
+        pattern.pixel(s, x, y);
+        if (const int flags = std::fetestexcept(kFaultFlags))
+            return Failure{faultOf(flags), pixelPlace(x, y)};
+    }
+    return Failure{faultOf(columnFlags), "in the column x = " + numberText(x)};
+}
+
+}  // namespace
+
+Outcome<SweepGrid> sweepGrid(const Snapshot& s)
+{
+    auto xs = loopValues(s.left + 1, s.left + s.width);
+    if (!xs) return xs.failure();
+    auto ys = loopValues(s.top + 1, s.top + s.size);
+    if (!ys) return ys.failure();
+    return SweepGrid{std::move(xs.value()), std::move(ys.value())};
+}
+
+std::optional<Failure> colourColumn(const Pattern& pattern, const Snapshot& s, double x,
+                                    std::span<const double> ys, Colour* out)
+{
+    std::feclearexcept(kFaultFlags);
+    pattern.column(s, x, ys.data(), static_cast<int>(ys.size()), out);
+    if (const int flags = std::fetestexcept(kFaultFlags))
+        return locateFault(pattern, s, x, ys, flags);
+    return std::nullopt;
+}
+
+std::optional<Failure> sweep(ColumnPool& pool, const Pattern& pattern,
+                             const FieldTexts& fields, const ColumnSink& take)
+{
+    const auto snapshot = takeSnapshot(pattern.rule, fields);
+    if (!snapshot) return snapshot.failure();
+    const auto grid = sweepGrid(snapshot.value());
+    if (!grid) return grid.failure();
+    if (grid.value().xs.empty() || grid.value().ys.empty()) return std::nullopt;
+
+    ColumnStream stream(pool, pattern, snapshot.value(), grid.value().xs, grid.value().ys);
+    for (int c = 0; c < stream.columnCount(); ++c) {
+        const auto column = stream.next();
+        if (!column) return column.failure();
+        if (!take(c, column.value())) return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+}  // namespace zentrel

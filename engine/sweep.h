@@ -1,0 +1,46 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "engine/field_texts.h"
+#include "engine/outcome.h"
+#include "engine/pattern.h"
+
+namespace zentrel {
+
+class ColumnPool;
+
+// The loop values of a sweep: x from left + 1 to left + width, y from
+// top + 1 to top + size, each stepped by adding 1 to a double counter, so
+// that a fractional origin collects exactly the rounding the loops would.
+struct SweepGrid {
+    std::vector<double> xs;
+    std::vector<double> ys;
+};
+
+// The largest number of columns or rows a sweep may have.
+inline constexpr double kMaxExtent = 65536;
+
+// PositionTooLarge where adding 1 no longer moves a counter (positions of
+// about 9e15 and beyond), which would make the loop endless; Overflow for an
+// extent beyond kMaxExtent.
+Outcome<SweepGrid> sweepGrid(const Snapshot& s);
+
+// Colours the rows ys of column x into out, which holds ys.size() colours.
+// A pixel whose formula overflows, divides by zero or does something invalid
+// yields the failure of the first such pixel instead, with its x and y.
+std::optional<Failure> colourColumn(const Pattern& pattern, const Snapshot& s, double x,
+                                    std::span<const double> ys, Colour* out);
+
+// Receives each finished column in sweep order; returns false to stop.
+using ColumnSink = std::function<bool(int column, std::span<const Colour> colours)>;
+
+// A whole drawing: the snapshot of the fields, then every column in order,
+// computed ahead by the pool's workers and handed to take.
+std::optional<Failure> sweep(ColumnPool& pool, const Pattern& pattern,
+                             const FieldTexts& fields, const ColumnSink& take);
+
+}  // namespace zentrel

@@ -1,0 +1,61 @@
+#include "params/number_text.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace zentrel {
+namespace {
+
+constexpr int kSignificantDigits = 15;
+
+struct Decimal {
+    bool negative = false;
+    std::string digits;  // significant digits, no trailing zeros
+    int exponent = 0;    // of the first digit
+};
+
+Decimal roundedDecimal(double value)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*e", kSignificantDigits - 1, value);
+    Decimal d;
+    const char* p = buf;
+    if (*p == '-') {
+        d.negative = true;
+        ++p;
+    }
+    for (; *p && *p != 'e'; ++p)
+        if (*p != '.') d.digits += *p;
+    d.exponent = std::atoi(p + 1);
+    while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
+    return d;
+}
+
+std::string plainForm(const Decimal& d)
+{
+    if (d.exponent < 0) return "0." + std::string(-d.exponent - 1, '0') + d.digits;
+    const std::size_t whole = static_cast<std::size_t>(d.exponent) + 1;
+    if (d.digits.size() <= whole) return d.digits + std::string(whole - d.digits.size(), '0');
+    return d.digits.substr(0, whole) + "." + d.digits.substr(whole);
+}
+
+std::string exponentForm(const Decimal& d)
+{
+    std::string text = d.digits.substr(0, 1);
+    if (d.digits.size() > 1) text += "." + d.digits.substr(1);
+    char exp[16];
+    std::snprintf(exp, sizeof exp, "E%c%02d", d.exponent < 0 ? '-' : '+', std::abs(d.exponent));
+    return text + exp;
+}
+
+}  // namespace
+
+std::string numberText(double value)
+{
+    if (value == 0) return "0";
+    const Decimal d = roundedDecimal(value);
+    const bool plain = d.exponent >= -4 && d.exponent < kSignificantDigits;
+    return (d.negative ? "-" : "") + (plain ? plainForm(d) : exponentForm(d));
+}
+
+}  // namespace zentrel

@@ -1,0 +1,397 @@
+// The rules by which presets, reset, the Xoom labels, the size check and the
+// navigation buttons rewrite the five field texts, and the strict and step
+// conversions they lean on.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/field_texts.h"
+#include "engine/outcome.h"
+#include "params/field_rules.h"
+#include "params/strict_value.h"
+
+namespace zentrel {
+namespace {
+
+FieldTexts texts(std::string one, std::string two, std::string three, std::string four,
+                 std::string five = "150")
+{
+    return FieldTexts{std::move(one), std::move(two), std::move(three), std::move(four),
+                      std::move(five)};
+}
+
+std::string shown(const FieldTexts& f)
+{
+    return "{" + f.one + ", " + f.two + ", " + f.three + ", " + f.four + ", " + f.five + "}";
+}
+
+using Rule = std::function<Outcome<FieldTexts>(FieldTexts)>;
+
+Rule button(Outcome<FieldTexts> (*handler)(FieldTexts, int), int index)
+{
+    return [handler, index](FieldTexts f) { return handler(std::move(f), index); };
+}
+
+// ---------------------------------------------------------------------------
+// Strict conversion and steps
+
+struct StrictRow {
+    const char* text;
+    bool ok;
+    double value;  // when ok
+    Fault fault;   // when not
+};
+
+TEST(StrictValueRows, AcceptsWholeNumbersOnly)
+{
+    const std::vector<StrictRow> rows = {
+        {"12", true, 12, {}},
+        {"  12\t", true, 12, {}},
+        {"\t -1.5  ", true, -1.5, {}},
+        {"+.5", true, 0.5, {}},
+        {"1e3", true, 1000, {}},
+        {"1D3", true, 1000, {}},
+        {"2.5E-1", true, 0.25, {}},
+        {"&H10", true, 16, {}},
+        {"&o17", true, 15, {}},
+        {"1 2", false, 0, Fault::TypeMismatch},
+        {"- 1", false, 0, Fault::TypeMismatch},
+        {"", false, 0, Fault::TypeMismatch},
+        {"   ", false, 0, Fault::TypeMismatch},
+        {"abc", false, 0, Fault::TypeMismatch},
+        {"12abc", false, 0, Fault::TypeMismatch},
+        {"1e", false, 0, Fault::TypeMismatch},
+        {"1.2.3", false, 0, Fault::TypeMismatch},
+        {"1e999", false, 0, Fault::Overflow},
+    };
+    for (const StrictRow& row : rows) {
+        SCOPED_TRACE(std::string("text \"") + row.text + "\"");
+        const Outcome<double> v = strictValue(row.text);
+        ASSERT_EQ(v.ok(), row.ok);
+        if (row.ok) EXPECT_EQ(v.value(), row.value);
+        else EXPECT_EQ(v.failure().fault, row.fault);
+    }
+}
+
+struct StepRow {
+    double value;
+    bool ok;
+    int step;
+};
+
+TEST(StepValueRows, RoundsHalvesToEvenWithinSixteenBits)
+{
+    const std::vector<StepRow> rows = {
+        {2.5, true, 2},           {3.5, true, 4},          {-2.5, true, -2},
+        {-3.5, true, -4},         {150.5, true, 150},      {151.5, true, 152},
+        {2.4999, true, 2},        {32767, true, 32767},    {32767.4, true, 32767},
+        {32767.5, false, 0},      {-32768, true, -32768},  {-32768.5, true, -32768},
+        {-32768.6, false, 0},     {40000, false, 0},       {1e300, false, 0},
+        {std::nan(""), false, 0},
+    };
+    for (const StepRow& row : rows) {
+        SCOPED_TRACE("value " + std::to_string(row.value));
+        const Outcome<int> s = stepValue(row.value);
+        ASSERT_EQ(s.ok(), row.ok);
+        if (row.ok) EXPECT_EQ(s.value(), row.step);
+        else EXPECT_EQ(s.failure().fault, Fault::Overflow);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Presets and reset
+
+TEST(FieldRulesPresets, WriteTheirTextsAndKeepTheOtherFields)
+{
+    struct Row {
+        const char* name;
+        std::function<FieldTexts(FieldTexts)> preset;
+        FieldTexts expected;
+    };
+    const FieldTexts before = texts("7", "8", "9", "10", "11");
+    const std::vector<Row> rows = {
+        {"S", smallPreset, texts("7", "8", "300", "10", "11")},
+        {"M", mediumPreset, texts("150", "200", "600", "0.2", "11")},
+        {"L", largePreset, texts("7", "8", "768", "0.15", "11")},
+        {"reset", [](FieldTexts) { return resetFields(); }, texts("1", "1", "100", "1", "150")},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(shown(row.preset(before)), shown(row.expected));
+    }
+}
+
+TEST(FieldRulesPresets, ResetWritesSizeHundredNotTheStartSize)
+{
+    EXPECT_EQ(shown(FieldTexts{}), shown(texts("1", "1", "150", "1", "150")));
+    EXPECT_EQ(resetFields().three, "100");
+}
+
+// ---------------------------------------------------------------------------
+// Successful rewrites: one table for every rule
+
+struct RewriteRow {
+    const char* name;
+    Rule rule;
+    FieldTexts in;
+    FieldTexts out;
+};
+
+void expectRewrites(const std::vector<RewriteRow>& rows)
+{
+    for (const RewriteRow& row : rows) {
+        SCOPED_TRACE(std::string(row.name) + " on " + shown(row.in));
+        const Outcome<FieldTexts> result = row.rule(row.in);
+        ASSERT_TRUE(result.ok()) << result.failure().message();
+        EXPECT_EQ(shown(result.value()), shown(row.out));
+    }
+}
+
+TEST(FieldRulesXoom, HalvesAndDoublesTheFieldValue)
+{
+    expectRewrites({
+        {"X", halveXoom, texts("1", "1", "150", "1"), texts("1", "1", "150", "0.5")},
+        {"X", halveXoom, texts("1", "1", "150", "0.2"), texts("1", "1", "150", "0.1")},
+        {"X", halveXoom, texts("1", "1", "150", "12abc"), texts("1", "1", "150", "6")},
+        {"X", halveXoom, texts("1", "1", "150", "1 2"), texts("1", "1", "150", "6")},
+        {"X", halveXoom, texts("1", "1", "150", "-3"), texts("1", "1", "150", "-1.5")},
+        {"X", halveXoom, texts("1", "1", "150", "abc"), texts("1", "1", "150", "0")},
+        {"OOM", doubleXoom, texts("1", "1", "150", "abc"), texts("1", "1", "150", "0")},
+        {"OOM", doubleXoom, texts("1", "1", "150", ""), texts("1", "1", "150", "0")},
+        {"OOM", doubleXoom, texts("1", "1", "150", "0.15"), texts("1", "1", "150", "0.3")},
+        {"OOM", doubleXoom, texts("1", "1", "150", "&H10"), texts("1", "1", "150", "32")},
+        {"OOM", doubleXoom, texts("1", "1", "150", "8e307"), texts("1", "1", "150", "1.6E+308")},
+    });
+}
+
+TEST(FieldRulesXoom, HalvingThreeTimesFromOne)
+{
+    FieldTexts f;
+    for (const char* expected : {"0.5", "0.25", "0.125"}) {
+        const Outcome<FieldTexts> result = halveXoom(f);
+        ASSERT_TRUE(result.ok());
+        f = result.value();
+        EXPECT_EQ(f.four, expected);
+    }
+}
+
+TEST(FieldRulesSize, OutsideOneTo1024BecomesHundred)
+{
+    const auto size = [](std::string three) { return texts("1", "1", std::move(three), "1"); };
+    expectRewrites({
+        {"2000", checkSize, size("2000"), size("100")},
+        {"1024", checkSize, size("1024"), size("1024")},
+        {"1024.5", checkSize, size("1024.5"), size("100")},
+        {"1", checkSize, size("1"), size("1")},
+        {"0.5", checkSize, size("0.5"), size("100")},
+        {"empty", checkSize, size(""), size("100")},
+        {"letters", checkSize, size("abc"), size("100")},
+        {"negative", checkSize, size("-5"), size("100")},
+        {"number then letters", checkSize, size("12abc"), size("12abc")},
+        {"hexadecimal 1024", checkSize, size("&H400"), size("&H400")},
+        {"hexadecimal 1025", checkSize, size("&H401"), size("100")},
+    });
+}
+
+TEST(FieldRulesHorz, MovesTextOneByHalfTheWidth)
+{
+    expectRewrites({
+        {">", button(horz, 0), texts("1", "1", "150", "1"), texts("76", "1", "150", "1")},
+        {"<", button(horz, 1), texts("1", "1", "150", "1"), texts("-74", "1", "150", "1")},
+        {"> 768", button(horz, 0), texts("0", "5", "768", "1"), texts("512", "5", "768", "1")},
+        {"< 768", button(horz, 1), texts("0", "5", "768", "1"), texts("-512", "5", "768", "1")},
+        {"> 768 blanks", button(horz, 0), texts("0", "5", " 768\t", "1"), texts("512", "5", " 768\t", "1")},
+        {"> 7.68E2", button(horz, 0), texts("0", "5", "7.68E2", "1"), texts("512", "5", "7.68E2", "1")},
+        // Only a size of exactly 768 is drawn 1024 wide; 768.4 is a plain step of 768.
+        {"> 768.4", button(horz, 0), texts("0", "5", "768.4", "1"), texts("384", "5", "768.4", "1")},
+        {"> 151", button(horz, 0), texts("0", "5", "151", "1"), texts("75.5", "5", "151", "1")},
+        {"> 150.5", button(horz, 0), texts("0", "5", "150.5", "1"), texts("75", "5", "150.5", "1")},
+        {"> 151.5", button(horz, 0), texts("0", "5", "151.5", "1"), texts("76", "5", "151.5", "1")},
+        {"> letters", button(horz, 0), texts("10xyz", "5", "150", "1"), texts("85", "5", "150", "1")},
+        {"no such button", button(horz, 2), texts("1", "1", "12abc", "1"), texts("1", "1", "12abc", "1")},
+    });
+}
+
+TEST(FieldRulesVerty, MovesTextTwoByHalfTheSize)
+{
+    expectRewrites({
+        {"V", button(verty, 0), texts("1", "1", "150", "1"), texts("1", "76", "150", "1")},
+        {"^", button(verty, 1), texts("1", "1", "150", "1"), texts("1", "-74", "150", "1")},
+        {"V 768", button(verty, 0), texts("5", "0", "768", "1"), texts("5", "384", "768", "1")},
+        {"V 151", button(verty, 0), texts("5", "0", "151", "1"), texts("5", "75.5", "151", "1")},
+        {"^ 151", button(verty, 1), texts("5", "0", "151", "1"), texts("5", "-75.5", "151", "1")},
+        {"V 150.5", button(verty, 0), texts("5", "0", "150.5", "1"), texts("5", "75", "150.5", "1")},
+        {"V 12abc", button(verty, 0), texts("5", "0", "12abc", "1"), texts("5", "6", "12abc", "1")},
+        {"V empty size", button(verty, 0), texts("5", "2.5", "", "1"), texts("5", "2.5", "", "1")},
+        {"V letters", button(verty, 0), texts("5", "abc", "150", "1"), texts("5", "75", "150", "1")},
+        {"no such button", button(verty, -1), texts("1", "1", "1e999", "1"), texts("1", "1", "1e999", "1")},
+    });
+}
+
+TEST(FieldRulesCmdblue, DoublesOrHalvesOnePosition)
+{
+    expectRewrites({
+        {"x on TextTwo", button(cmdblue, 0), texts("3", "5", "150", "1"), texts("3", "10", "150", "1")},
+        {"/ on TextTwo", button(cmdblue, 1), texts("3", "5", "150", "1"), texts("3", "2.5", "150", "1")},
+        {"x on TextOne", button(cmdblue, 2), texts("3", "5", "150", "1"), texts("6", "5", "150", "1")},
+        {"/ on TextOne", button(cmdblue, 3), texts("3", "5", "150", "1"), texts("1.5", "5", "150", "1")},
+        {"x on letters", button(cmdblue, 2), texts("abc", "5", "150", "1"), texts("0", "5", "150", "1")},
+        {"no such button", button(cmdblue, 4), texts("3", "5", "150", "1"), texts("3", "5", "150", "1")},
+    });
+}
+
+TEST(FieldRulesCmdblue, HalvingTextOneThreeTimes)
+{
+    FieldTexts f;
+    for (const char* expected : {"0.5", "0.25", "0.125"}) {
+        const Outcome<FieldTexts> result = cmdblue(f, 3);
+        ASSERT_TRUE(result.ok());
+        f = result.value();
+        EXPECT_EQ(shown(f), shown(texts(expected, "1", "150", "1")));
+    }
+}
+
+TEST(FieldRulesCmdXX, ZoomsAndMovesToTheCorners)
+{
+    const FieldTexts medium = texts("150", "200", "600", "0.2");
+    expectRewrites({
+        {"<<", button(cmdXX, 0), medium, texts("150", "200", "600", "0.4")},
+        {">>", button(cmdXX, 1), medium, texts("150", "200", "600", "0.1")},
+        {"lower right", button(cmdXX, 2), medium, texts("950", "800", "600", "0.1")},
+        {"lower left", button(cmdXX, 3), medium, texts("-650", "800", "600", "0.1")},
+        {"top right", button(cmdXX, 4), medium, texts("950", "-400", "600", "0.1")},
+        {"top left", button(cmdXX, 5), medium, texts("-650", "-400", "600", "0.1")},
+        // The 600 and 768 rules look at the rounded step, not at the text.
+        {"600.2", button(cmdXX, 2), texts("0", "0", "600.2", "1"), texts("800", "600", "600.2", "0.5")},
+        {"768", button(cmdXX, 2), texts("0", "0", "768", "1"), texts("1024", "768", "768", "0.5")},
+        {"768.4", button(cmdXX, 5), texts("0", "0", "768.4", "1"), texts("-1024", "-768", "768.4", "0.5")},
+        {"150", button(cmdXX, 3), texts("0", "0", "150", "1"), texts("-150", "150", "150", "0.5")},
+        {"strict with blanks", button(cmdXX, 2), texts(" 10 ", "&H10", "150", "1"), texts("160", "166", "150", "0.5")},
+        // "<<" and ">>" never read the positions strictly.
+        {"<< letters", button(cmdXX, 0), texts("abc", "", "150", "1"), texts("abc", "", "150", "2")},
+        {"size letters", button(cmdXX, 2), texts("1", "1", "abc", "1"), texts("1", "1", "abc", "0.5")},
+        {"no such button", button(cmdXX, 6), medium, medium},
+    });
+}
+
+// ---------------------------------------------------------------------------
+// Failures: no texts at all, the fault, and the field it names
+
+struct FailureRow {
+    const char* name;
+    Rule rule;
+    FieldTexts in;
+    Fault fault;
+    const char* field;
+};
+
+TEST(FieldRulesFailures, GiveNoTextsAndNameTheField)
+{
+    const std::vector<FailureRow> rows = {
+        {"X on 1e999", halveXoom, texts("1", "1", "150", "1e999"), Fault::Overflow, "TextFour"},
+        {"OOM on 1e999", doubleXoom, texts("1", "1", "150", "1e999"), Fault::Overflow, "TextFour"},
+        {"OOM on 1.7e308", doubleXoom, texts("1", "1", "150", "1.7e308"), Fault::Overflow, "TextFour"},
+        {"size check 1e999", checkSize, texts("1", "1", "1e999", "1"), Fault::Overflow, "TextThree"},
+        {"> size 12abc", button(horz, 0), texts("1", "1", "12abc", "1"), Fault::TypeMismatch, "TextThree"},
+        {"< size empty", button(horz, 1), texts("1", "1", "", "1"), Fault::TypeMismatch, "TextThree"},
+        {"> size 1 5", button(horz, 0), texts("1", "1", "1 5", "1"), Fault::TypeMismatch, "TextThree"},
+        {"> size 40000", button(horz, 0), texts("1", "1", "40000", "1"), Fault::Overflow, "TextThree"},
+        {"> size 32767.5", button(horz, 0), texts("1", "1", "32767.5", "1"), Fault::Overflow, "TextThree"},
+        {"> size 1e999", button(horz, 0), texts("1", "1", "1e999", "1"), Fault::Overflow, "TextThree"},
+        {"> TextOne 1e999", button(horz, 0), texts("1e999", "1", "150", "1"), Fault::Overflow, "TextOne"},
+        {"V size 40000", button(verty, 0), texts("1", "1", "40000", "1"), Fault::Overflow, "TextThree"},
+        {"^ size -32768.6", button(verty, 1), texts("1", "1", "-32768.6", "1"), Fault::Overflow, "TextThree"},
+        {"V TextTwo 1e999", button(verty, 0), texts("1", "1e999", "150", "1"), Fault::Overflow, "TextTwo"},
+        {"x TextTwo 1.7e308", button(cmdblue, 0), texts("1", "1.7e308", "150", "1"), Fault::Overflow, "TextTwo"},
+        {"x TextOne 1.7e308", button(cmdblue, 2), texts("-1.7e308", "1", "150", "1"), Fault::Overflow, "TextOne"},
+        {"/ TextOne 1e999", button(cmdblue, 3), texts("1e999", "1", "150", "1"), Fault::Overflow, "TextOne"},
+        // The steps come before the index: a bad size fails "<<" and ">>" too.
+        {"<< size 40000", button(cmdXX, 0), texts("1", "1", "40000", "1"), Fault::Overflow, "TextThree"},
+        {">> size 40000", button(cmdXX, 1), texts("1", "1", "40000", "1"), Fault::Overflow, "TextThree"},
+        {"<< TextFour 1.7e308", button(cmdXX, 0), texts("1", "1", "150", "1.7e308"), Fault::Overflow, "TextFour"},
+        {"corner TextFour 1e999", button(cmdXX, 2), texts("1", "1", "150", "1e999"), Fault::Overflow, "TextFour"},
+        {"corner TextOne 12abc", button(cmdXX, 2), texts("12abc", "1", "150", "1"), Fault::TypeMismatch, "TextOne"},
+        {"corner TextOne empty", button(cmdXX, 3), texts("", "1", "150", "1"), Fault::TypeMismatch, "TextOne"},
+        {"corner TextTwo letters", button(cmdXX, 4), texts("1", "abc", "150", "1"), Fault::TypeMismatch, "TextTwo"},
+        {"corner TextTwo 1e999", button(cmdXX, 5), texts("1", "1e999", "150", "1"), Fault::Overflow, "TextTwo"},
+    };
+    for (const FailureRow& row : rows) {
+        SCOPED_TRACE(std::string(row.name) + " on " + shown(row.in));
+        const Outcome<FieldTexts> result = row.rule(row.in);
+        ASSERT_FALSE(result.ok()) << "gave " << shown(result.value());
+        EXPECT_EQ(result.failure().fault, row.fault);
+        EXPECT_EQ(result.failure().where.rfind(std::string("in ") + row.field + ": ", 0), 0u)
+            << result.failure().where;
+    }
+}
+
+// The window writes texts back only from a successful outcome, so a click
+// that fails half-way leaves every field as it was, the Xoom included.
+TEST(FieldRulesFailures, CornerClickWithBadPositionLeavesAllFields)
+{
+    for (int index = 2; index <= 5; ++index) {
+        for (const FieldTexts& before : {texts("12abc", "200", "600", "0.2"),
+                                         texts("150", "abc", "600", "0.2")}) {
+            SCOPED_TRACE("index " + std::to_string(index) + " on " + shown(before));
+            FieldTexts window = before;
+            const Outcome<FieldTexts> result = cmdXX(window, index);
+            ASSERT_FALSE(result.ok());
+            if (result) window = result.value();
+            EXPECT_EQ(shown(window), shown(before));
+        }
+    }
+}
+
+TEST(FieldRulesFailures, TwelveAbcFailsHorzButMovesVerty)
+{
+    const FieldTexts f = texts("1", "1", "12abc", "1");
+    const Outcome<FieldTexts> checked = checkSize(f);
+    ASSERT_TRUE(checked.ok());
+    EXPECT_EQ(checked.value().three, "12abc");
+
+    const Outcome<FieldTexts> across = horz(f, 0);
+    ASSERT_FALSE(across.ok());
+    EXPECT_EQ(across.failure().fault, Fault::TypeMismatch);
+
+    const Outcome<FieldTexts> down = verty(f, 0);
+    ASSERT_TRUE(down.ok());
+    EXPECT_EQ(shown(down.value()), shown(texts("1", "7", "12abc", "1")));
+}
+
+TEST(FieldRulesFailures, MessagesSayWhatIsWrongWithTheText)
+{
+    struct Row {
+        Rule rule;
+        FieldTexts in;
+        const char* message;
+    };
+    const std::vector<Row> rows = {
+        {button(horz, 0), texts("1", "1", "12abc", "1"),
+         "Type mismatch in TextThree: \"12abc\" is not a number"},
+        {button(horz, 0), texts("1", "1", " \t", "1"),
+         "Type mismatch in TextThree: the field is empty, a number is needed"},
+        {button(verty, 0), texts("1", "1", "40000", "1"),
+         "Overflow in TextThree: the size 40000 is outside -32768..32767"},
+        {button(horz, 0), texts("1", "1", "-32768.6", "1"),
+         "Overflow in TextThree: the size -32768.6 is outside -32768..32767"},
+        {halveXoom, texts("1", "1", "150", "1e999"),
+         "Overflow in TextFour: \"1e999\" is too large a number"},
+        {doubleXoom, texts("1", "1", "150", "1.7e308"),
+         "Overflow in TextFour: the new value would be too large"},
+        {button(cmdXX, 2), texts("1", "x", "150", "1"),
+         "Type mismatch in TextTwo: \"x\" is not a number"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(shown(row.in));
+        const Outcome<FieldTexts> result = row.rule(row.in);
+        ASSERT_FALSE(result.ok());
+        EXPECT_EQ(result.failure().message(), row.message);
+    }
+}
+
+}  // namespace
+}  // namespace zentrel
