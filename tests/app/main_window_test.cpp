@@ -1,0 +1,343 @@
+// The window's behaviour: pattern selection, drawing column by column, halt,
+// nesting, reset, the size check, failures and the link button.
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "app/click_label.h"
+#include "app/main_window.h"
+#include "app/picture_surface.h"
+#include "engine/colour.h"
+#include "engine/pattern_table.h"
+#include "engine/render.h"
+
+using namespace zentrel;
+using namespace zentrel::app;
+
+namespace {
+
+const QRgb kBackground = qRgb(64, 64, 64);
+constexpr int kPlotLeft = 161;
+constexpr int kPlotTop = 51;
+
+QRgb toQRgb(Colour c) { return qRgb(redOf(c), greenOf(c), blueOf(c)); }
+
+// The message box that a handler opens, closed as soon as it shows.
+struct MessageBoxWatch {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+
+    void arm()
+    {
+        QTimer::singleShot(0, [this] { closeWhenShown(); });
+    }
+
+private:
+    void closeWhenShown()
+    {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            QTimer::singleShot(10, [this] { closeWhenShown(); });
+            return;
+        }
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        box->accept();
+    }
+};
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void patternClickHighlightsOneButtonAndDrawsTheEnginePicture_data();
+    void patternClickHighlightsOneButtonAndDrawsTheEnginePicture();
+    void haltAfterAColumnLeavesExactlyThoseColumns();
+    void haltWithNoDrawingChangesNothingVisible();
+    void patternClickedDuringADrawingRunsNestedThenTheFirstResumes();
+    void oneHaltStopsEveryNestedDrawing();
+    void nestingBeyondTheCapIsIgnored();
+    void resetDuringADrawingStopsItAndClearsTheSurface();
+    void aFailingDrawingShowsAMessageAndTheProgramRunsOn();
+    void aFailingFieldRuleShowsAMessageAndChangesNoField();
+    void sizeCheckRunsWhenAButtonTakesTheFocus();
+    void labelClickRunsNoSizeCheck();
+    void linkWithoutBrowserShowsTheMessage();
+    void exitLabelEndsTheProgramMidDrawing();
+
+private:
+    template <class T>
+    T* control(const char* name)
+    {
+        T* found = window_->findChild<T*>(name);
+        if (!found) qFatal("no control %s", name);
+        return found;
+    }
+    QPushButton* patternButton(int i) { return control<QPushButton>(qPrintable(QString("CMD(%1)").arg(i))); }
+    void setFields(const FieldTexts& f);
+    QRgb windowPixel(int column, int row) const
+    {
+        return window_->surface().picture().pixel(kPlotLeft + column, kPlotTop + row);
+    }
+    // Column c of the window's picture equals column c of the engine's picture.
+    bool columnMatches(int c, const Picture& picture) const;
+    bool columnIsBlank(int c, int rows) const;
+
+    std::unique_ptr<MainWindow> window_;
+};
+
+void MainWindowTest::init()
+{
+    window_ = std::make_unique<MainWindow>();
+    window_->openAddress = [](const QUrl&) { return true; };
+    window_->show();
+    QApplication::setActiveWindow(window_.get());
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+}
+
+void MainWindowTest::cleanup() { window_.reset(); }
+
+void MainWindowTest::setFields(const FieldTexts& f)
+{
+    control<QLineEdit>("TextOne")->setText(QString::fromStdString(f.one));
+    control<QLineEdit>("TextTwo")->setText(QString::fromStdString(f.two));
+    control<QLineEdit>("TextThree")->setText(QString::fromStdString(f.three));
+    control<QLineEdit>("TextFour")->setText(QString::fromStdString(f.four));
+    control<QLineEdit>("Textfive")->setText(QString::fromStdString(f.five));
+}
+
+bool MainWindowTest::columnMatches(int c, const Picture& picture) const
+{
+    for (int r = 0; r < picture.height; ++r)
+        if (windowPixel(c, r) != toQRgb(picture.at(c, r))) return false;
+    return true;
+}
+
+bool MainWindowTest::columnIsBlank(int c, int rows) const
+{
+    for (int r = 0; r < rows; ++r)
+        if (windowPixel(c, r) != kBackground) return false;
+    return true;
+}
+
+void MainWindowTest::patternClickHighlightsOneButtonAndDrawsTheEnginePicture_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("size");
+    QTest::addRow("aqua") << 0 << "150";
+    QTest::addRow("kanga, fractional size") << 10 << "40.5";
+    QTest::addRow("tang") << 18 << "60";
+}
+
+void MainWindowTest::patternClickHighlightsOneButtonAndDrawsTheEnginePicture()
+{
+    QFETCH(int, index);
+    QFETCH(QString, size);
+    const FieldTexts fields{"3", "-7", size.toStdString(), "0.5", "150"};
+    setFields(fields);
+
+    QTest::mouseClick(patternButton(index), Qt::LeftButton);
+
+    for (int i = 0; i < 19; ++i) {
+        const QColor expected = i == index ? QColor(255, 255, 0) : QColor(128, 128, 128);
+        QCOMPARE(patternButton(i)->palette().color(QPalette::Button), expected);
+    }
+    const auto picture = renderPicture(*patternTable()[index], fields);
+    QVERIFY(picture.ok());
+    for (int c = 0; c < picture.value().width; ++c) QVERIFY2(columnMatches(c, picture.value()), qPrintable(QString::number(c)));
+    QVERIFY(columnIsBlank(picture.value().width, picture.value().height));
+    QCOMPARE(windowPixel(0, picture.value().height), kBackground);
+}
+
+void MainWindowTest::haltAfterAColumnLeavesExactlyThoseColumns()
+{
+    window_->columnObserver = [this](int column) {
+        if (column == 39) QTimer::singleShot(0, [this] { QTest::mouseClick(control<QPushButton>("cmdstop"), Qt::LeftButton); });
+    };
+    QTest::mouseClick(patternButton(0), Qt::LeftButton);
+
+    const auto aqua = renderPicture(*patternTable()[0], FieldTexts{});
+    for (int c = 0; c < 40; ++c) QVERIFY(columnMatches(c, aqua.value()));
+    for (int c = 40; c < 150; ++c) QVERIFY(columnIsBlank(c, 150));
+    QCOMPARE(window_->haltFlag(), QString("p"));
+}
+
+void MainWindowTest::haltWithNoDrawingChangesNothingVisible()
+{
+    const QImage before = window_->surface().picture();
+    QTest::mouseClick(control<QPushButton>("cmdstop"), Qt::LeftButton);
+    QCOMPARE(window_->surface().picture(), before);
+    QTest::mouseClick(patternButton(1), Qt::LeftButton);
+    QVERIFY(window_->haltFlag().isEmpty());
+    QVERIFY(columnMatches(149, renderPicture(*patternTable()[1], FieldTexts{}).value()));
+}
+
+void MainWindowTest::patternClickedDuringADrawingRunsNestedThenTheFirstResumes()
+{
+    bool clicked = false;
+    window_->columnObserver = [&](int column) {
+        if (column == 39 && !clicked) {
+            clicked = true;
+            QTimer::singleShot(0, [this] { QTest::mouseClick(patternButton(18), Qt::LeftButton); });
+        }
+    };
+    QTest::mouseClick(patternButton(0), Qt::LeftButton);
+
+    const auto aqua = renderPicture(*patternTable()[0], FieldTexts{});
+    const auto tang = renderPicture(*patternTable()[18], FieldTexts{});
+    for (int c = 0; c < 40; ++c) QVERIFY(columnMatches(c, tang.value()));
+    for (int c = 40; c < 150; ++c) QVERIFY(columnMatches(c, aqua.value()));
+    QCOMPARE(patternButton(18)->palette().color(QPalette::Button), QColor(255, 255, 0));
+    QCOMPARE(patternButton(0)->palette().color(QPalette::Button), QColor(128, 128, 128));
+}
+
+void MainWindowTest::oneHaltStopsEveryNestedDrawing()
+{
+    window_->columnObserver = [&](int column) {
+        if (window_->nesting() == 1 && column == 39)
+            QTimer::singleShot(0, [this] { QTest::mouseClick(patternButton(18), Qt::LeftButton); });
+        if (window_->nesting() == 2 && column == 10)
+            QTimer::singleShot(0, [this] { QTest::mouseClick(control<QPushButton>("cmdstop"), Qt::LeftButton); });
+    };
+    QTest::mouseClick(patternButton(0), Qt::LeftButton);
+
+    const auto aqua = renderPicture(*patternTable()[0], FieldTexts{});
+    const auto tang = renderPicture(*patternTable()[18], FieldTexts{});
+    for (int c = 0; c <= 10; ++c) QVERIFY(columnMatches(c, tang.value()));
+    for (int c = 11; c < 40; ++c) QVERIFY(columnMatches(c, aqua.value()));
+    for (int c = 40; c < 150; ++c) QVERIFY(columnIsBlank(c, 150));
+}
+
+void MainWindowTest::nestingBeyondTheCapIsIgnored()
+{
+    setFields({"1", "1", "1", "1", "150"});
+    int deepest = 0;
+    int clicks = 0;
+    window_->columnObserver = [&](int) {
+        deepest = std::max(deepest, window_->nesting());
+        if (clicks++ < MainWindow::kMaxNesting + 20)
+            QTimer::singleShot(0, [this] { QTest::mouseClick(patternButton(2), Qt::LeftButton); });
+    };
+    QTest::mouseClick(patternButton(2), Qt::LeftButton);
+    QCOMPARE(deepest, MainWindow::kMaxNesting);
+    QCOMPARE(window_->nesting(), 0);
+}
+
+void MainWindowTest::resetDuringADrawingStopsItAndClearsTheSurface()
+{
+    window_->columnObserver = [this](int column) {
+        if (column == 20) QTimer::singleShot(0, [this] { QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton); });
+    };
+    QTest::mouseClick(patternButton(4), Qt::LeftButton);
+
+    for (int c = 0; c < 150; ++c) QVERIFY(columnIsBlank(c, 150));
+    QCOMPARE(window_->fieldTexts(), (FieldTexts{"1", "1", "100", "1", "150"}));
+}
+
+void MainWindowTest::aFailingDrawingShowsAMessageAndTheProgramRunsOn()
+{
+    const FieldTexts fields{"1", "1", "20", "1e300", "150"};
+    setFields(fields);
+    MessageBoxWatch watch;
+    watch.arm();
+    QTest::mouseClick(patternButton(0), Qt::LeftButton);
+
+    QCOMPARE(watch.icon, QMessageBox::Critical);
+    QVERIFY2(watch.text.contains("Overflow") && watch.text.contains("aqua"), qPrintable(watch.text));
+    QVERIFY2(watch.text.contains("x = ") && watch.text.contains("y = "), qPrintable(watch.text));
+    QCOMPARE(window_->fieldTexts(), fields);
+
+    setFields(FieldTexts{});
+    QTest::mouseClick(patternButton(0), Qt::LeftButton);
+    QVERIFY(columnMatches(0, renderPicture(*patternTable()[0], FieldTexts{}).value()));
+}
+
+void MainWindowTest::aFailingFieldRuleShowsAMessageAndChangesNoField()
+{
+    const FieldTexts fields{"abc", "1", "600", "0.2", "150"};
+    setFields(fields);
+    MessageBoxWatch watch;
+    watch.arm();
+    QTest::mouseClick(control<QPushButton>("cmdXX(2)"), Qt::LeftButton);
+
+    QCOMPARE(watch.icon, QMessageBox::Critical);
+    QVERIFY2(watch.text.contains("TextOne"), qPrintable(watch.text));
+    QCOMPARE(window_->fieldTexts(), fields);
+}
+
+void MainWindowTest::sizeCheckRunsWhenAButtonTakesTheFocus()
+{
+    auto* size = control<QLineEdit>("TextThree");
+    size->setFocus();
+    size->setText("2000");
+    QTest::mouseClick(control<QPushButton>("cmdstop"), Qt::LeftButton);
+    QCOMPARE(size->text(), QString("100"));
+
+    size->setFocus();
+    size->setText("1024");
+    QTest::mouseClick(control<QPushButton>("cmdstop"), Qt::LeftButton);
+    QCOMPARE(size->text(), QString("1024"));
+}
+
+void MainWindowTest::labelClickRunsNoSizeCheck()
+{
+    auto* size = control<QLineEdit>("TextThree");
+    size->setFocus();
+    size->setText("2000");
+    QTest::mouseClick(control<ClickLabel>("Label17"), Qt::LeftButton);
+    QCOMPARE(size->text(), QString("2000"));
+    QCOMPARE(control<QLineEdit>("TextFour")->text(), QString("0.5"));
+    QVERIFY(size->hasFocus());
+}
+
+void MainWindowTest::linkWithoutBrowserShowsTheMessage()
+{
+    QUrl opened;
+    window_->openAddress = [&](const QUrl& url) {
+        opened = url;
+        return false;
+    };
+    MessageBoxWatch watch;
+    watch.arm();
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+
+    QCOMPARE(opened, QUrl(ZENTREL_HOME_ADDRESS));
+    QCOMPARE(watch.icon, QMessageBox::Critical);
+    QCOMPARE(watch.title, QString("Cannot find Browser:"));
+    QCOMPARE(watch.text, QString("This function requires internet explorer (iexplore.exe) to be in the "
+                                 "directory c:\\Program Files\\  "));
+    QVERIFY(window_->isVisible());
+}
+
+void MainWindowTest::exitLabelEndsTheProgramMidDrawing()
+{
+    // Ending is replaced by a halt here, so that the test can see where the
+    // drawing stood when the label was clicked.
+    int endedAt = -1;
+    int lastColumn = -1;
+    window_->endProgram = [&] {
+        endedAt = lastColumn;
+        QTest::mouseClick(control<QPushButton>("cmdstop"), Qt::LeftButton);
+    };
+    window_->columnObserver = [&](int column) {
+        lastColumn = column;
+        if (column == 5) QTimer::singleShot(0, [this] { QTest::mouseClick(control<ClickLabel>("Label2"), Qt::LeftButton); });
+    };
+    QTest::mouseClick(patternButton(0), Qt::LeftButton);
+    QCOMPARE(endedAt, 5);
+    QCOMPARE(lastColumn, 5);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
