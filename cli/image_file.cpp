@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <csetjmp>
+#include <csignal>
 #include <cstring>
 #include <vector>
 
@@ -12,6 +13,30 @@
 
 namespace zentrel::cli {
 namespace {
+
+// The temporary file being written, for the signal handler to remove when
+// the render is interrupted.
+char pendingTemporary[4096];
+
+extern "C" void removePendingAndStop(int signal)
+{
+    if (pendingTemporary[0]) unlink(pendingTemporary);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+void removeOnInterrupt(const std::string& temporary)
+{
+    if (temporary.size() >= sizeof pendingTemporary) return;
+    temporary.copy(pendingTemporary, temporary.size());
+    pendingTemporary[temporary.size()] = '\0';
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) std::signal(signal, removePendingAndStop);
+}
+
+void forgetPending()
+{
+    pendingTemporary[0] = '\0';
+}
 
 class PpmFile final : public ImageFile {
 public:
@@ -83,6 +108,7 @@ ImageFile::~ImageFile()
 {
     if (file_) std::fclose(file_);
     if (!committed_) std::remove(temporary_.c_str());
+    forgetPending();
 }
 
 std::unique_ptr<ImageFile> ImageFile::create(const std::string& path, int width, int height,
@@ -94,6 +120,7 @@ std::unique_ptr<ImageFile> ImageFile::create(const std::string& path, int width,
         error = "cannot write " + path + ": " + std::strerror(errno);
         return nullptr;
     }
+    removeOnInterrupt(temporary);
     std::unique_ptr<ImageFile> image;
     if (endsWith(path, ".ppm")) image.reset(new PpmFile(path, temporary, file, width));
     else image.reset(new PngFile(path, temporary, file, width));
@@ -134,6 +161,7 @@ bool ImageFile::commit()
     if (!closed) return fail("cannot write");
     if (std::rename(temporary_.c_str(), path_.c_str()) != 0) return fail("cannot write");
     committed_ = true;
+    forgetPending();
     return true;
 }
 

@@ -1,13 +1,23 @@
 #include "engine/field_value.h"
 
+#include <locale.h>
+#include <stdlib.h>
+
 #include <cmath>
-#include <cstdlib>
 
 namespace zentrel {
 namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Numbers are always written with ".", whatever the user's locale says
+// (the toolkit adopts it at start-up).
+double decimalValue(const std::string& literal)
+{
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
+    return strtod_l(literal.c_str(), nullptr, c);
+}
 
 int digitValue(char c, int base)
 {
@@ -68,9 +78,11 @@ void scanExponent(Cursor& in, NumberScan& scan)
         in.advance();
     }
     bool digits = false;
+    std::size_t end = 0;
     while (isDigit(in.peek())) {
         exponent += in.peek();
         in.advance();
+        end = in.pos();
         digits = true;
     }
     if (!digits) {
@@ -78,7 +90,7 @@ void scanExponent(Cursor& in, NumberScan& scan)
         return;
     }
     scan.literal += exponent;
-    scan.end = in.pos();
+    scan.end = end;
 }
 
 NumberScan scanDecimal(Cursor& in)
@@ -126,7 +138,7 @@ Outcome<double> scannedValue(const NumberScan& scan)
     case NumberScan::Kind::None:
         return 0.0;
     case NumberScan::Kind::Decimal:
-        value = std::strtod(scan.literal.c_str(), nullptr);
+        value = decimalValue(scan.literal);
         break;
     case NumberScan::Kind::Hexadecimal:
     case NumberScan::Kind::Octal: {

@@ -1,6 +1,6 @@
 #include "params/number_text.h"
 
-#include <cstdio>
+#include <charconv>
 #include <cstdlib>
 
 namespace zentrel {
@@ -16,8 +16,11 @@ struct Decimal {
 
 Decimal roundedDecimal(double value)
 {
+    // to_chars, unlike printf, ignores the locale's decimal comma.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", kSignificantDigits - 1, value);
+    const auto written = std::to_chars(buf, buf + sizeof buf - 1, value,
+                                       std::chars_format::scientific, kSignificantDigits - 1);
+    *written.ptr = '\0';
     Decimal d;
     const char* p = buf;
     if (*p == '-') {
@@ -43,9 +46,9 @@ std::string exponentForm(const Decimal& d)
 {
     std::string text = d.digits.substr(0, 1);
     if (d.digits.size() > 1) text += "." + d.digits.substr(1);
-    char exp[16];
-    std::snprintf(exp, sizeof exp, "E%c%02d", d.exponent < 0 ? '-' : '+', std::abs(d.exponent));
-    return text + exp;
+    const int magnitude = std::abs(d.exponent);
+    return text + "E" + (d.exponent < 0 ? "-" : "+") + (magnitude < 10 ? "0" : "") +
+           std::to_string(magnitude);
 }
 
 }  // namespace

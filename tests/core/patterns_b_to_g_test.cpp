@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -52,21 +53,22 @@ FieldTexts withXoomAndBright(std::string xoom, std::string bright)
 
 std::string fieldsText(const FieldTexts& f)
 {
-    return "fields {" + f.one + ", " + f.two + ", " + f.three + ", " + f.four + ", " +
-           f.five + "}";
+    std::ostringstream out;
+    out << "fields {" << f.one << ", " << f.two << ", " << f.three << ", " << f.four << ", "
+        << f.five << "}";
+    return out.str();
 }
 
-std::string rgbText(Colour c)
+std::string rgbText(int red, int green, int blue)
 {
-    return "(" + std::to_string(redOf(c)) + ", " + std::to_string(greenOf(c)) + ", " +
-           std::to_string(blueOf(c)) + ")";
+    std::ostringstream out;
+    out << "(" << red << ", " << green << ", " << blue << ")";
+    return out.str();
 }
 
-std::string rgbText(Rgb c)
-{
-    return "(" + std::to_string(c.red) + ", " + std::to_string(c.green) + ", " +
-           std::to_string(c.blue) + ")";
-}
+std::string rgbText(Colour c) { return rgbText(redOf(c), greenOf(c), blueOf(c)); }
+
+std::string rgbText(Rgb c) { return rgbText(c.red, c.green, c.blue); }
 
 Picture renderOrFail(const Pattern& pattern, const FieldTexts& fields)
 {

@@ -218,20 +218,15 @@ TEST(Hix, BrightnessSignSelectsThePixels)
     EXPECT_GT(expectSignsExchanged(hix), 0);
 }
 
-TEST(Hix, XoomZeroWithNegativeBrightness)
+TEST(Hix, XoomZeroMixSigns)
 {
     // At Xoom 0 the red and blue mixes are negative and the green mix is
-    // positive (0.36 at brightness 150), so a negative brightness turns red
-    // and blue on and green off, alike at every pixel.
-    const Picture p = render(hix, fieldsWith("1", "1", "150", "0", "-150"));
-    ASSERT_EQ(p.colours.size(), 150u * 150u);
-    const Rgb first = rgbOf(p.at(0, 0));
-    EXPECT_GT(first.red, 0);
-    EXPECT_GT(first.blue, 0);
-    EXPECT_EQ(first.green, 0);
-    int different = 0;
-    for (Colour c : p.colours) different += c != p.colours.front();
-    EXPECT_EQ(different, 0);
+    // positive (0.36 at brightness 150). A brightness large enough to saturate
+    // shows only those signs, and a negative one exchanges them.
+    expectUniform(hix, {
+        {"Xoom 0, brightness 1e9", fieldsWith("1", "1", "150", "0", "1e9"), {0, 255, 0}},
+        {"Xoom 0, brightness -1e9", fieldsWith("1", "1", "150", "0", "-1e9"), {255, 0, 255}},
+    });
 }
 
 // ---------------------------------------------------------------------------
@@ -443,6 +438,24 @@ TEST(PatternsHToN, SizeBelowOneDrawsNothing)
             ASSERT_TRUE(p.ok()) << p.failure().message();
             EXPECT_TRUE(p.value().colours.empty());
         }
+    }
+}
+
+// Only "nyet" reads the position fields before the size, so only it names
+// TextOne when both hold a number beyond the double range.
+TEST(PatternsHToN, FirstFieldReadNamesTheFailure)
+{
+    const std::pair<const Pattern*, const char*> table[] = {
+        {&hix, "in TextThree"},    {&ice, "in TextThree"},   {&joke, "in TextThree"},
+        {&kraken, "in TextThree"}, {&limbo, "in TextThree"}, {&numb, "in TextOne"},
+    };
+    for (const auto& [pattern, where] : table) {
+        SCOPED_TRACE(std::string(pattern->routine));
+        const Outcome<Snapshot> s =
+            takeSnapshot(pattern->rule, fieldsWith("1e999", "1", "1e999", "1", "150"));
+        ASSERT_FALSE(s.ok());
+        EXPECT_EQ(s.failure().fault, Fault::Overflow);
+        EXPECT_EQ(s.failure().where, where);
     }
 }
 
