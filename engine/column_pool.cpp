@@ -8,7 +8,7 @@ namespace zentrel {
 
 ColumnPool::ColumnPool(int threads)
 {
-    for (int i = 0; i < std::max(1, threads); ++i) workers_.emplace_back([this] { work(); });
+    for (int i = 1; i < threads; ++i) workers_.emplace_back([this] { work(); });
 }
 
 ColumnPool::~ColumnPool()
@@ -39,16 +39,13 @@ void ColumnPool::work()
     std::unique_lock lock(mutex_);
     for (;;) {
         ColumnStream* stream = nullptr;
-        workAvailable_.wait(lock, [&] { return stopping_ || (stream = streamWithWork()); });
+        while (!stopping_ && !(stream = streamWithWork())) {
+            ++idleWorkers_;
+            workAvailable_.wait(lock);
+            --idleWorkers_;
+        }
         if (stopping_) return;
-        const int column = stream->claimed_++;
-        ++stream->inFlight_;
-        lock.unlock();
-        auto failure = stream->compute(column);
-        lock.lock();
-        stream->store(column, std::move(failure));
-        --stream->inFlight_;
-        columnDone_.notify_all();
+        stream->computeNextColumn(lock);
     }
 }
 

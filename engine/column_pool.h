@@ -9,9 +9,11 @@ namespace zentrel {
 
 class ColumnStream;
 
-// Worker threads that compute the columns of open streams ahead of the
-// drawing. The newest stream goes first, so a drawing started while another
-// one waits (a nested drawing) gets every worker.
+// Threads that compute the columns of open streams ahead of the drawing:
+// threads - 1 workers, and the thread that reads a stream, which computes
+// columns itself rather than sleep while its next column is not ready. The
+// newest stream goes first, so a drawing started while another one waits (a
+// nested drawing) gets every worker.
 class ColumnPool {
 public:
     explicit ColumnPool(int threads);
@@ -19,9 +21,9 @@ public:
     ColumnPool(const ColumnPool&) = delete;
     ColumnPool& operator=(const ColumnPool&) = delete;
 
-    int threads() const { return static_cast<int>(workers_.size()); }
+    int threads() const { return static_cast<int>(workers_.size()) + 1; }
 
-    // One worker per core, created on first use.
+    // One thread per core, created on first use.
     static ColumnPool& shared();
 
 private:
@@ -33,7 +35,7 @@ private:
 
     std::mutex mutex_;
     std::condition_variable workAvailable_;
-    std::condition_variable columnDone_;
+    int idleWorkers_ = 0;
     std::vector<ColumnStream*> streams_;  // oldest first
     bool stopping_ = false;
     std::vector<std::thread> workers_;

@@ -34,13 +34,22 @@ ColumnStream::ColumnStream(ColumnPool& pool, const Pattern& pattern, const Snaps
     pool_.workAvailable_.notify_all();
 }
 
+template <class Done>
+void ColumnStream::await(std::unique_lock<std::mutex>& lock, Done done)
+{
+    callerWaiting_ = true;
+    columnReady_.wait(lock, done);
+    callerWaiting_ = false;
+}
+
 ColumnStream::~ColumnStream()
 {
     std::unique_lock lock(pool_.mutex_);
     closed_ = true;
-    pool_.columnDone_.wait(lock, [&] { return inFlight_ == 0; });
+    await(lock, [&] { return inFlight_ == 0; });
     std::erase(pool_.streams_, this);
 }
+
 
 bool ColumnStream::hasClaimableColumn() const
 {
@@ -52,17 +61,20 @@ Colour* ColumnStream::slotColours(int column)
     return colours_.data() + static_cast<std::size_t>(column % ahead_) * ys_.size();
 }
 
-std::optional<Failure> ColumnStream::compute(int column)
+void ColumnStream::computeNextColumn(std::unique_lock<std::mutex>& lock)
 {
+    const int column = claimed_++;
+    ++inFlight_;
+    lock.unlock();
+    // The thread may have run vector-heavy toolkit code just before.
     clearUpperVectorState();
-    return colourColumn(pattern_, snapshot_, xs_[column], ys_, slotColours(column));
-}
-
-void ColumnStream::store(int column, std::optional<Failure> failure)
-{
+    auto failure = colourColumn(pattern_, snapshot_, xs_[column], ys_, slotColours(column));
+    lock.lock();
     Slot& slot = slots_[column % ahead_];
     slot.failure = std::move(failure);
     slot.ready = true;
+    --inFlight_;
+    if (callerWaiting_) columnReady_.notify_one();
 }
 
 Outcome<std::span<const Colour>> ColumnStream::next()
@@ -72,11 +84,14 @@ Outcome<std::span<const Colour>> ColumnStream::next()
         slots_[delivered_ % ahead_].ready = false;
         ++delivered_;
         holding_ = false;
-        pool_.workAvailable_.notify_all();
+        if (pool_.idleWorkers_ > 0) pool_.workAvailable_.notify_one();
     }
     const int column = delivered_;
     Slot& slot = slots_[column % ahead_];
-    pool_.columnDone_.wait(lock, [&] { return slot.ready; });
+    // Rather than sleep until a worker brings the column, compute one: the
+    // awaited one if nobody has started it, or one further ahead.
+    while (!slot.ready && hasClaimableColumn()) computeNextColumn(lock);
+    await(lock, [&] { return slot.ready; });
     holding_ = true;
     if (slot.failure) return *slot.failure;
     return std::span<const Colour>(slotColours(column), ys_.size());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <condition_variable>
+#include <mutex>
 #include <optional>
 #include <span>
 #include <vector>
@@ -37,10 +39,12 @@ private:
     };
 
     bool hasClaimableColumn() const;
-    // Computes a claimed column; called by a worker without the lock.
-    std::optional<Failure> compute(int column);
-    // Marks a computed column ready; called with the lock held.
-    void store(int column, std::optional<Failure> failure);
+    // Claims the next column, computes it with the pool's lock released,
+    // marks it ready and wakes the reader if it waits for it.
+    void computeNextColumn(std::unique_lock<std::mutex>& lock);
+    // Waits, with the pool's lock held, until done() holds.
+    template <class Done>
+    void await(std::unique_lock<std::mutex>& lock, Done done);
     Colour* slotColours(int column);
 
     ColumnPool& pool_;
@@ -56,6 +60,8 @@ private:
     bool holding_ = false;
     int inFlight_ = 0;
     bool closed_ = false;
+    bool callerWaiting_ = false;
+    std::condition_variable columnReady_;
 };
 
 }  // namespace zentrel
