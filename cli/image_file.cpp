@@ -99,6 +99,13 @@ bool endsWith(const std::string& text, const std::string& tail)
 
 }  // namespace
 
+std::optional<PictureFormat> pictureFormatOf(const std::string& path)
+{
+    if (endsWith(path, ".png")) return PictureFormat::Png;
+    if (endsWith(path, ".ppm")) return PictureFormat::Ppm;
+    return std::nullopt;
+}
+
 ImageFile::ImageFile(std::string path, std::string temporary, std::FILE* file, int width)
     : file_(file), width_(width), path_(std::move(path)), temporary_(std::move(temporary))
 {
@@ -122,7 +129,7 @@ std::unique_ptr<ImageFile> ImageFile::create(const std::string& path, int width,
     }
     removeOnInterrupt(temporary);
     std::unique_ptr<ImageFile> image;
-    if (endsWith(path, ".ppm")) image.reset(new PpmFile(path, temporary, file, width));
+    if (pictureFormatOf(path) == PictureFormat::Ppm) image.reset(new PpmFile(path, temporary, file, width));
     else image.reset(new PngFile(path, temporary, file, width));
     if (!image->start(height)) {
         error = "cannot write " + path;

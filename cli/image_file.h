@@ -10,6 +10,11 @@
 
 namespace zentrel::cli {
 
+enum class PictureFormat { Png, Ppm };
+
+// The format a file name asks for by its extension, if it is one we write.
+std::optional<PictureFormat> pictureFormatOf(const std::string& path);
+
 // A picture file written row by row, top to bottom, into a temporary file
 // beside its destination; only commit() puts it in place, so a failed or
 // interrupted render never leaves a partial picture behind.
@@ -17,8 +22,8 @@ class ImageFile {
 public:
     virtual ~ImageFile();
 
-    // A PNG or a binary PPM, by the path's extension; or why it cannot be
-    // created.
+    // A PNG or a binary PPM, by the path's extension (one of
+    // pictureFormatOf's); or null and why it cannot be created.
     static std::unique_ptr<ImageFile> create(const std::string& path, int width, int height,
                                              std::string& error);
 

@@ -99,10 +99,6 @@ int main(int argc, char** argv)
         std::fputs(helpText().c_str(), stdout);
         return kWritten;
     }
-    if (const auto* error = std::get_if<UsageError>(&command)) {
-        usageError(error->message);
-        std::fputs("Try 'zentrel-render --help'.\n", stderr);
-        return kBadCommand;
-    }
+    if (const auto* error = std::get_if<UsageError>(&command)) return usageError(error->message);
     return render(std::get<RenderOptions>(command));
 }

@@ -3,13 +3,14 @@
 #include <charconv>
 #include <optional>
 
+#include "cli/image_file.h"
 #include "engine/pattern_table.h"
 
 namespace zentrel::cli {
 namespace {
 
 constexpr const char* kOptionList =
-    "--pattern, --x, --y, --size, --xoom, --bright, --threads, -o, --help";
+    "--pattern, --x, --y, --size, --xoom, --bright, --threads, -o/--output, --help";
 
 std::string patternChoices()
 {
@@ -45,11 +46,6 @@ std::optional<int> threadCount(const std::string& text)
     return n;
 }
 
-bool endsWith(const std::string& text, const std::string& tail)
-{
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 }  // namespace
 
 ParsedCommand parseCommandLine(const std::vector<std::string>& args)
@@ -80,7 +76,7 @@ ParsedCommand parseCommandLine(const std::vector<std::string>& args)
     if (!options.pattern)
         return UsageError{"unknown pattern '" + pattern + "' (one of: " + patternChoices() + ")"};
     if (options.output.empty()) return UsageError{"missing -o FILE (a .png or .ppm file)"};
-    if (!endsWith(options.output, ".png") && !endsWith(options.output, ".ppm"))
+    if (!pictureFormatOf(options.output))
         return UsageError{"output file '" + options.output + "' must end in .png or .ppm"};
     if (!threads.empty()) {
         const auto n = threadCount(threads);
@@ -107,9 +103,10 @@ std::string helpText()
            "                   size x size, except 768, which gives 1024 x 768\n"
            "  --xoom TEXT      Xoom (TextFour), default 1; smaller values zoom in\n"
            "  --bright TEXT    brightness (Textfive), default 150\n"
-           "  --threads N      worker threads, default one per core\n"
-           "  -o FILE          the picture file to write (.png or .ppm)\n"
-           "  --help           this text\n"
+           "  --threads N      threads that compute, default one per core\n"
+           "  -o, --output FILE  the picture file to write (.png or .ppm)\n"
+           "  -h, --help       this text\n"
+           "  Each option may also be written --name=VALUE.\n"
            "\n"
            "Examples:\n"
            "  zentrel-render --pattern aqua --size 768 --xoom 0.15 -o big.png\n"

@@ -29,8 +29,11 @@ using Conversion = Outcome<double> (*)(std::string_view);
 std::string quoted(std::string_view text)
 {
     constexpr std::size_t kLongest = 40;
-    if (text.size() <= kLongest) return "\"" + std::string(text) + "\"";
-    return "\"" + std::string(text.substr(0, kLongest)) + "...\"";
+    std::string shown = "\"";
+    shown.append(text.substr(0, kLongest));
+    if (text.size() > kLongest) shown += "...";
+    shown += '"';
+    return shown;
 }
 
 Failure failureIn(const Field& field, Fault fault, const std::string& problem)

@@ -44,11 +44,16 @@ std::string plainForm(const Decimal& d)
 
 std::string exponentForm(const Decimal& d)
 {
-    std::string text = d.digits.substr(0, 1);
-    if (d.digits.size() > 1) text += "." + d.digits.substr(1);
+    std::string text(1, d.digits[0]);
+    if (d.digits.size() > 1) {
+        text += '.';
+        text.append(d.digits, 1);
+    }
     const int magnitude = std::abs(d.exponent);
-    return text + "E" + (d.exponent < 0 ? "-" : "+") + (magnitude < 10 ? "0" : "") +
-           std::to_string(magnitude);
+    text += d.exponent < 0 ? "E-" : "E+";
+    if (magnitude < 10) text += '0';
+    text += std::to_string(magnitude);
+    return text;
 }
 
 }  // namespace
@@ -58,7 +63,9 @@ std::string numberText(double value)
     if (value == 0) return "0";
     const Decimal d = roundedDecimal(value);
     const bool plain = d.exponent >= -4 && d.exponent < kSignificantDigits;
-    return (d.negative ? "-" : "") + (plain ? plainForm(d) : exponentForm(d));
+    std::string text = d.negative ? "-" : "";
+    text += plain ? plainForm(d) : exponentForm(d);
+    return text;
 }
 
 }  // namespace zentrel
