@@ -26,9 +26,10 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Drawings started from inside a drawing wait on the stack; beyond this
-    // depth a pattern click is ignored rather than risk the stack.
-    static constexpr int kMaxNesting = 128;
+    // Drawings started from inside a drawing wait on the stack, a few
+    // kilobytes each; beyond this depth (about 1 MB of an 8 MB stack) a
+    // pattern click is ignored rather than risk the stack.
+    static constexpr int kMaxNesting = 256;
 
     const QString& haltFlag() const { return haltFlag_; }
     FieldTexts fieldTexts() const;
