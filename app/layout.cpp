@@ -2,12 +2,14 @@
 
 #include <string>
 
-#include "engine/pattern_table.h"
+#include "engine/field_texts.h"
+#include "patterns/pattern_table.h"
 
 namespace zentrel::app {
 namespace {
 
 using K = ControlKind;
+using A = Action;
 
 constexpr Rgb kPanelGrey = kWindowColour;
 constexpr Rgb kBlack{0, 0, 0};
@@ -33,61 +35,65 @@ constexpr FontSpec kSansSerif1350Bold{"MS Sans Serif", 13.5, true};
 std::vector<ControlSpec> labels()
 {
     return {
-        {"Label3", K::Label, "", 8, 32, 137, 248, kBlack, {}, kDefault, "", true},
-        {"Label10", K::Label, "", 8, 312, 137, 773, kBlack, {}, kDefault, "", true},
-        {"Label13", K::Label, "Label13", 0, 992, 1273, 33, kBlack, {}, {"MS Sans Serif", 8.25, false}, ""},
-        {"Label4", K::Label, "<", 8, 4, 17, 17, kPanelGrey, kRed, {"MS Sans Serif", 12, true}, "  Exit  "},
-        {"Label2", K::Label, "exit", 24, 8, 33, 17, kPanelGrey, Rgb{192, 0, 0}, kDefault, ""},
-        {"Label17", K::Label, "X", 356, 4, 20, 25, kPanelGrey, kYellow, {"Verdana", 18, true}, ""},
-        {"Label8", K::Label, "OOM", 376, 8, 41, 17, kPanelGrey, kYellow, {"Verdana", 11.25, true}, ""},
-        {"Label5", K::Label, "QUOR ZENTREL", 568, 8, 223, 25, kPanelGrey, kGreyText, kVerdana825Bold, ""},
-        {"Label6", K::Label, "VERSION   5.2014", 832, 8, 167, 25, kPanelGrey, kGreyText, kVerdana825Bold, ""},
-        {"Label7", K::Label, "-", 1240, 0, 17, 25, kPanelGrey, kRed, kSansSerif1350Bold, "minimize"},
-        {"Label1", K::Label, "x", 1256, 0, 25, 33, kPanelGrey, kRed, kSansSerif1350Bold, "exit"},
-        {"Label9(1)", K::Label, "side", 96, 134, 41, 17, kPanelGrey, kWhite, kDefault, ""},
-        {"Label9(2)", K::Label, "zero point", 16, 152, 65, 17, kPanelGrey, kWhite, kDefault, ""},
-        {"Label9(0)", K::Label, "brightness", 16, 258, 65, 17, kPanelGrey, kWhite, kDefault, ""},
+        {"Label3", K::Label, A::None, "", 8, 32, 137, 248, kBlack, {}, kDefault, "", true},
+        {"Label10", K::Label, A::None, "", 8, 312, 137, 773, kBlack, {}, kDefault, "", true},
+        {"Label13", K::Label, A::None, "Label13", 0, 992, 1273, 33, kBlack, {}, {"MS Sans Serif", 8.25, false}, ""},
+        {"Label4", K::Label, A::Exit, "<", 8, 4, 17, 17, kPanelGrey, kRed, {"MS Sans Serif", 12, true}, "  Exit  "},
+        {"Label2", K::Label, A::Exit, "exit", 24, 8, 33, 17, kPanelGrey, Rgb{192, 0, 0}, kDefault, ""},
+        {"Label17", K::Label, A::HalveXoom, "X", 356, 4, 20, 25, kPanelGrey, kYellow, {"Verdana", 18, true}, ""},
+        {"Label8", K::Label, A::DoubleXoom, "OOM", 376, 8, 41, 17, kPanelGrey, kYellow, {"Verdana", 11.25, true}, ""},
+        {"Label5", K::Label, A::None, "QUOR ZENTREL", 568, 8, 223, 25, kPanelGrey, kGreyText, kVerdana825Bold, ""},
+        {"Label6", K::Label, A::None, "VERSION   5.2014", 832, 8, 167, 25, kPanelGrey, kGreyText, kVerdana825Bold, ""},
+        {"Label7", K::Label, A::Minimise, "-", 1240, 0, 17, 25, kPanelGrey, kRed, kSansSerif1350Bold, "minimize"},
+        {"Label1", K::Label, A::Exit, "x", 1256, 0, 25, 33, kPanelGrey, kRed, kSansSerif1350Bold, "exit"},
+        {"Label9(1)", K::Label, A::None, "side", 96, 134, 41, 17, kPanelGrey, kWhite, kDefault, ""},
+        {"Label9(2)", K::Label, A::None, "zero point", 16, 152, 65, 17, kPanelGrey, kWhite, kDefault, ""},
+        {"Label9(0)", K::Label, A::None, "brightness", 16, 258, 65, 17, kPanelGrey, kWhite, kDefault, ""},
     };
 }
 
 std::vector<ControlSpec> controls(const std::string& address)
 {
+    const FieldTexts kStart;
     return {
-        {"cmdXX(0)", K::Button, "<<", 16, 39, 60, 21, kPaleYellow, {}, kDefault, "Log Xoom"},
-        {"cmdXX(1)", K::Button, ">>", 76, 39, 60, 21, kPaleYellow, {}, kDefault, "Log Xoom"},
-        {"TextFour", K::Field, "1", 76, 5, 273, 24, Rgb{0, 64, 48}, Rgb{0, 255, 175},
+        {"cmdXX(0)", K::Button, A::StepXoomOut, "<<", 16, 39, 60, 21, kPaleYellow, {}, kDefault, "Log Xoom"},
+        {"cmdXX(1)", K::Button, A::StepXoomIn, ">>", 76, 39, 60, 21, kPaleYellow, {}, kDefault, "Log Xoom"},
+        {"TextFour", K::Field, A::None, kStart.xoom, 76, 5, 273, 24, Rgb{0, 64, 48}, Rgb{0, 255, 175},
          {"Verdana", 9.75, true}, "  Set the Xoom to a frcation to xoom into the zentrel,  "},
-        {"Command1", K::Button, address, 992, 8, 193, 22, kAqua, {}, {"Verdana", 8.25, false}, ""},
-        {"cmdXX(5)", K::Button, "", 16, 60, 60, 20, kLime, {}, kDefault, "Move and Xoom to top left"},
-        {"cmdXX(4)", K::Button, "", 76, 60, 60, 20, kLime, {}, kDefault, "Xoom and Move to top right"},
-        {"cmdXX(3)", K::Button, "", 16, 80, 60, 20, kLime, {}, kDefault, "Move and Xoom to lower left"},
-        {"cmdXX(2)", K::Button, "", 76, 80, 60, 20, kLime, {}, kDefault, "Xoom and Move to lower right"},
-        {"cmd1", K::Button, "S", 16, 101, 24, 22, Rgb{0, 192, 192}, {}, kDefault, "  Small  "},
-        {"cmdb", K::Button, "M", 40, 101, 36, 25, kYellow, {}, {"MS Sans Serif", 9.75, true}, "  Medium  "},
-        {"Command4", K::Button, "L", 76, 101, 60, 33, Rgb{255, 255, 128}, {}, {"MS Sans Serif", 18, true}, "  Large  "},
-        {"TextThree", K::Field, "150", 16, 128, 59, 19, kSizeField, kSizeText, kDefault, "Size of image"},
-        {"verty(1)", K::Button, "^", 90, 158, 49, 26, kAqua, {}, kVerdana1425Bold, ""},
-        {"cmdblue(0)", K::Button, "x", 16, 168, 36, 20, kOrange, {}, kDefault, ""},
-        {"cmdblue(1)", K::Button, "/", 52, 168, 36, 20, kOrange, {}, kDefault, ""},
-        {"verty(0)", K::Button, "V", 90, 184, 49, 26, kAqua, {}, {"Courier New", 14.25, true}, ""},
-        {"TextTwo", K::Field, "1", 16, 188, 71, 19, kPositionField, kPositionText, kDefault, "Move image up or down"},
-        {"TextOne", K::Field, "1", 16, 208, 71, 19, kPositionField, kPositionText, kDefault, "Move image left or right"},
-        {"horz(1)", K::Button, "<", 90, 210, 25, 36, kAqua, {}, kDefault, ""},
-        {"horz(0)", K::Button, ">", 114, 210, 25, 36, kAqua, {}, kDefault, ""},
-        {"cmdblue(2)", K::Button, "x", 16, 226, 36, 20, kOrange, {}, kDefault, ""},
-        {"cmdblue(3)", K::Button, "/", 52, 226, 36, 20, kOrange, {}, kDefault, ""},
-        {"Textfive", K::Field, "150", 80, 256, 57, 19, kSizeField, kSizeText, kDefault, "Vary the brightness of colour"},
-        {"Command3", K::Button, "reset", 8, 284, 65, 25, kYellow, {}, kVerdana975Bold, ""},
-        {"cmdstop", K::Button, "halt !", 80, 284, 65, 25, kYellow, {}, kVerdana975Bold, ""},
+        {"Command1", K::Button, A::OpenLink, address, 992, 8, 193, 22, kAqua, {}, {"Verdana", 8.25, false}, ""},
+        {"cmdXX(5)", K::Button, A::ZoomTopLeft, "", 16, 60, 60, 20, kLime, {}, kDefault, "Move and Xoom to top left"},
+        {"cmdXX(4)", K::Button, A::ZoomTopRight, "", 76, 60, 60, 20, kLime, {}, kDefault, "Xoom and Move to top right"},
+        {"cmdXX(3)", K::Button, A::ZoomLowerLeft, "", 16, 80, 60, 20, kLime, {}, kDefault, "Move and Xoom to lower left"},
+        {"cmdXX(2)", K::Button, A::ZoomLowerRight, "", 76, 80, 60, 20, kLime, {}, kDefault, "Xoom and Move to lower right"},
+        {"cmd1", K::Button, A::SmallPreset, "S", 16, 101, 24, 22, Rgb{0, 192, 192}, {}, kDefault, "  Small  "},
+        {"cmdb", K::Button, A::MediumPreset, "M", 40, 101, 36, 25, kYellow, {}, {"MS Sans Serif", 9.75, true}, "  Medium  "},
+        {"Command4", K::Button, A::LargePreset, "L", 76, 101, 60, 33, Rgb{255, 255, 128}, {}, {"MS Sans Serif", 18, true}, "  Large  "},
+        {"TextThree", K::Field, A::None, kStart.size, 16, 128, 59, 19, kSizeField, kSizeText, kDefault, "Size of image"},
+        {"verty(1)", K::Button, A::MoveUp, "^", 90, 158, 49, 26, kAqua, {}, kVerdana1425Bold, ""},
+        {"cmdblue(0)", K::Button, A::DoubleDown, "x", 16, 168, 36, 20, kOrange, {}, kDefault, ""},
+        {"cmdblue(1)", K::Button, A::HalveDown, "/", 52, 168, 36, 20, kOrange, {}, kDefault, ""},
+        {"verty(0)", K::Button, A::MoveDown, "V", 90, 184, 49, 26, kAqua, {}, {"Courier New", 14.25, true}, ""},
+        {"TextTwo", K::Field, A::None, kStart.down, 16, 188, 71, 19, kPositionField, kPositionText, kDefault, "Move image up or down"},
+        {"TextOne", K::Field, A::None, kStart.across, 16, 208, 71, 19, kPositionField, kPositionText, kDefault, "Move image left or right"},
+        {"horz(1)", K::Button, A::MoveLeft, "<", 90, 210, 25, 36, kAqua, {}, kDefault, ""},
+        {"horz(0)", K::Button, A::MoveRight, ">", 114, 210, 25, 36, kAqua, {}, kDefault, ""},
+        {"cmdblue(2)", K::Button, A::DoubleAcross, "x", 16, 226, 36, 20, kOrange, {}, kDefault, ""},
+        {"cmdblue(3)", K::Button, A::HalveAcross, "/", 52, 226, 36, 20, kOrange, {}, kDefault, ""},
+        {"Textfive", K::Field, A::None, kStart.brightness, 80, 256, 57, 19, kSizeField, kSizeText, kDefault, "Vary the brightness of colour"},
+        {"Command3", K::Button, A::Reset, "reset", 8, 284, 65, 25, kYellow, {}, kVerdana975Bold, ""},
+        {"cmdstop", K::Button, A::Halt, "halt !", 80, 284, 65, 25, kYellow, {}, kVerdana975Bold, ""},
     };
 }
 
 void addPatternButtons(std::vector<ControlSpec>& specs)
 {
     const auto& table = patternTable();
-    for (int i = 0; i < kPatternButtons; ++i)
-        specs.push_back({arrayName("CMD", i), K::Button, std::string(table[i]->caption), 24,
-                         320 + 32 * i, 105, 25, kUnselectedPattern, {}, {"Verdana", 12, true}, ""});
+    for (int i = 0; i < kPatternCount; ++i) {
+        ControlSpec button{arrayName("CMD", i), K::Button, A::DrawPattern, std::string(table[i]->caption),
+                           24, 320 + 32 * i, 105, 25, kUnselectedPattern, {}, {"Verdana", 12, true}, ""};
+        button.pattern = i;
+        specs.push_back(std::move(button));
+    }
 }
 
 }  // namespace

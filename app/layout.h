@@ -24,9 +24,40 @@ struct FontSpec {
 
 enum class ControlKind { Label, Button, Field };
 
+// What clicking a control does.
+enum class Action {
+    None,
+    DrawPattern,  // the pattern of the row's index
+    Halt,
+    Reset,
+    SmallPreset,
+    MediumPreset,
+    LargePreset,
+    HalveXoom,
+    DoubleXoom,
+    MoveRight,
+    MoveLeft,
+    MoveDown,
+    MoveUp,
+    DoubleDown,
+    HalveDown,
+    DoubleAcross,
+    HalveAcross,
+    StepXoomOut,
+    StepXoomIn,
+    ZoomLowerRight,
+    ZoomLowerLeft,
+    ZoomTopRight,
+    ZoomTopLeft,
+    Exit,
+    Minimise,
+    OpenLink,
+};
+
 struct ControlSpec {
     std::string name;  // object name; array members as "CMD(3)"
     ControlKind kind;
+    Action action;
     std::string caption;
     int left, top, width, height;
     Rgb background;
@@ -34,6 +65,7 @@ struct ControlSpec {
     FontSpec font;
     std::string tooltip;
     bool bordered = false;
+    int pattern = -1;  // with Action::DrawPattern: the index in the pattern table
 };
 
 inline constexpr int kClientWidth = 1272;
@@ -41,7 +73,6 @@ inline constexpr int kClientHeight = 1016;
 inline constexpr Rgb kWindowColour{64, 64, 64};
 inline constexpr FontSpec kWindowFont{"MS Sans Serif", 8.25, true};
 
-inline constexpr int kPatternButtons = 19;
 inline constexpr Rgb kUnselectedPattern{128, 128, 128};
 
 // The controls in stacking order, lowest first: labels lie beneath buttons

@@ -9,15 +9,17 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <cstdlib>
+#include <stdexcept>
+#include <string>
 
 #include "app/click_label.h"
 #include "app/control_factory.h"
 #include "app/layout.h"
 #include "app/picture_surface.h"
-#include "engine/column_pool.h"
-#include "engine/pattern_table.h"
-#include "engine/sweep.h"
-#include "params/field_rules.h"
+#include "engine/worker_pool.h"
+#include "params/navigation.h"
+#include "params/presets.h"
+#include "patterns/pattern_table.h"
 
 namespace zentrel::app {
 namespace {
@@ -26,7 +28,11 @@ const char* const kBrowserMessage =
     "This function requires internet explorer (iexplore.exe) to be in the directory "
     "c:\\Program Files\\  ";
 const char* const kBrowserTitle = "Cannot find Browser:";
-const char* const kHaltRequested = "p";
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 std::string toStd(const QLineEdit* field) { return field->text().toStdString(); }
 
@@ -41,68 +47,93 @@ MainWindow::MainWindow(QWidget* parent)
     openAddress = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     endProgram = [] { std::_Exit(0); };
     buildControls();
-    connectControls();
     textThree_->setFocus();
 }
 
 MainWindow::~MainWindow() = default;
 
+template <class T>
+T* MainWindow::control(std::string_view name) const
+{
+    T* found = findChild<T*>(toQString(name), Qt::FindDirectChildrenOnly);
+    if (!found) throw std::logic_error("the window has no control named " + std::string(name));
+    return found;
+}
+
 void MainWindow::buildControls()
 {
     surface_ = new PictureSurface(this);
-    for (const ControlSpec& spec : controlLayout()) createControl(spec, this, classicStyle_.get());
-    for (int i = 0; i < kPatternButtons; ++i)
-        patternButtons_.push_back(findChild<QPushButton*>(QString::fromStdString(arrayName("CMD", i))));
-    textOne_ = findChild<QLineEdit*>("TextOne");
-    textTwo_ = findChild<QLineEdit*>("TextTwo");
-    textThree_ = findChild<QLineEdit*>("TextThree");
-    textFour_ = findChild<QLineEdit*>("TextFour");
-    textFive_ = findChild<QLineEdit*>("Textfive");
+    drawing_ = std::make_unique<DrawingController>(WorkerPool::shared(), *surface_,
+                                                   [] { QCoreApplication::processEvents(); });
+    for (const ControlSpec& spec : controlLayout())
+        connectControl(createControl(spec, this, classicStyle_.get()), spec);
+    for (int i = 0; i < kPatternCount; ++i)
+        patternButtons_.push_back(control<QPushButton>(arrayName("CMD", i)));
+    textOne_ = control<QLineEdit>("TextOne");
+    textTwo_ = control<QLineEdit>("TextTwo");
+    textThree_ = control<QLineEdit>("TextThree");
+    textFour_ = control<QLineEdit>("TextFour");
+    textFive_ = control<QLineEdit>("Textfive");
     textThree_->installEventFilter(this);
-
-    QWidget* previous = nullptr;
-    for (std::string_view name : tabOrder()) {
-        auto* control = findChild<QWidget*>(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
-        if (previous) setTabOrder(previous, control);
-        previous = control;
-    }
+    setTabOrder();
 }
 
-template <class Handler>
-void MainWindow::onClick(const QString& name, Handler handler)
+void MainWindow::connectControl(QWidget* control, const ControlSpec& spec)
 {
-    QObject* control = findChild<QObject*>(name);
+    if (spec.action == Action::None) return;
+    const auto handler = [this, &spec] { run(spec); };
     if (auto* button = qobject_cast<QPushButton*>(control))
         connect(button, &QPushButton::clicked, this, handler);
     else if (auto* label = qobject_cast<ClickLabel*>(control))
         connect(label, &ClickLabel::clicked, this, handler);
+    else
+        throw std::logic_error("the control " + spec.name + " cannot be clicked");
 }
 
-void MainWindow::connectControls()
+void MainWindow::setTabOrder()
 {
-    const auto array = [](const char* name, int index) {
-        return QString::fromStdString(arrayName(name, index));
-    };
-    for (int i = 0; i < kPatternButtons; ++i) onClick(array("CMD", i), [this, i] { patternClicked(i); });
-    onClick("cmdstop", [this] { haltFlag_ = kHaltRequested; });
-    onClick("Command3", [this] { resetClicked(); });
-    onClick("cmd1", [this] { writeFieldTexts(smallPreset(fieldTexts())); });
-    onClick("cmdb", [this] { writeFieldTexts(mediumPreset(fieldTexts())); });
-    onClick("Command4", [this] { writeFieldTexts(largePreset(fieldTexts())); });
-    onClick("Label17", [this] { applyFieldRule(halveXoom(fieldTexts())); });
-    onClick("Label8", [this] { applyFieldRule(doubleXoom(fieldTexts())); });
-    for (int i = 0; i < 2; ++i) {
-        onClick(array("horz", i), [this, i] { applyFieldRule(horz(fieldTexts(), i)); });
-        onClick(array("verty", i), [this, i] { applyFieldRule(verty(fieldTexts(), i)); });
+    QWidget* previous = nullptr;
+    for (std::string_view name : tabOrder()) {
+        QWidget* next = control(name);
+        if (previous) QWidget::setTabOrder(previous, next);
+        previous = next;
     }
-    for (int i = 0; i < 4; ++i)
-        onClick(array("cmdblue", i), [this, i] { applyFieldRule(cmdblue(fieldTexts(), i)); });
-    for (int i = 0; i < 6; ++i)
-        onClick(array("cmdXX", i), [this, i] { applyFieldRule(cmdXX(fieldTexts(), i)); });
-    for (const char* exitLabel : {"Label1", "Label2", "Label4"}) onClick(exitLabel, [this] { endProgram(); });
-    onClick("Label7", [this] { showMinimized(); });
-    onClick("Command1", [this] { linkClicked(); });
 }
+
+void MainWindow::run(const ControlSpec& spec)
+{
+    const FieldTexts f = fieldTexts();
+    switch (spec.action) {
+    case Action::None: return;
+    case Action::DrawPattern: return patternClicked(spec.pattern);
+    case Action::Halt: return drawing_->requestHalt();
+    case Action::Reset: return resetClicked();
+    case Action::SmallPreset: return writeFieldTexts(smallPreset(f));
+    case Action::MediumPreset: return writeFieldTexts(mediumPreset(f));
+    case Action::LargePreset: return writeFieldTexts(largePreset(f));
+    case Action::HalveXoom: return applyFieldRule(halveXoom(f));
+    case Action::DoubleXoom: return applyFieldRule(doubleXoom(f));
+    case Action::MoveRight: return applyFieldRule(moveAcross(f, Direction::Forward));
+    case Action::MoveLeft: return applyFieldRule(moveAcross(f, Direction::Back));
+    case Action::MoveDown: return applyFieldRule(moveDown(f, Direction::Forward));
+    case Action::MoveUp: return applyFieldRule(moveDown(f, Direction::Back));
+    case Action::DoubleDown: return applyFieldRule(doublePosition(f, Axis::Down));
+    case Action::HalveDown: return applyFieldRule(halvePosition(f, Axis::Down));
+    case Action::DoubleAcross: return applyFieldRule(doublePosition(f, Axis::Across));
+    case Action::HalveAcross: return applyFieldRule(halvePosition(f, Axis::Across));
+    case Action::StepXoomOut: return applyFieldRule(stepXoomOut(f));
+    case Action::StepXoomIn: return applyFieldRule(stepXoomIn(f));
+    case Action::ZoomLowerRight: return applyFieldRule(zoomIntoCorner(f, Corner::LowerRight));
+    case Action::ZoomLowerLeft: return applyFieldRule(zoomIntoCorner(f, Corner::LowerLeft));
+    case Action::ZoomTopRight: return applyFieldRule(zoomIntoCorner(f, Corner::TopRight));
+    case Action::ZoomTopLeft: return applyFieldRule(zoomIntoCorner(f, Corner::TopLeft));
+    case Action::Exit: return endProgram();
+    case Action::Minimise: return showMinimized();
+    case Action::OpenLink: return linkClicked();
+    }
+}
+
+QString MainWindow::haltFlag() const { return drawing_->haltRequested() ? "p" : ""; }
 
 FieldTexts MainWindow::fieldTexts() const
 {
@@ -115,11 +146,11 @@ void MainWindow::writeFieldTexts(const FieldTexts& texts)
         const QString value = QString::fromStdString(text);
         if (field->text() != value) field->setText(value);
     };
-    write(textOne_, texts.one);
-    write(textTwo_, texts.two);
-    write(textThree_, texts.three);
-    write(textFour_, texts.four);
-    write(textFive_, texts.five);
+    write(textOne_, texts.across);
+    write(textTwo_, texts.down);
+    write(textThree_, texts.size);
+    write(textFour_, texts.xoom);
+    write(textFive_, texts.brightness);
 }
 
 void MainWindow::applyFieldRule(const Outcome<FieldTexts>& result)
@@ -135,43 +166,23 @@ void MainWindow::showFailure(const QString& text)
 
 void MainWindow::patternClicked(int index)
 {
-    if (nesting_ >= kMaxNesting) return;
-    haltFlag_.clear();
-    highlightPatternButton(index);
-    drawPattern(index);
+    const Pattern& pattern = *patternTable()[index];
+    const DrawingEnd end =
+        drawing_->draw(pattern, fieldTexts(), [this, index] { highlightPatternButton(index); });
+    if (end.failure) showFailure(QString::fromStdString(drawingStoppedMessage(pattern, *end.failure)));
 }
 
 void MainWindow::highlightPatternButton(int index)
 {
     for (QPushButton* button : patternButtons_) setBackColour(button, toColor(kUnselectedPattern));
-    const QColor highlight = findChild<QWidget*>("Label17")->palette().color(QPalette::WindowText);
+    const QColor highlight = control("Label17")->palette().color(QPalette::WindowText);
     setBackColour(patternButtons_[index], highlight);
     for (QPushButton* button : patternButtons_) button->repaint();
 }
 
-void MainWindow::drawPattern(int index)
-{
-    const Pattern& pattern = *patternTable()[index];
-    ++nesting_;
-    const auto failure =
-        sweep(ColumnPool::shared(), pattern, fieldTexts(), [this](int column, std::span<const Colour> colours) {
-            surface_->plotColumn(column, colours);
-            surface_->showPlottedIfDue();
-            if (columnObserver) columnObserver(column);
-            QCoreApplication::processEvents();
-            return haltFlag_ != kHaltRequested;
-        });
-    surface_->showPlotted();
-    --nesting_;
-    if (failure)
-        showFailure(QString("The drawing of \"%1\" stopped: %2.")
-                        .arg(QString::fromUtf8(pattern.caption.data(), static_cast<int>(pattern.caption.size())),
-                             QString::fromStdString(failure->message())));
-}
-
 void MainWindow::resetClicked()
 {
-    haltFlag_ = kHaltRequested;
+    drawing_->requestHalt();
     writeFieldTexts(resetFields());
     surface_->clear();
 }

@@ -1,12 +1,13 @@
 #pragma once
 
-#include <QString>
 #include <QUrl>
 #include <QVector>
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <string_view>
 
+#include "engine/drawing.h"
 #include "engine/field_texts.h"
 #include "engine/outcome.h"
 
@@ -17,6 +18,7 @@ class QStyle;
 namespace zentrel::app {
 
 class PictureSurface;
+struct ControlSpec;
 
 // The program's one window, qTac: every control at its place, the picture
 // surface beneath them, and the handlers behind them.
@@ -26,19 +28,12 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Drawings started from inside a drawing wait on the stack, a few
-    // kilobytes each; beyond this depth (about 1 MB of an 8 MB stack) a
-    // pattern click is ignored rather than risk the stack.
-    static constexpr int kMaxNesting = 256;
-
-    const QString& haltFlag() const { return haltFlag_; }
+    // "p" while a halt is requested, empty otherwise.
+    QString haltFlag() const;
     FieldTexts fieldTexts() const;
     const PictureSurface& surface() const { return *surface_; }
-    int nesting() const { return nesting_; }
+    DrawingController& drawing() { return *drawing_; }
 
-    // Called after each column is plotted, before the event pump; lets a
-    // test act at a precise column.
-    std::function<void(int column)> columnObserver;
     // Opens the address in the user's browser; false when none can start.
     std::function<bool(const QUrl&)> openAddress;
     // Ends the program at once, mid-drawing or not.
@@ -50,13 +45,16 @@ protected:
 
 private:
     void buildControls();
-    void connectControls();
-    template <class Handler>
-    void onClick(const QString& name, Handler handler);
+    void connectControl(QWidget* control, const ControlSpec& spec);
+    void setTabOrder();
+    // The control of that name; a name the layout does not have is a fault
+    // of the program, reported at start-up.
+    template <class T = QWidget>
+    T* control(std::string_view name) const;
 
+    void run(const ControlSpec& spec);
     void patternClicked(int index);
     void highlightPatternButton(int index);
-    void drawPattern(int index);
     void resetClicked();
     void linkClicked();
 
@@ -66,14 +64,13 @@ private:
 
     std::unique_ptr<QStyle> classicStyle_;
     PictureSurface* surface_ = nullptr;
+    std::unique_ptr<DrawingController> drawing_;
     QVector<QPushButton*> patternButtons_;
     QLineEdit* textOne_ = nullptr;
     QLineEdit* textTwo_ = nullptr;
     QLineEdit* textThree_ = nullptr;
     QLineEdit* textFour_ = nullptr;
     QLineEdit* textFive_ = nullptr;
-    QString haltFlag_;
-    int nesting_ = 0;
 };
 
 }  // namespace zentrel::app

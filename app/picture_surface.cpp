@@ -9,8 +9,6 @@
 namespace zentrel::app {
 namespace {
 
-constexpr int kPlotLeft = 161;
-constexpr int kPlotTop = 51;
 constexpr qint64 kFrameMilliseconds = 16;
 
 QColor windowColour() { return QColor(kWindowColour.red, kWindowColour.green, kWindowColour.blue); }
@@ -40,7 +38,7 @@ void PictureSurface::plotColumn(int column, std::span<const Colour> colours)
     dirty_ |= QRect(x, kPlotTop, 1, std::max(rows, 0));
 }
 
-void PictureSurface::showPlottedIfDue()
+void PictureSurface::showIfDue()
 {
     if (dirty_.isEmpty() || sinceShown_.elapsed() < kFrameMilliseconds) return;
     update(dirty_);
@@ -48,7 +46,7 @@ void PictureSurface::showPlottedIfDue()
     sinceShown_.restart();
 }
 
-void PictureSurface::showPlotted()
+void PictureSurface::showAll()
 {
     if (dirty_.isEmpty()) return;
     repaint(dirty_);

@@ -21,11 +21,10 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "engine/column_pool.h"
 #include "engine/cpu_state.h"
-#include "engine/pattern_table.h"
-#include "engine/snapshot.h"
+#include "engine/worker_pool.h"
 #include "engine/sweep.h"
+#include "patterns/pattern_table.h"
 
 namespace {
 
@@ -49,13 +48,12 @@ double medianMs(int runs, const std::function<void()>& work)
 // Every column on the calling thread, one after the other.
 void computeOnThisThread(const Pattern& pattern)
 {
-    const Snapshot s = takeSnapshot(pattern.rule, kLargePicture).value();
-    const SweepGrid grid = sweepGrid(s).value();
+    const auto [s, grid] = prepareSweep(pattern, kLargePicture).value();
     std::vector<Colour> column(grid.ys.size());
     for (double x : grid.xs) colourColumn(pattern, s, x, grid.ys, column.data());
 }
 
-void computeOnPool(ColumnPool& pool, const Pattern& pattern)
+void computeOnPool(WorkerPool& pool, const Pattern& pattern)
 {
     sweep(pool, pattern, kLargePicture, [](int, std::span<const Colour>) { return true; });
 }
@@ -175,7 +173,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
 
     const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    ColumnPool& pool = ColumnPool::shared();
+    WorkerPool& pool = WorkerPool::shared();
     const auto calls = countMathCalls();
     WindowDrawing window;
 

@@ -12,9 +12,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "engine/pattern_table.h"
-#include "engine/snapshot.h"
 #include "engine/sweep.h"
+#include "patterns/pattern_table.h"
 
 namespace {
 
@@ -94,8 +93,7 @@ int main()
     const FieldTexts fields{"1", "1", "768", "0.15", "150"};
     for (const Pattern* pattern : patternTable()) {
         calls = {};
-        const Snapshot s = takeSnapshot(pattern->rule, fields).value();
-        const SweepGrid grid = sweepGrid(s).value();
+        const auto [s, grid] = prepareSweep(*pattern, fields).value();
         std::vector<Colour> column(grid.ys.size());
         for (double x : grid.xs) colourColumn(*pattern, s, x, grid.ys, column.data());
         std::printf("%s %lld %lld %lld %lld", std::string(pattern->caption).c_str(), calls.sin,

@@ -118,33 +118,26 @@ ImageFile::~ImageFile()
     forgetPending();
 }
 
-std::unique_ptr<ImageFile> ImageFile::create(const std::string& path, int width, int height,
-                                             std::string& error)
+Outcome<std::unique_ptr<ImageFile>> ImageFile::create(const std::string& path, int width,
+                                                      int height)
 {
     const std::string temporary = path + ".partial-" + std::to_string(getpid());
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file) {
-        error = "cannot write " + path + ": " + std::strerror(errno);
-        return nullptr;
-    }
+    if (!file) return Failure{Fault::CannotWrite, path + ": " + std::strerror(errno)};
     removeOnInterrupt(temporary);
     std::unique_ptr<ImageFile> image;
     if (pictureFormatOf(path) == PictureFormat::Ppm) image.reset(new PpmFile(path, temporary, file, width));
     else image.reset(new PngFile(path, temporary, file, width));
-    if (!image->start(height)) {
-        error = "cannot write " + path;
-        return nullptr;
-    }
+    if (!image->start(height)) return image->writeFailure();
     return image;
 }
 
-bool ImageFile::fail(const std::string& what)
+Failure ImageFile::writeFailure() const
 {
-    if (error_.empty()) error_ = what + " " + path_ + ": " + std::strerror(errno);
-    return false;
+    return Failure{Fault::CannotWrite, path_ + ": " + std::strerror(errno)};
 }
 
-bool ImageFile::writeRows(std::span<const Colour> rows)
+std::optional<Failure> ImageFile::writeRows(std::span<const Colour> rows)
 {
     std::vector<unsigned char> rgb(static_cast<std::size_t>(width_) * 3);
     for (std::size_t at = 0; at + width_ <= rows.size(); at += width_) {
@@ -154,22 +147,21 @@ bool ImageFile::writeRows(std::span<const Colour> rows)
             rgb[3 * c + 1] = static_cast<unsigned char>(greenOf(colour));
             rgb[3 * c + 2] = static_cast<unsigned char>(blueOf(colour));
         }
-        if (!writeRow(rgb.data())) return fail("cannot write");
+        if (!writeRow(rgb.data())) return writeFailure();
     }
-    return true;
+    return std::nullopt;
 }
 
-bool ImageFile::commit()
+std::optional<Failure> ImageFile::commit()
 {
-    if (!error_.empty()) return false;
-    if (!finish()) return fail("cannot write");
+    if (!finish()) return writeFailure();
     const bool closed = std::fclose(file_) == 0;
     file_ = nullptr;
-    if (!closed) return fail("cannot write");
-    if (std::rename(temporary_.c_str(), path_.c_str()) != 0) return fail("cannot write");
+    if (!closed) return writeFailure();
+    if (std::rename(temporary_.c_str(), path_.c_str()) != 0) return writeFailure();
     committed_ = true;
     forgetPending();
-    return true;
+    return std::nullopt;
 }
 
 }  // namespace zentrel::cli

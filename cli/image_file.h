@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 
+#include "engine/outcome.h"
 #include "engine/pattern.h"
 
 namespace zentrel::cli {
@@ -23,14 +24,13 @@ public:
     virtual ~ImageFile();
 
     // A PNG or a binary PPM, by the path's extension (one of
-    // pictureFormatOf's); or null and why it cannot be created.
-    static std::unique_ptr<ImageFile> create(const std::string& path, int width, int height,
-                                             std::string& error);
+    // pictureFormatOf's).
+    static Outcome<std::unique_ptr<ImageFile>> create(const std::string& path, int width,
+                                                      int height);
 
     // Appends rows.size() / width rows of colours.
-    bool writeRows(std::span<const Colour> rows);
-    bool commit();
-    const std::string& error() const { return error_; }
+    std::optional<Failure> writeRows(std::span<const Colour> rows);
+    std::optional<Failure> commit();
 
 protected:
     ImageFile(std::string path, std::string temporary, std::FILE* file, int width);
@@ -38,15 +38,16 @@ protected:
     virtual bool start(int height) = 0;
     virtual bool writeRow(const unsigned char* rgb) = 0;
     virtual bool finish() = 0;
-    bool fail(const std::string& what);
 
     std::FILE* file_;
     const int width_;
 
 private:
+    // Why writing stopped, with the reason the system gave.
+    Failure writeFailure() const;
+
     std::string path_;
     std::string temporary_;
-    std::string error_;
     bool committed_ = false;
 };
 

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "cli/image_file.h"
-#include "engine/pattern_table.h"
+#include "patterns/pattern_table.h"
 
 namespace zentrel::cli {
 namespace {
@@ -27,11 +27,11 @@ std::string* fieldFor(const std::string& option, RenderOptions& o, std::string& 
                       std::string& threads)
 {
     if (option == "--pattern") return &pattern;
-    if (option == "--x") return &o.fields.one;
-    if (option == "--y") return &o.fields.two;
-    if (option == "--size") return &o.fields.three;
-    if (option == "--xoom") return &o.fields.four;
-    if (option == "--bright") return &o.fields.five;
+    if (option == "--x") return &o.fields.across;
+    if (option == "--y") return &o.fields.down;
+    if (option == "--size") return &o.fields.size;
+    if (option == "--xoom") return &o.fields.xoom;
+    if (option == "--bright") return &o.fields.brightness;
     if (option == "--threads") return &threads;
     if (option == "-o" || option == "--output") return &o.output;
     return nullptr;

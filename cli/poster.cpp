@@ -19,7 +19,7 @@ struct ColumnFailure {
 };
 
 // The first column of xs that fails on the rows ys, if any.
-std::optional<ColumnFailure> firstFailingColumn(ColumnPool& pool, const Pattern& pattern,
+std::optional<ColumnFailure> firstFailingColumn(WorkerPool& pool, const Pattern& pattern,
                                                 const Snapshot& snapshot,
                                                 std::span<const double> xs,
                                                 std::span<const double> ys,
@@ -36,7 +36,7 @@ std::optional<ColumnFailure> firstFailingColumn(ColumnPool& pool, const Pattern&
 
 // A band failed at column c; a column left of c may still fail further
 // down, and that failure comes first in sweep order.
-Failure firstInSweepOrder(ColumnPool& pool, const Pattern& pattern, const Snapshot& snapshot,
+Failure firstInSweepOrder(WorkerPool& pool, const Pattern& pattern, const Snapshot& snapshot,
                           const SweepGrid& grid, std::size_t rowsBelow, const ColumnFailure& found)
 {
     if (found.column == 0 || rowsBelow >= grid.ys.size()) return found.failure;
@@ -48,7 +48,7 @@ Failure firstInSweepOrder(ColumnPool& pool, const Pattern& pattern, const Snapsh
 
 }  // namespace
 
-std::optional<Failure> renderBands(ColumnPool& pool, const Pattern& pattern,
+std::optional<Failure> renderBands(WorkerPool& pool, const Pattern& pattern,
                                    const Snapshot& snapshot, const SweepGrid& grid,
                                    ImageFile& file,
                                    const std::function<void(const Progress&)>& report)
@@ -66,8 +66,8 @@ std::optional<Failure> renderBands(ColumnPool& pool, const Pattern& pattern,
                 for (std::size_t r = 0; r < rows; ++r) band[r * width + c] = column[r];
             });
         if (failed) return firstInSweepOrder(pool, pattern, snapshot, grid, top + rows, *failed);
-        if (!file.writeRows(std::span<const Colour>(band).first(rows * width)))
-            return std::nullopt;  // the file keeps its own error, and commit() reports it
+        if (auto failure = file.writeRows(std::span<const Colour>(band).first(rows * width)))
+            return failure;
         report({static_cast<long long>(top + rows), static_cast<long long>(height)});
     }
     return std::nullopt;

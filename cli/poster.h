@@ -8,7 +8,7 @@
 #include "engine/sweep.h"
 
 namespace zentrel {
-class ColumnPool;
+class WorkerPool;
 struct Pattern;
 }
 
@@ -24,8 +24,8 @@ struct Progress {
 
 // Computes the picture in bands of whole rows and streams each band to the
 // file, so memory stays bounded whatever the size. Returns the first failure
-// of the formulas met, in band order.
-std::optional<Failure> renderBands(ColumnPool& pool, const Pattern& pattern,
+// of the formulas in sweep order, or the failure to write a band.
+std::optional<Failure> renderBands(WorkerPool& pool, const Pattern& pattern,
                                    const Snapshot& snapshot, const SweepGrid& grid,
                                    ImageFile& file,
                                    const std::function<void(const Progress&)>& report);

@@ -1,22 +1,21 @@
 #include "engine/column_stream.h"
 
 #include <algorithm>
-#include <mutex>
 
-#include "engine/column_pool.h"
 #include "engine/cpu_state.h"
 #include "engine/sweep.h"
+#include "engine/worker_pool.h"
 
 namespace zentrel {
 namespace {
 
-// Enough columns ahead to keep every worker busy while the caller plots and
+// Enough columns ahead to keep every worker busy while the reader plots and
 // pumps events, few enough that a halt wastes next to nothing.
-int columnsAhead(const ColumnPool& pool) { return 4 * pool.threads() + 4; }
+int columnsAhead(const WorkerPool& pool) { return 4 * pool.threads() + 4; }
 
 }  // namespace
 
-ColumnStream::ColumnStream(ColumnPool& pool, const Pattern& pattern, const Snapshot& snapshot,
+ColumnStream::ColumnStream(WorkerPool& pool, const Pattern& pattern, const Snapshot& snapshot,
                            std::span<const double> xs, std::span<const double> ys)
     : pool_(pool),
       pattern_(pattern),
@@ -27,33 +26,34 @@ ColumnStream::ColumnStream(ColumnPool& pool, const Pattern& pattern, const Snaps
       colours_(static_cast<std::size_t>(ahead_) * ys.size()),
       slots_(static_cast<std::size_t>(ahead_))
 {
-    {
-        std::lock_guard lock(pool_.mutex_);
-        pool_.streams_.push_back(this);
-    }
-    pool_.workAvailable_.notify_all();
-}
-
-template <class Done>
-void ColumnStream::await(std::unique_lock<std::mutex>& lock, Done done)
-{
-    callerWaiting_ = true;
-    columnReady_.wait(lock, done);
-    callerWaiting_ = false;
+    pool_.add(*this);
 }
 
 ColumnStream::~ColumnStream()
 {
-    std::unique_lock lock(pool_.mutex_);
-    closed_ = true;
-    await(lock, [&] { return inFlight_ == 0; });
-    std::erase(pool_.streams_, this);
+    {
+        std::lock_guard lock(mutex_);
+        closed_ = true;
+    }
+    // Waits for the workers still inside a column of this stream.
+    pool_.remove(*this);
 }
 
+bool ColumnStream::claimable()
+{
+    std::lock_guard lock(mutex_);
+    return claimableLocked();
+}
 
-bool ColumnStream::hasClaimableColumn() const
+bool ColumnStream::claimableLocked() const
 {
     return !closed_ && claimed_ < columnCount() && claimed_ < delivered_ + ahead_;
+}
+
+void ColumnStream::runOne() noexcept
+{
+    std::unique_lock lock(mutex_);
+    if (claimableLocked()) computeNextColumn(lock);
 }
 
 Colour* ColumnStream::slotColours(int column)
@@ -61,38 +61,51 @@ Colour* ColumnStream::slotColours(int column)
     return colours_.data() + static_cast<std::size_t>(column % ahead_) * ys_.size();
 }
 
-void ColumnStream::computeNextColumn(std::unique_lock<std::mutex>& lock)
+void ColumnStream::computeNextColumn(std::unique_lock<std::mutex>& lock) noexcept
 {
     const int column = claimed_++;
-    ++inFlight_;
     lock.unlock();
-    // The thread may have run vector-heavy toolkit code just before.
-    clearUpperVectorState();
-    auto failure = colourColumn(pattern_, snapshot_, xs_[column], ys_, slotColours(column));
+    Slot result;
+    try {
+        // The thread may have run vector-heavy toolkit code just before.
+        clearUpperVectorState();
+        result.failure = colourColumn(pattern_, snapshot_, xs_[column], ys_, slotColours(column));
+    } catch (...) {
+        result.thrown = std::current_exception();
+    }
+    result.ready = true;
     lock.lock();
-    Slot& slot = slots_[column % ahead_];
-    slot.failure = std::move(failure);
-    slot.ready = true;
-    --inFlight_;
-    if (callerWaiting_) columnReady_.notify_one();
+    slots_[column % ahead_] = std::move(result);
+    if (readerWaiting_) columnReady_.notify_one();
+}
+
+bool ColumnStream::releaseHeldColumn()
+{
+    if (!holding_) return false;
+    slots_[delivered_ % ahead_] = Slot{};
+    ++delivered_;
+    holding_ = false;
+    return claimableLocked();
 }
 
 Outcome<std::span<const Colour>> ColumnStream::next()
 {
-    std::unique_lock lock(pool_.mutex_);
-    if (holding_) {
-        slots_[delivered_ % ahead_].ready = false;
-        ++delivered_;
-        holding_ = false;
-        if (pool_.idleWorkers_ > 0) pool_.workAvailable_.notify_one();
+    std::unique_lock lock(mutex_);
+    if (releaseHeldColumn()) {
+        lock.unlock();
+        pool_.wake();
+        lock.lock();
     }
     const int column = delivered_;
     Slot& slot = slots_[column % ahead_];
     // Rather than sleep until a worker brings the column, compute one: the
     // awaited one if nobody has started it, or one further ahead.
-    while (!slot.ready && hasClaimableColumn()) computeNextColumn(lock);
-    await(lock, [&] { return slot.ready; });
+    while (!slot.ready && claimableLocked()) computeNextColumn(lock);
+    readerWaiting_ = true;
+    columnReady_.wait(lock, [&] { return slot.ready; });
+    readerWaiting_ = false;
     holding_ = true;
+    if (slot.thrown) std::rethrow_exception(slot.thrown);
     if (slot.failure) return *slot.failure;
     return std::span<const Colour>(slotColours(column), ys_.size());
 }

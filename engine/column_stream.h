@@ -1,53 +1,57 @@
 #pragma once
 
 #include <condition_variable>
+#include <exception>
 #include <mutex>
 #include <optional>
 #include <span>
 #include <vector>
 
+#include "engine/job_source.h"
 #include "engine/outcome.h"
 #include "engine/pattern.h"
 
 namespace zentrel {
 
-class ColumnPool;
+class WorkerPool;
 
 // The columns of one picture (or of a band of its rows), delivered in sweep
-// order while the pool computes the next ones. Only a bounded number of
-// columns is computed ahead; closing the stream stops the work at once.
-class ColumnStream {
+// order while the pool's workers compute the next ones. Only a bounded number
+// of columns is computed ahead; closing the stream stops that work at once.
+class ColumnStream final : public JobSource {
 public:
     // xs and ys must outlive the stream.
-    ColumnStream(ColumnPool& pool, const Pattern& pattern, const Snapshot& snapshot,
+    ColumnStream(WorkerPool& pool, const Pattern& pattern, const Snapshot& snapshot,
                  std::span<const double> xs, std::span<const double> ys);
-    ~ColumnStream();
+    ~ColumnStream() override;
     ColumnStream(const ColumnStream&) = delete;
     ColumnStream& operator=(const ColumnStream&) = delete;
 
     int columnCount() const { return static_cast<int>(xs_.size()); }
 
-    // Waits for the next column. Its colours stay valid until the next call.
+    // Waits for the next column; its colours stay valid until the next call.
+    // Rethrows what the computation of that column threw.
     Outcome<std::span<const Colour>> next();
 
-private:
-    friend class ColumnPool;
+    bool claimable() override;
+    void runOne() noexcept override;
 
+private:
     struct Slot {
         bool ready = false;
         std::optional<Failure> failure;
+        std::exception_ptr thrown;
     };
 
-    bool hasClaimableColumn() const;
-    // Claims the next column, computes it with the pool's lock released,
-    // marks it ready and wakes the reader if it waits for it.
-    void computeNextColumn(std::unique_lock<std::mutex>& lock);
-    // Waits, with the pool's lock held, until done() holds.
-    template <class Done>
-    void await(std::unique_lock<std::mutex>& lock, Done done);
+    bool claimableLocked() const;
+    // Claims the next column and computes it with the lock released.
+    void computeNextColumn(std::unique_lock<std::mutex>& lock) noexcept;
+    // Hands the column last delivered back to the ring; true if a worker
+    // may now claim one more.
+    bool releaseHeldColumn();
     Colour* slotColours(int column);
 
-    ColumnPool& pool_;
+    WorkerPool& pool_;
     const Pattern& pattern_;
     const Snapshot snapshot_;
     std::span<const double> xs_;
@@ -55,13 +59,14 @@ private:
     const int ahead_;
     std::vector<Colour> colours_;  // ahead_ slots of ys_.size() colours
     std::vector<Slot> slots_;
-    int claimed_ = 0;    // columns handed to workers
-    int delivered_ = 0;  // columns handed to the caller and released
-    bool holding_ = false;
-    int inFlight_ = 0;
-    bool closed_ = false;
-    bool callerWaiting_ = false;
+
+    std::mutex mutex_;
     std::condition_variable columnReady_;
+    int claimed_ = 0;    // columns handed out for computing
+    int delivered_ = 0;  // columns handed to the reader and given back
+    bool holding_ = false;
+    bool closed_ = false;
+    bool readerWaiting_ = false;
 };
 
 }  // namespace zentrel

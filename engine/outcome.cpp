@@ -10,6 +10,7 @@ const char* faultName(Fault fault)
     case Fault::InvalidOperation: return "Invalid operation";
     case Fault::TypeMismatch: return "Type mismatch";
     case Fault::PositionTooLarge: return "Position too large";
+    case Fault::CannotWrite: return "Cannot write";
     }
     return "Error";
 }

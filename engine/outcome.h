@@ -6,21 +6,22 @@
 
 namespace zentrel {
 
-// What can go wrong when numbers are read from the fields or a picture is
-// computed. Every one of these ends a drawing, never the program.
+// What can go wrong when numbers are read from the fields, or a picture is
+// computed or written. Every one of these ends a drawing, never the program.
 enum class Fault {
     Overflow,
     DivisionByZero,
     InvalidOperation,
     TypeMismatch,
     PositionTooLarge,
+    CannotWrite,
 };
 
 const char* faultName(Fault fault);
 
 struct Failure {
     Fault fault;
-    std::string where;  // "in TextFour", "at x = 12, y = 40"
+    std::string where;  // "in TextFour", "at x = 12, y = 40", "big.png: Disk full"
 
     // "Overflow in TextFour", ready to show to a person.
     std::string message() const;

@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-#include "engine/column_pool.h"
+#include "engine/worker_pool.h"
 #include "engine/sweep.h"
 
 namespace zentrel {
 
 Outcome<Picture> renderPicture(const Pattern& pattern, const FieldTexts& fields, int threads)
 {
-    ColumnPool pool(threads);
+    WorkerPool pool(threads);
     Picture picture;
     const auto failure = sweep(pool, pattern, fields, [&](int, std::span<const Colour> column) {
         picture.height = static_cast<int>(column.size());

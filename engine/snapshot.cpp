@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "engine/field_value.h"
-#include "params/number_text.h"
+#include "engine/number_text.h"
 
 namespace zentrel {
 namespace {
@@ -101,16 +101,16 @@ Outcome<Snapshot> takeSnapshot(const SnapshotRule& rule, const FieldTexts& field
     double one = 0;
     double two = 0;
     const auto readPositions = [&] {
-        one = in.read(fields.one, "TextOne");
-        two = in.read(fields.two, "TextTwo");
+        one = in.read(fields.across, "TextOne");
+        two = in.read(fields.down, "TextTwo");
     };
     if (rule.order == ReadOrder::PositionsFirst) readPositions();
-    s.size = in.read(fields.three, "TextThree");
+    s.size = in.read(fields.size, "TextThree");
     s.width = widthForSize(s.size);
     if (rule.order == ReadOrder::SizeFirst) readPositions();
     placeOrigin(rule.origin, one, two, s, in);
-    s.zoom = in.checked(scaled(in.read(fields.four, "TextFour"), rule.zoom), "TextFour");
-    s.bright = in.checked(scaled(in.read(fields.five, "Textfive"), rule.bright), "Textfive");
+    s.zoom = in.checked(scaled(in.read(fields.xoom, "TextFour"), rule.zoom), "TextFour");
+    s.bright = in.checked(scaled(in.read(fields.brightness, "Textfive"), rule.bright), "Textfive");
     if (in.failure()) return *in.failure();
     return s;
 }

@@ -3,8 +3,7 @@
 #include <cfenv>
 
 #include "engine/column_stream.h"
-#include "engine/snapshot.h"
-#include "params/number_text.h"
+#include "engine/number_text.h"
 
 namespace zentrel {
 namespace {
@@ -72,16 +71,24 @@ std::optional<Failure> colourColumn(const Pattern& pattern, const Snapshot& s, d
     return std::nullopt;
 }
 
-std::optional<Failure> sweep(ColumnPool& pool, const Pattern& pattern,
+Outcome<PreparedSweep> prepareSweep(const Pattern& pattern, const FieldTexts& fields)
+{
+    auto snapshot = takeSnapshot(pattern.rule, fields);
+    if (!snapshot) return snapshot.failure();
+    auto grid = sweepGrid(snapshot.value());
+    if (!grid) return grid.failure();
+    return PreparedSweep{snapshot.value(), std::move(grid.value())};
+}
+
+std::optional<Failure> sweep(WorkerPool& pool, const Pattern& pattern,
                              const FieldTexts& fields, const ColumnSink& take)
 {
-    const auto snapshot = takeSnapshot(pattern.rule, fields);
-    if (!snapshot) return snapshot.failure();
-    const auto grid = sweepGrid(snapshot.value());
-    if (!grid) return grid.failure();
-    if (grid.value().xs.empty() || grid.value().ys.empty()) return std::nullopt;
+    const auto prepared = prepareSweep(pattern, fields);
+    if (!prepared) return prepared.failure();
+    if (prepared.value().empty()) return std::nullopt;
 
-    ColumnStream stream(pool, pattern, snapshot.value(), grid.value().xs, grid.value().ys);
+    const auto& [snapshot, grid] = prepared.value();
+    ColumnStream stream(pool, pattern, snapshot, grid.xs, grid.ys);
     for (int c = 0; c < stream.columnCount(); ++c) {
         const auto column = stream.next();
         if (!column) return column.failure();

@@ -8,10 +8,11 @@
 #include "engine/field_texts.h"
 #include "engine/outcome.h"
 #include "engine/pattern.h"
+#include "engine/snapshot.h"
 
 namespace zentrel {
 
-class ColumnPool;
+class WorkerPool;
 
 // The loop values of a sweep: x from left + 1 to left + width, y from
 // top + 1 to top + size, each stepped by adding 1 to a double counter, so
@@ -35,12 +36,23 @@ Outcome<SweepGrid> sweepGrid(const Snapshot& s);
 std::optional<Failure> colourColumn(const Pattern& pattern, const Snapshot& s, double x,
                                     std::span<const double> ys, Colour* out);
 
+// What a drawing takes from the fields before its first column: the
+// pattern's snapshot and the loop values it gives.
+struct PreparedSweep {
+    Snapshot snapshot;
+    SweepGrid grid;
+
+    bool empty() const { return grid.xs.empty() || grid.ys.empty(); }
+};
+
+Outcome<PreparedSweep> prepareSweep(const Pattern& pattern, const FieldTexts& fields);
+
 // Receives each finished column in sweep order; returns false to stop.
 using ColumnSink = std::function<bool(int column, std::span<const Colour> colours)>;
 
 // A whole drawing: the snapshot of the fields, then every column in order,
 // computed ahead by the pool's workers and handed to take.
-std::optional<Failure> sweep(ColumnPool& pool, const Pattern& pattern,
+std::optional<Failure> sweep(WorkerPool& pool, const Pattern& pattern,
                              const FieldTexts& fields, const ColumnSink& take);
 
 }  // namespace zentrel

@@ -12,7 +12,7 @@
 #include "app/main_window.h"
 #include "app/picture_surface.h"
 #include "engine/colour.h"
-#include "engine/pattern_table.h"
+#include "patterns/pattern_table.h"
 #include "engine/render.h"
 
 using namespace zentrel;
@@ -21,8 +21,8 @@ using namespace zentrel::app;
 namespace {
 
 const QRgb kBackground = qRgb(64, 64, 64);
-constexpr int kPlotLeft = 161;
-constexpr int kPlotTop = 51;
+constexpr int kPictureLeft = 161;
+constexpr int kPictureTop = 51;
 
 QRgb toQRgb(Colour c) { return qRgb(redOf(c), greenOf(c), blueOf(c)); }
 
@@ -88,7 +88,7 @@ private:
     void setFields(const FieldTexts& f);
     QRgb windowPixel(int column, int row) const
     {
-        return window_->surface().picture().pixel(kPlotLeft + column, kPlotTop + row);
+        return window_->surface().picture().pixel(kPictureLeft + column, kPictureTop + row);
     }
     // Column c of the window's picture equals column c of the engine's picture.
     bool columnMatches(int c, const Picture& picture) const;
@@ -110,11 +110,11 @@ void MainWindowTest::cleanup() { window_.reset(); }
 
 void MainWindowTest::setFields(const FieldTexts& f)
 {
-    control<QLineEdit>("TextOne")->setText(QString::fromStdString(f.one));
-    control<QLineEdit>("TextTwo")->setText(QString::fromStdString(f.two));
-    control<QLineEdit>("TextThree")->setText(QString::fromStdString(f.three));
-    control<QLineEdit>("TextFour")->setText(QString::fromStdString(f.four));
-    control<QLineEdit>("Textfive")->setText(QString::fromStdString(f.five));
+    control<QLineEdit>("TextOne")->setText(QString::fromStdString(f.across));
+    control<QLineEdit>("TextTwo")->setText(QString::fromStdString(f.down));
+    control<QLineEdit>("TextThree")->setText(QString::fromStdString(f.size));
+    control<QLineEdit>("TextFour")->setText(QString::fromStdString(f.xoom));
+    control<QLineEdit>("Textfive")->setText(QString::fromStdString(f.brightness));
 }
 
 bool MainWindowTest::columnMatches(int c, const Picture& picture) const
@@ -162,7 +162,7 @@ void MainWindowTest::patternClickHighlightsOneButtonAndDrawsTheEnginePicture()
 
 void MainWindowTest::haltAfterAColumnLeavesExactlyThoseColumns()
 {
-    window_->columnObserver = [this](int column) {
+    window_->drawing().columnObserver = [this](int column) {
         if (column == 39) QTimer::singleShot(0, [this] { QTest::mouseClick(control<QPushButton>("cmdstop"), Qt::LeftButton); });
     };
     QTest::mouseClick(patternButton(0), Qt::LeftButton);
@@ -186,7 +186,7 @@ void MainWindowTest::haltWithNoDrawingChangesNothingVisible()
 void MainWindowTest::patternClickedDuringADrawingRunsNestedThenTheFirstResumes()
 {
     bool clicked = false;
-    window_->columnObserver = [&](int column) {
+    window_->drawing().columnObserver = [&](int column) {
         if (column == 39 && !clicked) {
             clicked = true;
             QTimer::singleShot(0, [this] { QTest::mouseClick(patternButton(18), Qt::LeftButton); });
@@ -204,10 +204,10 @@ void MainWindowTest::patternClickedDuringADrawingRunsNestedThenTheFirstResumes()
 
 void MainWindowTest::oneHaltStopsEveryNestedDrawing()
 {
-    window_->columnObserver = [&](int column) {
-        if (window_->nesting() == 1 && column == 39)
+    window_->drawing().columnObserver = [&](int column) {
+        if (window_->drawing().nesting() == 1 && column == 39)
             QTimer::singleShot(0, [this] { QTest::mouseClick(patternButton(18), Qt::LeftButton); });
-        if (window_->nesting() == 2 && column == 10)
+        if (window_->drawing().nesting() == 2 && column == 10)
             QTimer::singleShot(0, [this] { QTest::mouseClick(control<QPushButton>("cmdstop"), Qt::LeftButton); });
     };
     QTest::mouseClick(patternButton(0), Qt::LeftButton);
@@ -224,19 +224,19 @@ void MainWindowTest::nestingBeyondTheCapIsIgnored()
     setFields({"1", "1", "1", "1", "150"});
     int deepest = 0;
     int clicks = 0;
-    window_->columnObserver = [&](int) {
-        deepest = std::max(deepest, window_->nesting());
-        if (clicks++ < MainWindow::kMaxNesting + 20)
+    window_->drawing().columnObserver = [&](int) {
+        deepest = std::max(deepest, window_->drawing().nesting());
+        if (clicks++ < DrawingController::kMaxNesting + 20)
             QTimer::singleShot(0, [this] { QTest::mouseClick(patternButton(2), Qt::LeftButton); });
     };
     QTest::mouseClick(patternButton(2), Qt::LeftButton);
-    QCOMPARE(deepest, MainWindow::kMaxNesting);
-    QCOMPARE(window_->nesting(), 0);
+    QCOMPARE(deepest, DrawingController::kMaxNesting);
+    QCOMPARE(window_->drawing().nesting(), 0);
 }
 
 void MainWindowTest::resetDuringADrawingStopsItAndClearsTheSurface()
 {
-    window_->columnObserver = [this](int column) {
+    window_->drawing().columnObserver = [this](int column) {
         if (column == 20) QTimer::singleShot(0, [this] { QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton); });
     };
     QTest::mouseClick(patternButton(4), Qt::LeftButton);
@@ -330,7 +330,7 @@ void MainWindowTest::exitLabelEndsTheProgramMidDrawing()
         endedAt = lastColumn;
         QTest::mouseClick(control<QPushButton>("cmdstop"), Qt::LeftButton);
     };
-    window_->columnObserver = [&](int column) {
+    window_->drawing().columnObserver = [&](int column) {
         lastColumn = column;
         if (column == 5) QTimer::singleShot(0, [this] { QTest::mouseClick(control<ClickLabel>("Label2"), Qt::LeftButton); });
     };

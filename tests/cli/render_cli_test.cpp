@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -24,8 +25,9 @@
 
 #include "engine/colour.h"
 #include "engine/field_texts.h"
-#include "engine/pattern_table.h"
 #include "engine/render.h"
+#include "patterns/pattern_table.h"
+#include "support.h"
 
 extern char** environ;
 
@@ -37,18 +39,9 @@ namespace fs = std::filesystem;
 using Args = std::vector<std::string>;
 using Names = std::vector<std::string>;
 
-FieldTexts F(std::string one, std::string two, std::string three, std::string four = "1",
-             std::string five = "150")
-{
-    return {std::move(one), std::move(two), std::move(three), std::move(four), std::move(five)};
-}
-
-// Every row has a name: it names the test and is what a failure prints.
-template <class Row>
-    requires requires(const Row& row) { row.name; }
-void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
-
-const auto byName = [](const auto& info) { return std::string(info.param.name); };
+using test::byName;
+using test::F;
+using test::NamedRow;
 
 std::string readFile(const fs::path& path)
 {
@@ -113,51 +106,39 @@ protected:
     fs::path root_, work_;
 };
 
-// The picture file, PNG or binary PPM by its extension, against the engine's
-// picture: the same size, and every pixel the same.
-::testing::AssertionResult isThePicture(const fs::path& path, const Picture& p)
+// The picture in a file the renderer wrote: a binary PPM, or a PNG read
+// with libpng.
+std::optional<Picture> readPicture(const fs::path& path)
 {
+    if (path.extension() == ".ppm") return test::readPpm(path);
     const std::string bytes = readFile(path);
-    int width = 0, height = 0;
-    std::vector<unsigned char> rgb;  // row after row, three bytes a pixel
-    if (path.extension() == ".ppm") {
-        int header = 0;  // the header ends with one blank after 255
-        std::sscanf(bytes.c_str(), "P6 %d %d 255%n", &width, &height, &header);
-        if (header == 0) return ::testing::AssertionFailure() << path << " has no PPM header";
-        rgb.assign(bytes.begin() + header + 1, bytes.end());
-    } else {
-        png_image png{};
-        png.version = PNG_IMAGE_VERSION;
-        if (!png_image_begin_read_from_memory(&png, bytes.data(), bytes.size()))
-            return ::testing::AssertionFailure() << path << ": " << png.message;
-        png.format = PNG_FORMAT_RGB;
-        width = static_cast<int>(png.width);
-        height = static_cast<int>(png.height);
-        rgb.resize(PNG_IMAGE_SIZE(png));
-        if (!png_image_finish_read(&png, nullptr, rgb.data(), 0, nullptr))
-            return ::testing::AssertionFailure() << path << ": " << png.message;
-    }
-    if (width != p.width || height != p.height || rgb.size() != std::size_t{3} * width * height)
-        return ::testing::AssertionFailure() << path << " is " << width << " x " << height << ", "
-                                             << rgb.size() << " bytes; the picture " << p.width
-                                             << " x " << p.height;
-    for (int r = 0; r < height; ++r)
-        for (int c = 0; c < width; ++c) {
-            const unsigned char* in = &rgb[3 * (std::size_t{1} * r * width + c)];
-            const Colour colour = p.at(c, r);
-            if (in[0] != redOf(colour) || in[1] != greenOf(colour) || in[2] != blueOf(colour))
-                return ::testing::AssertionFailure() << "column " << c << ", row " << r
-                                                     << " differs";
+    png_image png{};
+    png.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&png, bytes.data(), bytes.size())) return std::nullopt;
+    png.format = PNG_FORMAT_RGB;
+    std::vector<unsigned char> rgb(PNG_IMAGE_SIZE(png));
+    if (!png_image_finish_read(&png, nullptr, rgb.data(), 0, nullptr)) return std::nullopt;
+    Picture picture{static_cast<int>(png.width), static_cast<int>(png.height), {}};
+    for (int c = 0; c < picture.width; ++c)
+        for (int r = 0; r < picture.height; ++r) {
+            const unsigned char* p = &rgb[3 * (std::size_t{1} * r * picture.width + c)];
+            picture.colours.push_back(p[0] + 256u * p[1] + 65536u * p[2]);
         }
-    return ::testing::AssertionSuccess();
+    return picture;
+}
+
+::testing::AssertionResult isThePicture(const fs::path& path, const Picture& expected)
+{
+    const auto picture = readPicture(path);
+    if (!picture) return ::testing::AssertionFailure() << "cannot read " << path;
+    return test::samePicture(*picture, expected);
 }
 
 // ---------------------------------------------------------------------------
 // Pictures written: status 0, the file in place of an older one of that name,
 // pixel for pixel the engine's picture of exactly these field texts.
 
-struct WrittenRow {
-    const char* name;
+struct WrittenRow : NamedRow {
     Args args;
     const char* pattern;
     FieldTexts fields;
@@ -213,8 +194,7 @@ INSTANTIATE_TEST_SUITE_P(Pictures, RenderCliWrites, ::testing::ValuesIn(kWritten
 const Names kOptions = {"--pattern", "--x",       "--y", "--size",   "--xoom",
                         "--bright",  "--threads", "-o",  "--output", "--help"};
 
-struct RefusedRow {
-    const char* name;
+struct RefusedRow : NamedRow {
     Args args;
     int status;
     Names named;                        // as they must appear in the message
@@ -268,8 +248,7 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, RenderCliRefuses, ::testing::ValuesIn(kRef
 // Formula failures: status 3 and the engine's own failure; an older file of
 // that name is left as it was, and no temporary ("name.partial-pid") remains.
 
-struct FailureRow {
-    const char* name;
+struct FailureRow : NamedRow {
     const char* pattern;
     FieldTexts fields;
     const char* output;
@@ -299,9 +278,9 @@ TEST_P(RenderCliFailure, ExitsWithStatusThreeAndLeavesNoFile)
     const Outcome<Picture> engine = renderPicture(*findPattern(row.pattern), row.fields, 2);
     ASSERT_FALSE(engine.ok()) << "the engine draws this picture";
     placeOlderFile(row.output);
-    const Result r = run({"--pattern", row.pattern, "--x", row.fields.one, "--y", row.fields.two,
-                          "--size", row.fields.three, "--xoom", row.fields.four, "--bright",
-                          row.fields.five, "-o", row.output});
+    const Result r = run({"--pattern", row.pattern, "--x", row.fields.across, "--y", row.fields.down,
+                          "--size", row.fields.size, "--xoom", row.fields.xoom, "--bright",
+                          row.fields.brightness, "-o", row.output});
     EXPECT_EQ(r.status, 3) << r.err;
     EXPECT_EQ(r.err, "zentrel-render: " + engine.failure().message() + "\n");
     EXPECT_EQ(written(), Names{row.output});

@@ -17,10 +17,11 @@
 
 #include "engine/colour.h"
 #include "engine/field_texts.h"
-#include "engine/pattern_table.h"
+#include "patterns/pattern_table.h"
 #include "engine/render.h"
 #include "engine/snapshot.h"
 #include "patterns/patterns.h"
+#include "support.h"
 
 namespace zentrel {
 namespace {
@@ -40,11 +41,7 @@ std::ostream& operator<<(std::ostream& os, const Rgb& c)
     return os << "(" << c.red << ", " << c.green << ", " << c.blue << ")";
 }
 
-FieldTexts F(std::string one, std::string two, std::string three, std::string four = "1",
-             std::string five = "150")
-{
-    return {std::move(one), std::move(two), std::move(three), std::move(four), std::move(five)};
-}
+using test::F;
 FieldTexts xoom(std::string four) { return F("1", "1", "150", std::move(four)); }
 FieldTexts bright(std::string five) { return F("1", "1", "150", "1", std::move(five)); }
 // Xoom 0, which makes most patterns one colour throughout.
@@ -67,8 +64,8 @@ template <class Row>
 std::string rowName(const ::testing::TestParamInfo<Row>& info)
 {
     static const std::pair<const char*, std::string FieldTexts::*> kFields[] = {
-        {"one", &FieldTexts::one},   {"two", &FieldTexts::two},     {"size", &FieldTexts::three},
-        {"xoom", &FieldTexts::four}, {"bright", &FieldTexts::five}};
+        {"one", &FieldTexts::across},   {"two", &FieldTexts::down},     {"size", &FieldTexts::size},
+        {"xoom", &FieldTexts::xoom}, {"bright", &FieldTexts::brightness}};
     std::string name(info.param.pattern->routine);
     for (const auto& [label, field] : kFields) {
         const std::string& text = info.param.fields.*field;

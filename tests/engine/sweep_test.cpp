@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cfenv>
 #include <cfloat>
 #include <ostream>
 #include <span>
@@ -14,34 +13,26 @@
 #include <vector>
 
 #include "engine/colour.h"
-#include "engine/column_pool.h"
+#include "engine/worker_pool.h"
 #include "engine/define_pattern.h"
 #include "engine/field_texts.h"
-#include "engine/pattern_table.h"
 #include "engine/render.h"
 #include "engine/snapshot.h"
 #include "engine/sweep.h"
+#include "support.h"
 
 namespace zentrel {
 namespace {
 
-FieldTexts F(std::string one, std::string two, std::string three, std::string four = "1",
-             std::string five = "150")
-{
-    return {std::move(one), std::move(two), std::move(three), std::move(four), std::move(five)};
-}
+using test::byName;
+using test::F;
+using test::NamedRow;
+using test::PictureFaultRow;
 
 Snapshot extents(double left, double top, double width, double size)
 {
     return {.size = size, .width = width, .left = left, .top = top};
 }
-
-// Every row has a name: it names the test and is what a failure prints.
-template <class Row>
-    requires requires(const Row& row) { row.name; }
-void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
-
-const auto byName = [](const auto& info) { return std::string(info.param.name); };
 
 const char* const kHuge = "1e999";  // beyond the double range as typed
 
@@ -57,8 +48,7 @@ const FieldTexts kLong = F("1", "1", "150.00000000000003");
 // and the field a failure names. Each origin rule is also checked with the
 // patterns that use it, in patterns_test.cpp.
 
-struct SnapshotRow {
-    const char* name;
+struct SnapshotRow : NamedRow {
     Origin origin;
     FieldTexts fields;
     double size, width, left, top;
@@ -102,8 +92,7 @@ TEST(WidthForSize, OnlySevenSixtyEightIsWidened)
         EXPECT_EQ(widthForSize(size), size) << size;
 }
 
-struct SnapshotFailureRow {
-    const char* name;
+struct SnapshotFailureRow : NamedRow {
     SnapshotRule rule;
     FieldTexts fields;
     const char* message;
@@ -145,8 +134,7 @@ INSTANTIATE_TEST_SUITE_P(BeyondTheDoubleRange, SnapshotFails,
 // Grid of loop values: x from left + 1 to left + width, y likewise, stepped
 // by adding 1 to a double counter.
 
-struct GridRow {
-    const char* name;
+struct GridRow : NamedRow {
     Snapshot snapshot;
     std::vector<double> xs, ys;
     const char* failure = nullptr;
@@ -246,20 +234,6 @@ TEST_PATTERN(OverflowsThenInvalid,
 TEST_PATTERN(Healthy, x * 10.0, y * 10.0, x * 0.0)
 #undef TEST_PATTERN
 
-// Whole pictures: the failure of the first failing pixel in sweep order
-// (column by column, top to bottom), whatever the number of threads; or no
-// failure (message empty).
-struct PictureFaultRow {
-    const char* name;
-    const Pattern* pattern;
-    FieldTexts fields;
-    const char* message;
-};
-
-// With a brightness of 1e308 a pattern overflows wherever its colour mix
-// exceeds about 1.8.
-const FieldTexts kBright1e308 = F("1", "1", "20", "1", "1e308");
-
 const PictureFaultRow kPictureFaults[] = {
     {"division_by_zero", &kDividesAtPoint, F("0", "0", "10", "7", "3"),
      "Division by zero at x = 7, y = 3"},
@@ -287,92 +261,25 @@ const PictureFaultRow kPictureFaults[] = {
     // Every column fails; workers computing ahead must not report a later one.
     {"every_column", &kDividesOnRow, F("0", "0", "40", "0", "3"),
      "Division by zero at x = 1, y = 3"},
-    // The product of the two angles overflows at the very first pixel.
-    {"aqua_enormous_xoom", findPattern("aqua"), F("1", "1", "150", "1e300"),
-     "Overflow at x = -73, y = -73"},
-    // A times B + 0.000123 with a tripled Xoom of 3e155: about 4.7e311.
-    {"quasi_enormous_xoom", findPattern("quasi"), F("1", "1", "150", "1e155"),
-     "Overflow at x = -73, y = -73"},
-    // The halved Xoom z makes (44/7)^2 * x * y * z^2 / 40000 pass the
-    // largest double where x * y > 100.5: first at x = 3, y = 34.
-    {"riski_product_of_angles", findPattern("riski"), F("0", "0", "40", "8.511e154"),
-     "Overflow at x = 3, y = 34"},
-    {"position_too_large", findPattern("aqua"), F("1e16", "1", "10"),
-     "Position too large at 1E+16"},
-    {"aqua_bright_1e308", findPattern("aqua"), kBright1e308, "Overflow at x = -8, y = -7"},
-    {"brains_bright_1e308", findPattern("brains"), kBright1e308, "Overflow at x = -8, y = -6"},
-    {"crumbs_bright_1e308", findPattern("crumbs"), kBright1e308, "Overflow at x = -3, y = -7"},
-    {"deyes_bright_1e308", findPattern("deyes"), kBright1e308, "Overflow at x = -8, y = -8"},
-    {"gall_bright_1e308", findPattern("gall"), kBright1e308, "Overflow at x = -8, y = -4"},
-    {"hari_bright_1e308", findPattern("hari"), kBright1e308, "Overflow at x = -8, y = -5"},
-    {"icening_bright_1e308", findPattern("icening"), kBright1e308, "Overflow at x = -8, y = -6"},
-    {"jay_bright_1e308", findPattern("jay"), kBright1e308, "Overflow at x = -8, y = -7"},
-    {"louis_bright_1e308", findPattern("louis"), kBright1e308, "Overflow at x = -8, y = 3"},
-    {"oogli_bright_1e308", findPattern("oogli"), kBright1e308, "Overflow at x = 159, y = -141"},
-    // "pug" doubles the brightness in its snapshot first.
-    {"pug_bright_1e308", findPattern("pug"), kBright1e308, "Overflow in Textfive"},
 };
 
-class RenderPictureFails
-    : public ::testing::TestWithParam<std::tuple<PictureFaultRow, int>> {};
+class RenderPictureFails : public ::testing::TestWithParam<std::tuple<PictureFaultRow, int>> {};
 
 TEST_P(RenderPictureFails, AtTheFirstFailingPixelInSweepOrder)
 {
-    const auto& [row, threads] = GetParam();
-    // Workers race through the columns; the answer must not depend on who wins.
-    for (int run = 0; run < (threads == 1 ? 1 : 10); ++run) {
-        // Faults left over from earlier work are not the picture's.
-        std::feraiseexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
-        const Outcome<Picture> picture = renderPicture(*row.pattern, row.fields, threads);
-        EXPECT_EQ(picture.ok() ? "" : picture.failure().message(), row.message) << "run " << run;
-    }
+    test::expectFirstFailure(std::get<0>(GetParam()), std::get<1>(GetParam()));
 }
 
 INSTANTIATE_TEST_SUITE_P(OneAndThreeThreads, RenderPictureFails,
                          ::testing::Combine(::testing::ValuesIn(kPictureFaults),
                                             ::testing::Values(1, 3)),
-                         [](const auto& info) {
-                             return std::string(std::get<0>(info.param).name) + "_threads" +
-                                    std::to_string(std::get<1>(info.param));
-                         });
-
-// ---------------------------------------------------------------------------
-// Whole pictures: the same for one and three threads, and pixel for pixel the
-// pattern's own single-pixel formula.
-
-class PictureIdentity : public ::testing::TestWithParam<const Pattern*> {};
-
-TEST_P(PictureIdentity, SameForOneAndThreeThreadsAndAsItsPixelFormula)
-{
-    const Pattern& pattern = *GetParam();
-    for (const FieldTexts& f : {F("0.3", "-2.7", "37", "0.8"), F("1", "1", "61", "0.15")}) {
-        const auto one = renderPicture(pattern, f, 1);
-        const auto three = renderPicture(pattern, f, 3);
-        const auto taken = takeSnapshot(pattern.rule, f);
-        ASSERT_TRUE(one.ok() && three.ok() && taken.ok());
-        const auto grid = sweepGrid(taken.value());
-        ASSERT_TRUE(grid.ok());
-        const auto& [xs, ys] = grid.value();
-        ASSERT_EQ(one.value().width, static_cast<int>(xs.size()));
-        ASSERT_EQ(one.value().height, static_cast<int>(ys.size()));
-        EXPECT_TRUE(one.value().colours == three.value().colours) << f.three;
-        int mismatches = 0;
-        for (int c = 0; c < one.value().width; ++c)
-            for (int r = 0; r < one.value().height; ++r)
-                if (one.value().at(c, r) != pattern.pixel(taken.value(), xs[c], ys[r]) &&
-                    ++mismatches <= 3)
-                    ADD_FAILURE() << "column " << c << " row " << r << " differs, size " << f.three;
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryPattern, PictureIdentity, ::testing::ValuesIn(patternTable()),
-                         [](const auto& info) { return std::string(info.param->routine); });
+                         test::byNameAndThreads);
 
 TEST(Sweep, StoppingAfterAColumnDrawsNoMoreAndReportsNothingLater)
 {
     // The halt comes after the third column; the failure at x = 7 lies in a
     // column the workers may already have computed, but it is never shown.
-    ColumnPool pool(3);
+    WorkerPool pool(3);
     std::vector<int> columns;
     const auto failure = sweep(pool, kDividesAtPoint, F("0", "0", "20", "7", "3"),
                                [&](int column, std::span<const Colour>) {

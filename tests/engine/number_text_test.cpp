@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "engine/field_value.h"
-#include "params/number_text.h"
+#include "engine/number_text.h"
 
 namespace zentrel {
 namespace {

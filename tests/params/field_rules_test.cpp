@@ -11,7 +11,8 @@
 
 #include "engine/field_texts.h"
 #include "engine/outcome.h"
-#include "params/field_rules.h"
+#include "params/navigation.h"
+#include "params/presets.h"
 #include "params/strict_value.h"
 
 namespace zentrel {
@@ -26,14 +27,16 @@ FieldTexts texts(std::string one, std::string two, std::string three, std::strin
 
 std::string shown(const FieldTexts& f)
 {
-    return "{" + f.one + ", " + f.two + ", " + f.three + ", " + f.four + ", " + f.five + "}";
+    return "{" + f.across + ", " + f.down + ", " + f.size + ", " + f.xoom + ", " + f.brightness + "}";
 }
 
 using Rule = std::function<Outcome<FieldTexts>(FieldTexts)>;
 
-Rule button(Outcome<FieldTexts> (*handler)(FieldTexts, int), int index)
+// A rule that takes a second argument, with that argument given.
+template <class Argument>
+Rule with(Outcome<FieldTexts> (*rule)(FieldTexts, Argument), Argument a)
 {
-    return [handler, index](FieldTexts f) { return handler(std::move(f), index); };
+    return [rule, a](FieldTexts f) { return rule(std::move(f), a); };
 }
 
 // ---------------------------------------------------------------------------
@@ -128,7 +131,7 @@ TEST(FieldRulesPresets, WriteTheirTextsAndKeepTheOtherFields)
 TEST(FieldRulesPresets, ResetWritesSizeHundredNotTheStartSize)
 {
     EXPECT_EQ(shown(FieldTexts{}), shown(texts("1", "1", "150", "1", "150")));
-    EXPECT_EQ(resetFields().three, "100");
+    EXPECT_EQ(resetFields().size, "100");
 }
 
 // ---------------------------------------------------------------------------
@@ -175,7 +178,7 @@ TEST(FieldRulesXoom, HalvingThreeTimesFromOne)
         const Outcome<FieldTexts> result = halveXoom(f);
         ASSERT_TRUE(result.ok());
         f = result.value();
-        EXPECT_EQ(f.four, expected);
+        EXPECT_EQ(f.xoom, expected);
     }
 }
 
@@ -200,47 +203,44 @@ TEST(FieldRulesSize, OutsideOneTo1024BecomesHundred)
 TEST(FieldRulesHorz, MovesTextOneByHalfTheWidth)
 {
     expectRewrites({
-        {">", button(horz, 0), texts("1", "1", "150", "1"), texts("76", "1", "150", "1")},
-        {"<", button(horz, 1), texts("1", "1", "150", "1"), texts("-74", "1", "150", "1")},
-        {"> 768", button(horz, 0), texts("0", "5", "768", "1"), texts("512", "5", "768", "1")},
-        {"< 768", button(horz, 1), texts("0", "5", "768", "1"), texts("-512", "5", "768", "1")},
-        {"> 768 blanks", button(horz, 0), texts("0", "5", " 768\t", "1"), texts("512", "5", " 768\t", "1")},
-        {"> 7.68E2", button(horz, 0), texts("0", "5", "7.68E2", "1"), texts("512", "5", "7.68E2", "1")},
+        {">", with(moveAcross, Direction::Forward), texts("1", "1", "150", "1"), texts("76", "1", "150", "1")},
+        {"<", with(moveAcross, Direction::Back), texts("1", "1", "150", "1"), texts("-74", "1", "150", "1")},
+        {"> 768", with(moveAcross, Direction::Forward), texts("0", "5", "768", "1"), texts("512", "5", "768", "1")},
+        {"< 768", with(moveAcross, Direction::Back), texts("0", "5", "768", "1"), texts("-512", "5", "768", "1")},
+        {"> 768 blanks", with(moveAcross, Direction::Forward), texts("0", "5", " 768\t", "1"), texts("512", "5", " 768\t", "1")},
+        {"> 7.68E2", with(moveAcross, Direction::Forward), texts("0", "5", "7.68E2", "1"), texts("512", "5", "7.68E2", "1")},
         // Only a size of exactly 768 is drawn 1024 wide; 768.4 is a plain step of 768.
-        {"> 768.4", button(horz, 0), texts("0", "5", "768.4", "1"), texts("384", "5", "768.4", "1")},
-        {"> 151", button(horz, 0), texts("0", "5", "151", "1"), texts("75.5", "5", "151", "1")},
-        {"> 150.5", button(horz, 0), texts("0", "5", "150.5", "1"), texts("75", "5", "150.5", "1")},
-        {"> 151.5", button(horz, 0), texts("0", "5", "151.5", "1"), texts("76", "5", "151.5", "1")},
-        {"> letters", button(horz, 0), texts("10xyz", "5", "150", "1"), texts("85", "5", "150", "1")},
-        {"no such button", button(horz, 2), texts("1", "1", "12abc", "1"), texts("1", "1", "12abc", "1")},
+        {"> 768.4", with(moveAcross, Direction::Forward), texts("0", "5", "768.4", "1"), texts("384", "5", "768.4", "1")},
+        {"> 151", with(moveAcross, Direction::Forward), texts("0", "5", "151", "1"), texts("75.5", "5", "151", "1")},
+        {"> 150.5", with(moveAcross, Direction::Forward), texts("0", "5", "150.5", "1"), texts("75", "5", "150.5", "1")},
+        {"> 151.5", with(moveAcross, Direction::Forward), texts("0", "5", "151.5", "1"), texts("76", "5", "151.5", "1")},
+        {"> letters", with(moveAcross, Direction::Forward), texts("10xyz", "5", "150", "1"), texts("85", "5", "150", "1")},
     });
 }
 
 TEST(FieldRulesVerty, MovesTextTwoByHalfTheSize)
 {
     expectRewrites({
-        {"V", button(verty, 0), texts("1", "1", "150", "1"), texts("1", "76", "150", "1")},
-        {"^", button(verty, 1), texts("1", "1", "150", "1"), texts("1", "-74", "150", "1")},
-        {"V 768", button(verty, 0), texts("5", "0", "768", "1"), texts("5", "384", "768", "1")},
-        {"V 151", button(verty, 0), texts("5", "0", "151", "1"), texts("5", "75.5", "151", "1")},
-        {"^ 151", button(verty, 1), texts("5", "0", "151", "1"), texts("5", "-75.5", "151", "1")},
-        {"V 150.5", button(verty, 0), texts("5", "0", "150.5", "1"), texts("5", "75", "150.5", "1")},
-        {"V 12abc", button(verty, 0), texts("5", "0", "12abc", "1"), texts("5", "6", "12abc", "1")},
-        {"V empty size", button(verty, 0), texts("5", "2.5", "", "1"), texts("5", "2.5", "", "1")},
-        {"V letters", button(verty, 0), texts("5", "abc", "150", "1"), texts("5", "75", "150", "1")},
-        {"no such button", button(verty, -1), texts("1", "1", "1e999", "1"), texts("1", "1", "1e999", "1")},
+        {"V", with(moveDown, Direction::Forward), texts("1", "1", "150", "1"), texts("1", "76", "150", "1")},
+        {"^", with(moveDown, Direction::Back), texts("1", "1", "150", "1"), texts("1", "-74", "150", "1")},
+        {"V 768", with(moveDown, Direction::Forward), texts("5", "0", "768", "1"), texts("5", "384", "768", "1")},
+        {"V 151", with(moveDown, Direction::Forward), texts("5", "0", "151", "1"), texts("5", "75.5", "151", "1")},
+        {"^ 151", with(moveDown, Direction::Back), texts("5", "0", "151", "1"), texts("5", "-75.5", "151", "1")},
+        {"V 150.5", with(moveDown, Direction::Forward), texts("5", "0", "150.5", "1"), texts("5", "75", "150.5", "1")},
+        {"V 12abc", with(moveDown, Direction::Forward), texts("5", "0", "12abc", "1"), texts("5", "6", "12abc", "1")},
+        {"V empty size", with(moveDown, Direction::Forward), texts("5", "2.5", "", "1"), texts("5", "2.5", "", "1")},
+        {"V letters", with(moveDown, Direction::Forward), texts("5", "abc", "150", "1"), texts("5", "75", "150", "1")},
     });
 }
 
 TEST(FieldRulesCmdblue, DoublesOrHalvesOnePosition)
 {
     expectRewrites({
-        {"x on TextTwo", button(cmdblue, 0), texts("3", "5", "150", "1"), texts("3", "10", "150", "1")},
-        {"/ on TextTwo", button(cmdblue, 1), texts("3", "5", "150", "1"), texts("3", "2.5", "150", "1")},
-        {"x on TextOne", button(cmdblue, 2), texts("3", "5", "150", "1"), texts("6", "5", "150", "1")},
-        {"/ on TextOne", button(cmdblue, 3), texts("3", "5", "150", "1"), texts("1.5", "5", "150", "1")},
-        {"x on letters", button(cmdblue, 2), texts("abc", "5", "150", "1"), texts("0", "5", "150", "1")},
-        {"no such button", button(cmdblue, 4), texts("3", "5", "150", "1"), texts("3", "5", "150", "1")},
+        {"x on TextTwo", with(doublePosition, Axis::Down), texts("3", "5", "150", "1"), texts("3", "10", "150", "1")},
+        {"/ on TextTwo", with(halvePosition, Axis::Down), texts("3", "5", "150", "1"), texts("3", "2.5", "150", "1")},
+        {"x on TextOne", with(doublePosition, Axis::Across), texts("3", "5", "150", "1"), texts("6", "5", "150", "1")},
+        {"/ on TextOne", with(halvePosition, Axis::Across), texts("3", "5", "150", "1"), texts("1.5", "5", "150", "1")},
+        {"x on letters", with(doublePosition, Axis::Across), texts("abc", "5", "150", "1"), texts("0", "5", "150", "1")},
     });
 }
 
@@ -248,7 +248,7 @@ TEST(FieldRulesCmdblue, HalvingTextOneThreeTimes)
 {
     FieldTexts f;
     for (const char* expected : {"0.5", "0.25", "0.125"}) {
-        const Outcome<FieldTexts> result = cmdblue(f, 3);
+        const Outcome<FieldTexts> result = halvePosition(f, Axis::Across);
         ASSERT_TRUE(result.ok());
         f = result.value();
         EXPECT_EQ(shown(f), shown(texts(expected, "1", "150", "1")));
@@ -259,22 +259,21 @@ TEST(FieldRulesCmdXX, ZoomsAndMovesToTheCorners)
 {
     const FieldTexts medium = texts("150", "200", "600", "0.2");
     expectRewrites({
-        {"<<", button(cmdXX, 0), medium, texts("150", "200", "600", "0.4")},
-        {">>", button(cmdXX, 1), medium, texts("150", "200", "600", "0.1")},
-        {"lower right", button(cmdXX, 2), medium, texts("950", "800", "600", "0.1")},
-        {"lower left", button(cmdXX, 3), medium, texts("-650", "800", "600", "0.1")},
-        {"top right", button(cmdXX, 4), medium, texts("950", "-400", "600", "0.1")},
-        {"top left", button(cmdXX, 5), medium, texts("-650", "-400", "600", "0.1")},
+        {"<<", stepXoomOut, medium, texts("150", "200", "600", "0.4")},
+        {">>", stepXoomIn, medium, texts("150", "200", "600", "0.1")},
+        {"lower right", with(zoomIntoCorner, Corner::LowerRight), medium, texts("950", "800", "600", "0.1")},
+        {"lower left", with(zoomIntoCorner, Corner::LowerLeft), medium, texts("-650", "800", "600", "0.1")},
+        {"top right", with(zoomIntoCorner, Corner::TopRight), medium, texts("950", "-400", "600", "0.1")},
+        {"top left", with(zoomIntoCorner, Corner::TopLeft), medium, texts("-650", "-400", "600", "0.1")},
         // The 600 and 768 rules look at the rounded step, not at the text.
-        {"600.2", button(cmdXX, 2), texts("0", "0", "600.2", "1"), texts("800", "600", "600.2", "0.5")},
-        {"768", button(cmdXX, 2), texts("0", "0", "768", "1"), texts("1024", "768", "768", "0.5")},
-        {"768.4", button(cmdXX, 5), texts("0", "0", "768.4", "1"), texts("-1024", "-768", "768.4", "0.5")},
-        {"150", button(cmdXX, 3), texts("0", "0", "150", "1"), texts("-150", "150", "150", "0.5")},
-        {"strict with blanks", button(cmdXX, 2), texts(" 10 ", "&H10", "150", "1"), texts("160", "166", "150", "0.5")},
+        {"600.2", with(zoomIntoCorner, Corner::LowerRight), texts("0", "0", "600.2", "1"), texts("800", "600", "600.2", "0.5")},
+        {"768", with(zoomIntoCorner, Corner::LowerRight), texts("0", "0", "768", "1"), texts("1024", "768", "768", "0.5")},
+        {"768.4", with(zoomIntoCorner, Corner::TopLeft), texts("0", "0", "768.4", "1"), texts("-1024", "-768", "768.4", "0.5")},
+        {"150", with(zoomIntoCorner, Corner::LowerLeft), texts("0", "0", "150", "1"), texts("-150", "150", "150", "0.5")},
+        {"strict with blanks", with(zoomIntoCorner, Corner::LowerRight), texts(" 10 ", "&H10", "150", "1"), texts("160", "166", "150", "0.5")},
         // "<<" and ">>" never read the positions strictly.
-        {"<< letters", button(cmdXX, 0), texts("abc", "", "150", "1"), texts("abc", "", "150", "2")},
-        {"size letters", button(cmdXX, 2), texts("1", "1", "abc", "1"), texts("1", "1", "abc", "0.5")},
-        {"no such button", button(cmdXX, 6), medium, medium},
+        {"<< letters", stepXoomOut, texts("abc", "", "150", "1"), texts("abc", "", "150", "2")},
+        {"size letters", with(zoomIntoCorner, Corner::LowerRight), texts("1", "1", "abc", "1"), texts("1", "1", "abc", "0.5")},
     });
 }
 
@@ -296,28 +295,28 @@ TEST(FieldRulesFailures, GiveNoTextsAndNameTheField)
         {"OOM on 1e999", doubleXoom, texts("1", "1", "150", "1e999"), Fault::Overflow, "TextFour"},
         {"OOM on 1.7e308", doubleXoom, texts("1", "1", "150", "1.7e308"), Fault::Overflow, "TextFour"},
         {"size check 1e999", checkSize, texts("1", "1", "1e999", "1"), Fault::Overflow, "TextThree"},
-        {"> size 12abc", button(horz, 0), texts("1", "1", "12abc", "1"), Fault::TypeMismatch, "TextThree"},
-        {"< size empty", button(horz, 1), texts("1", "1", "", "1"), Fault::TypeMismatch, "TextThree"},
-        {"> size 1 5", button(horz, 0), texts("1", "1", "1 5", "1"), Fault::TypeMismatch, "TextThree"},
-        {"> size 40000", button(horz, 0), texts("1", "1", "40000", "1"), Fault::Overflow, "TextThree"},
-        {"> size 32767.5", button(horz, 0), texts("1", "1", "32767.5", "1"), Fault::Overflow, "TextThree"},
-        {"> size 1e999", button(horz, 0), texts("1", "1", "1e999", "1"), Fault::Overflow, "TextThree"},
-        {"> TextOne 1e999", button(horz, 0), texts("1e999", "1", "150", "1"), Fault::Overflow, "TextOne"},
-        {"V size 40000", button(verty, 0), texts("1", "1", "40000", "1"), Fault::Overflow, "TextThree"},
-        {"^ size -32768.6", button(verty, 1), texts("1", "1", "-32768.6", "1"), Fault::Overflow, "TextThree"},
-        {"V TextTwo 1e999", button(verty, 0), texts("1", "1e999", "150", "1"), Fault::Overflow, "TextTwo"},
-        {"x TextTwo 1.7e308", button(cmdblue, 0), texts("1", "1.7e308", "150", "1"), Fault::Overflow, "TextTwo"},
-        {"x TextOne 1.7e308", button(cmdblue, 2), texts("-1.7e308", "1", "150", "1"), Fault::Overflow, "TextOne"},
-        {"/ TextOne 1e999", button(cmdblue, 3), texts("1e999", "1", "150", "1"), Fault::Overflow, "TextOne"},
+        {"> size 12abc", with(moveAcross, Direction::Forward), texts("1", "1", "12abc", "1"), Fault::TypeMismatch, "TextThree"},
+        {"< size empty", with(moveAcross, Direction::Back), texts("1", "1", "", "1"), Fault::TypeMismatch, "TextThree"},
+        {"> size 1 5", with(moveAcross, Direction::Forward), texts("1", "1", "1 5", "1"), Fault::TypeMismatch, "TextThree"},
+        {"> size 40000", with(moveAcross, Direction::Forward), texts("1", "1", "40000", "1"), Fault::Overflow, "TextThree"},
+        {"> size 32767.5", with(moveAcross, Direction::Forward), texts("1", "1", "32767.5", "1"), Fault::Overflow, "TextThree"},
+        {"> size 1e999", with(moveAcross, Direction::Forward), texts("1", "1", "1e999", "1"), Fault::Overflow, "TextThree"},
+        {"> TextOne 1e999", with(moveAcross, Direction::Forward), texts("1e999", "1", "150", "1"), Fault::Overflow, "TextOne"},
+        {"V size 40000", with(moveDown, Direction::Forward), texts("1", "1", "40000", "1"), Fault::Overflow, "TextThree"},
+        {"^ size -32768.6", with(moveDown, Direction::Back), texts("1", "1", "-32768.6", "1"), Fault::Overflow, "TextThree"},
+        {"V TextTwo 1e999", with(moveDown, Direction::Forward), texts("1", "1e999", "150", "1"), Fault::Overflow, "TextTwo"},
+        {"x TextTwo 1.7e308", with(doublePosition, Axis::Down), texts("1", "1.7e308", "150", "1"), Fault::Overflow, "TextTwo"},
+        {"x TextOne 1.7e308", with(doublePosition, Axis::Across), texts("-1.7e308", "1", "150", "1"), Fault::Overflow, "TextOne"},
+        {"/ TextOne 1e999", with(halvePosition, Axis::Across), texts("1e999", "1", "150", "1"), Fault::Overflow, "TextOne"},
         // The steps come before the index: a bad size fails "<<" and ">>" too.
-        {"<< size 40000", button(cmdXX, 0), texts("1", "1", "40000", "1"), Fault::Overflow, "TextThree"},
-        {">> size 40000", button(cmdXX, 1), texts("1", "1", "40000", "1"), Fault::Overflow, "TextThree"},
-        {"<< TextFour 1.7e308", button(cmdXX, 0), texts("1", "1", "150", "1.7e308"), Fault::Overflow, "TextFour"},
-        {"corner TextFour 1e999", button(cmdXX, 2), texts("1", "1", "150", "1e999"), Fault::Overflow, "TextFour"},
-        {"corner TextOne 12abc", button(cmdXX, 2), texts("12abc", "1", "150", "1"), Fault::TypeMismatch, "TextOne"},
-        {"corner TextOne empty", button(cmdXX, 3), texts("", "1", "150", "1"), Fault::TypeMismatch, "TextOne"},
-        {"corner TextTwo letters", button(cmdXX, 4), texts("1", "abc", "150", "1"), Fault::TypeMismatch, "TextTwo"},
-        {"corner TextTwo 1e999", button(cmdXX, 5), texts("1", "1e999", "150", "1"), Fault::Overflow, "TextTwo"},
+        {"<< size 40000", stepXoomOut, texts("1", "1", "40000", "1"), Fault::Overflow, "TextThree"},
+        {">> size 40000", stepXoomIn, texts("1", "1", "40000", "1"), Fault::Overflow, "TextThree"},
+        {"<< TextFour 1.7e308", stepXoomOut, texts("1", "1", "150", "1.7e308"), Fault::Overflow, "TextFour"},
+        {"corner TextFour 1e999", with(zoomIntoCorner, Corner::LowerRight), texts("1", "1", "150", "1e999"), Fault::Overflow, "TextFour"},
+        {"corner TextOne 12abc", with(zoomIntoCorner, Corner::LowerRight), texts("12abc", "1", "150", "1"), Fault::TypeMismatch, "TextOne"},
+        {"corner TextOne empty", with(zoomIntoCorner, Corner::LowerLeft), texts("", "1", "150", "1"), Fault::TypeMismatch, "TextOne"},
+        {"corner TextTwo letters", with(zoomIntoCorner, Corner::TopRight), texts("1", "abc", "150", "1"), Fault::TypeMismatch, "TextTwo"},
+        {"corner TextTwo 1e999", with(zoomIntoCorner, Corner::TopLeft), texts("1", "1e999", "150", "1"), Fault::Overflow, "TextTwo"},
     };
     for (const FailureRow& row : rows) {
         SCOPED_TRACE(std::string(row.name) + " on " + shown(row.in));
@@ -333,12 +332,12 @@ TEST(FieldRulesFailures, GiveNoTextsAndNameTheField)
 // that fails half-way leaves every field as it was, the Xoom included.
 TEST(FieldRulesFailures, CornerClickWithBadPositionLeavesAllFields)
 {
-    for (int index = 2; index <= 5; ++index) {
+    for (Corner corner : {Corner::LowerRight, Corner::LowerLeft, Corner::TopRight, Corner::TopLeft}) {
         for (const FieldTexts& before : {texts("12abc", "200", "600", "0.2"),
                                          texts("150", "abc", "600", "0.2")}) {
-            SCOPED_TRACE("index " + std::to_string(index) + " on " + shown(before));
+            SCOPED_TRACE("corner " + std::to_string(static_cast<int>(corner)) + " on " + shown(before));
             FieldTexts window = before;
-            const Outcome<FieldTexts> result = cmdXX(window, index);
+            const Outcome<FieldTexts> result = zoomIntoCorner(window, corner);
             ASSERT_FALSE(result.ok());
             if (result) window = result.value();
             EXPECT_EQ(shown(window), shown(before));
@@ -346,18 +345,18 @@ TEST(FieldRulesFailures, CornerClickWithBadPositionLeavesAllFields)
     }
 }
 
-TEST(FieldRulesFailures, TwelveAbcFailsHorzButMovesVerty)
+TEST(FieldRulesFailures, TwelveAbcFailsMovingAcrossButMovesDown)
 {
     const FieldTexts f = texts("1", "1", "12abc", "1");
     const Outcome<FieldTexts> checked = checkSize(f);
     ASSERT_TRUE(checked.ok());
-    EXPECT_EQ(checked.value().three, "12abc");
+    EXPECT_EQ(checked.value().size, "12abc");
 
-    const Outcome<FieldTexts> across = horz(f, 0);
+    const Outcome<FieldTexts> across = moveAcross(f, Direction::Forward);
     ASSERT_FALSE(across.ok());
     EXPECT_EQ(across.failure().fault, Fault::TypeMismatch);
 
-    const Outcome<FieldTexts> down = verty(f, 0);
+    const Outcome<FieldTexts> down = moveDown(f, Direction::Forward);
     ASSERT_TRUE(down.ok());
     EXPECT_EQ(shown(down.value()), shown(texts("1", "7", "12abc", "1")));
 }
@@ -370,19 +369,19 @@ TEST(FieldRulesFailures, MessagesSayWhatIsWrongWithTheText)
         const char* message;
     };
     const std::vector<Row> rows = {
-        {button(horz, 0), texts("1", "1", "12abc", "1"),
+        {with(moveAcross, Direction::Forward), texts("1", "1", "12abc", "1"),
          "Type mismatch in TextThree: \"12abc\" is not a number"},
-        {button(horz, 0), texts("1", "1", " \t", "1"),
+        {with(moveAcross, Direction::Forward), texts("1", "1", " \t", "1"),
          "Type mismatch in TextThree: the field is empty, a number is needed"},
-        {button(verty, 0), texts("1", "1", "40000", "1"),
+        {with(moveDown, Direction::Forward), texts("1", "1", "40000", "1"),
          "Overflow in TextThree: the size 40000 is outside -32768..32767"},
-        {button(horz, 0), texts("1", "1", "-32768.6", "1"),
+        {with(moveAcross, Direction::Forward), texts("1", "1", "-32768.6", "1"),
          "Overflow in TextThree: the size -32768.6 is outside -32768..32767"},
         {halveXoom, texts("1", "1", "150", "1e999"),
          "Overflow in TextFour: \"1e999\" is too large a number"},
         {doubleXoom, texts("1", "1", "150", "1.7e308"),
          "Overflow in TextFour: the new value would be too large"},
-        {button(cmdXX, 2), texts("1", "x", "150", "1"),
+        {with(zoomIntoCorner, Corner::LowerRight), texts("1", "x", "150", "1"),
          "Type mismatch in TextTwo: \"x\" is not a number"},
     };
     for (const Row& row : rows) {

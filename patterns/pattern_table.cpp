@@ -1,4 +1,4 @@
-#include "engine/pattern_table.h"
+#include "patterns/pattern_table.h"
 
 #include "patterns/patterns.h"
 

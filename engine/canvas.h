@@ -1,0 +1,27 @@
+#pragma once
+
+#include <span>
+
+#include "engine/pattern.h"
+
+namespace zentrel {
+
+// Where every drawing lands on the window, whatever its origin: column c of
+// a sweep is window column kPlotLeft + c, row r is window row kPlotTop + r.
+inline constexpr int kPlotLeft = 161;
+inline constexpr int kPlotTop = 51;
+
+// What a drawing draws on: the window's picture surface, or a test's.
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+
+    // Sets the pixels of one column, top row first.
+    virtual void plotColumn(int column, std::span<const Colour> colours) = 0;
+    // After each column: shows what was plotted when the screen is due for it.
+    virtual void showIfDue() = 0;
+    // When a drawing ends: shows everything plotted before returning.
+    virtual void showAll() = 0;
+};
+
+}  // namespace zentrel

@@ -1,0 +1,90 @@
+#include "engine/worker_pool.h"
+
+#include <algorithm>
+
+namespace zentrel {
+
+int defaultThreadCount()
+{
+    return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+}
+
+WorkerPool::WorkerPool(int threads)
+{
+    for (int i = 1; i < threads; ++i) workers_.emplace_back([this] { work(); });
+}
+
+WorkerPool::~WorkerPool()
+{
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    workAvailable_.notify_all();
+    for (std::thread& t : workers_) t.join();
+}
+
+WorkerPool& WorkerPool::shared()
+{
+    static WorkerPool pool(defaultThreadCount());
+    return pool;
+}
+
+void WorkerPool::add(JobSource& source)
+{
+    {
+        std::lock_guard lock(mutex_);
+        sources_.push_back({&source, 0});
+    }
+    workAvailable_.notify_all();
+}
+
+void WorkerPool::remove(JobSource& source)
+{
+    std::unique_lock lock(mutex_);
+    sourceLeft_.wait(lock, [&] { return entryOf(&source)->running == 0; });
+    std::erase_if(sources_, [&](const Entry& e) { return e.source == &source; });
+}
+
+void WorkerPool::wake()
+{
+    std::lock_guard lock(mutex_);
+    if (idleWorkers_ > 0) workAvailable_.notify_one();
+}
+
+WorkerPool::Entry* WorkerPool::entryOf(const JobSource* source)
+{
+    const auto found = std::find_if(sources_.begin(), sources_.end(),
+                                    [&](const Entry& e) { return e.source == source; });
+    return found == sources_.end() ? nullptr : &*found;
+}
+
+WorkerPool::Entry* WorkerPool::newestClaimable()
+{
+    for (auto it = sources_.rbegin(); it != sources_.rend(); ++it)
+        if (it->source->claimable()) return &*it;
+    return nullptr;
+}
+
+void WorkerPool::work()
+{
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        Entry* entry = nullptr;
+        while (!stopping_ && !(entry = newestClaimable())) {
+            ++idleWorkers_;
+            workAvailable_.wait(lock);
+            --idleWorkers_;
+        }
+        if (stopping_) return;
+        JobSource* source = entry->source;
+        ++entry->running;
+        lock.unlock();
+        source->runOne();
+        lock.lock();
+        // The vector may have moved while the lock was released.
+        if (--entryOf(source)->running == 0) sourceLeft_.notify_all();
+    }
+}
+
+}  // namespace zentrel

@@ -1,0 +1,161 @@
+// The worker pool's promises, shown with columns that note which stream they
+// belong to, which thread computed them and when: the newest stream is served
+// first, closing a stream stops its work ahead, and a column whose
+// computation throws reaches the reader without leaving anyone waiting.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <mutex>
+#include <numeric>
+#include <stdexcept>
+#include <thread>
+#include <vector>
+
+#include "engine/column_stream.h"
+#include "engine/worker_pool.h"
+
+namespace zentrel {
+namespace {
+
+using namespace std::chrono_literals;
+
+// One column's computation: begun at tick `begun`, ended at tick `ended`.
+struct Work {
+    int stream;
+    std::thread::id thread;
+    int begun;
+    int ended = -1;
+};
+
+class WorkLog {
+public:
+    int now() { return ++clock_; }
+
+    int begin(int stream)
+    {
+        std::lock_guard lock(mutex_);
+        work_.push_back({stream, std::this_thread::get_id(), now()});
+        return static_cast<int>(work_.size()) - 1;
+    }
+    void end(int entry)
+    {
+        std::lock_guard lock(mutex_);
+        work_[entry].ended = now();
+    }
+    std::vector<Work> work()
+    {
+        std::lock_guard lock(mutex_);
+        return work_;
+    }
+    void clear()
+    {
+        std::lock_guard lock(mutex_);
+        work_.clear();
+    }
+
+private:
+    std::atomic<int> clock_{0};
+    std::mutex mutex_;
+    std::vector<Work> work_;
+} logged;
+
+// The snapshot carries the column's settings: bright names the stream, zoom
+// is the time a column takes in microseconds, and the column x = left throws.
+void notedColumn(const Snapshot& s, double x, const double*, int count, Colour* out)
+{
+    const int entry = logged.begin(static_cast<int>(s.bright));
+    std::this_thread::sleep_for(std::chrono::microseconds(static_cast<int>(s.zoom)));
+    logged.end(entry);
+    if (x == s.left) throw std::runtime_error("a fault while locating a fault");
+    std::fill(out, out + count, static_cast<Colour>(x));
+}
+
+Colour notedPixel(const Snapshot&, double x, double) { return static_cast<Colour>(x); }
+
+const Pattern kNoted{"noted", "noted", {}, &notedColumn, &notedPixel};
+
+Snapshot stream(int id, int microseconds, double throwingColumn = 0)
+{
+    Snapshot s;
+    s.bright = id;
+    s.zoom = microseconds;
+    s.left = throwingColumn;
+    return s;
+}
+
+std::vector<double> columns(int count)
+{
+    std::vector<double> xs(count);
+    std::iota(xs.begin(), xs.end(), 1.0);
+    return xs;
+}
+
+const std::vector<double> kOneRow{1.0};
+
+class WorkerPoolPromises : public ::testing::Test {
+protected:
+    void SetUp() override { logged.clear(); }
+};
+
+TEST_F(WorkerPoolPromises, TheNewestStreamGetsEveryWorker)
+{
+    WorkerPool pool(3);
+    const auto xs = columns(300);
+    ColumnStream older(pool, kNoted, stream(1, 1000), xs, kOneRow);
+    std::this_thread::sleep_for(5ms);  // the workers are busy with the older stream
+    const int opened = logged.now();
+    {
+        ColumnStream newer(pool, kNoted, stream(2, 1000), xs, kOneRow);
+        for (int c = 0; c < newer.columnCount(); ++c) ASSERT_TRUE(newer.next().ok());
+    }
+    const int closed = logged.now();
+
+    int olderBegunMeanwhile = 0;
+    int newerByWorkers = 0;
+    for (const Work& w : logged.work()) {
+        if (w.stream == 1 && w.begun > opened && w.begun < closed) ++olderBegunMeanwhile;
+        if (w.stream == 2 && w.thread != std::this_thread::get_id()) ++newerByWorkers;
+    }
+    // A worker that had chosen the older stream just before may still begin
+    // its column; after that, none until the newer stream is done.
+    EXPECT_LE(olderBegunMeanwhile, pool.threads() - 1);
+    EXPECT_GT(newerByWorkers, 0);
+}
+
+TEST_F(WorkerPoolPromises, ClosingAStreamStopsItsWorkAhead)
+{
+    WorkerPool pool(3);
+    const auto xs = columns(300);
+    int closed = 0;
+    {
+        ColumnStream s(pool, kNoted, stream(1, 2000), xs, kOneRow);
+        ASSERT_TRUE(s.next().ok());
+        closed = logged.now();
+    }
+    const int returned = logged.now();
+    std::this_thread::sleep_for(20ms);
+    const auto work = logged.work();
+    for (const Work& w : work) {
+        EXPECT_LT(w.begun, closed) << "a column begun after the stream was closed";
+        EXPECT_TRUE(w.ended != -1 && w.ended < returned) << "a column still computed after closing";
+    }
+    EXPECT_LT(work.size(), xs.size());
+}
+
+TEST_F(WorkerPoolPromises, AThrowingColumnReachesTheReaderAndLeavesNobodyWaiting)
+{
+    for (int threads : {1, 3}) {
+        SCOPED_TRACE(std::to_string(threads) + " threads");
+        WorkerPool pool(threads);
+        const auto xs = columns(40);
+        ColumnStream s(pool, kNoted, stream(1, 100, 5), xs, kOneRow);
+        for (int c = 0; c < 4; ++c) ASSERT_TRUE(s.next().ok());
+        EXPECT_THROW(s.next(), std::runtime_error);
+    }  // closing the stream returns: no column is counted in flight for ever
+}
+
+}  // namespace
+}  // namespace zentrel
