@@ -1,5 +1,7 @@
-// zentrel-bench: how fast every pattern draws at 1024 x 768, on one thread,
-// on every core, against the bare cost of its maths calls, and in the window.
+// zentrel-bench: how fast every pattern draws at 1024 x 768 on each maths
+// path, on one thread and on every core, against the C library's maths as
+// the program used before, against the bare cost of the maths calls, and in
+// the window.
 //
 //   zentrel-bench [--runs N]     medians of N runs (default 5)
 
@@ -9,7 +11,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -22,13 +23,18 @@
 
 #include "app/main_window.h"
 #include "engine/cpu_state.h"
-#include "engine/worker_pool.h"
+#include "engine/math_path.h"
+#include "engine/render.h"
 #include "engine/sweep.h"
+#include "engine/worker_pool.h"
+#include "libm_patterns.h"
+#include "maths_floor.h"
 #include "patterns/pattern_table.h"
 
 namespace {
 
 using namespace zentrel;
+using namespace zentrel::bench;
 using Clock = std::chrono::steady_clock;
 
 const FieldTexts kLargePicture{"1", "1", "768", "0.15", "150"};
@@ -45,24 +51,35 @@ double medianMs(int runs, const std::function<void()>& work)
     return times[runs / 2];
 }
 
-// Every column on the calling thread, one after the other.
-void computeOnThisThread(const Pattern& pattern)
+// Every column on a thread of its own, one after the other, as a worker
+// computes them.
+double oneThreadMs(int runs, const Pattern& pattern)
 {
-    const auto [s, grid] = prepareSweep(pattern, kLargePicture).value();
-    std::vector<Colour> column(grid.ys.size());
-    for (double x : grid.xs) colourColumn(pattern, s, x, grid.ys, column.data());
+    double ms = 0;
+    std::thread([&] {
+        clearUpperVectorState();
+        const auto [s, grid] = prepareSweep(pattern, kLargePicture).value();
+        std::vector<Colour> column(grid.ys.size());
+        ms = medianMs(runs, [&] {
+            for (double x : grid.xs) colourColumn(pattern, s, x, grid.ys, column.data());
+        });
+    }).join();
+    return ms;
 }
 
-void computeOnPool(WorkerPool& pool, const Pattern& pattern)
+double allCoresMs(int runs, const Pattern& pattern)
 {
-    sweep(pool, pattern, kLargePicture, [](int, std::span<const Colour>) { return true; });
+    return medianMs(runs, [&] {
+        sweep(WorkerPool::shared(), pattern, kLargePicture,
+              [](int, std::span<const Colour>) { return true; });
+    });
 }
 
 // One pattern's maths calls for a whole picture, with a sample of their
 // arguments (pow's as base, exponent pairs).
 struct MathCalls {
-    long long sin = 0, cos = 0, tan = 0, pow = 0;
-    std::vector<double> sinArgs, cosArgs, tanArgs, powArgs;
+    long long count[4] = {};  // by MathsFunction
+    std::vector<double> sample[4];
 };
 
 std::vector<double> readSample(std::istringstream& in)
@@ -93,11 +110,8 @@ std::map<std::string, MathCalls> countMathCalls()
         std::istringstream in(line);
         std::string name, label;
         MathCalls c;
-        in >> name >> c.sin >> c.cos >> c.tan >> c.pow >> label;
-        c.sinArgs = readSample(in);
-        c.cosArgs = readSample(in);
-        c.tanArgs = readSample(in);
-        c.powArgs = readSample(in);
+        in >> name >> c.count[0] >> c.count[1] >> c.count[2] >> c.count[3] >> label;
+        for (auto& sample : c.sample) sample = readSample(in);
         counts[name] = std::move(c);
         line.clear();
     }
@@ -105,31 +119,38 @@ std::map<std::string, MathCalls> countMathCalls()
     return counts;
 }
 
-// Nanoseconds per call of one maths function alone, over its sample.
-double nsPerCall(std::size_t calls, const std::function<double(std::size_t)>& call)
+// Nanoseconds per value of one maths function alone on one path, over its
+// sample.
+double nsPerValue(MathPath path, MathsFunction f, const std::vector<double>& sample)
 {
-    if (calls == 0) return 0;
-    const std::size_t repeats = 2000000 / calls + 1;
+    const std::size_t perValue = f == MathsFunction::Pow ? 2 : 1;
+    const std::size_t values = sample.size() / perValue / 8 * 8;  // whole vectors on every path
+    if (values == 0) return 0;
+    const int repeats = static_cast<int>(2000000 / values + 1);
     volatile double sink = 0;
-    const double ms = medianMs(5, [&] {
-        double sum = 0;
-        for (std::size_t r = 0; r < repeats; ++r)
-            for (std::size_t i = 0; i < calls; ++i) sum += call(i);
-        sink = sum;
-    });
-    return ms * 1e6 / static_cast<double>(calls * repeats);
+    const double ms = medianMs(5, [&] { sink = sumOfCalls(path, f, sample.data(), values, repeats); });
+    return ms * 1e6 / static_cast<double>(values * repeats);
 }
 
 // The time the pattern's maths calls take on their own, one picture's worth.
-double libmFloorMs(const MathCalls& c)
+double floorMs(MathPath path, const MathCalls& c)
 {
-    const double sin = nsPerCall(c.sinArgs.size(), [&](std::size_t i) { return std::sin(c.sinArgs[i]); });
-    const double cos = nsPerCall(c.cosArgs.size(), [&](std::size_t i) { return std::cos(c.cosArgs[i]); });
-    const double tan = nsPerCall(c.tanArgs.size(), [&](std::size_t i) { return std::tan(c.tanArgs[i]); });
-    const double pow = nsPerCall(c.powArgs.size() / 2, [&](std::size_t i) {
-        return std::pow(c.powArgs[2 * i], c.powArgs[2 * i + 1]);
-    });
-    return (c.sin * sin + c.cos * cos + c.tan * tan + c.pow * pow) / 1e6;
+    double ns = 0;
+    for (MathsFunction f : {MathsFunction::Sin, MathsFunction::Cos, MathsFunction::Tan, MathsFunction::Pow}) {
+        const int i = static_cast<int>(f);
+        ns += static_cast<double>(c.count[i]) * nsPerValue(path, f, c.sample[i]);
+    }
+    return ns / 1e6;
+}
+
+// Pixels of the picture that differ from the C library's.
+long long pixelsDiffering(const Pattern& pattern, const Pattern& libm)
+{
+    const Picture a = renderPicture(pattern, kLargePicture, 1).value();
+    const Picture b = renderPicture(libm, kLargePicture, 1).value();
+    long long differing = 0;
+    for (std::size_t i = 0; i < a.colours.size(); ++i) differing += a.colours[i] != b.colours[i];
+    return differing;
 }
 
 class WindowDrawing {
@@ -143,24 +164,32 @@ public:
         QApplication::processEvents();
     }
 
-    void draw(int index)
-    {
-        window_.findChild<QPushButton*>(QString("CMD(%1)").arg(index))->click();
-    }
+    void draw(int index) { window_.findChild<QPushButton*>(QString("CMD(%1)").arg(index))->click(); }
 
 private:
     app::MainWindow window_;
 };
 
-struct Row {
-    std::string caption;
-    double one, all, floor, window;
+struct Times {
+    double libm = 0, one = 0, all = 0, floor = 0, window = 0;
+    long long differing = 0;
+
+    Times& operator+=(const Times& t)
+    {
+        libm += t.libm, one += t.one, all += t.all, floor += t.floor, window += t.window;
+        differing += t.differing;
+        return *this;
+    }
 };
 
-void printRow(const Row& r)
+double ratio(double a, double b) { return b > 0 ? a / b : 0.0; }
+
+void printPatternRow(const std::string& caption, const Times& t)
 {
-    std::printf("%-8s %9.1f %9.1f %8.2f %9.1f %7.2f %9.1f %7.2f\n", r.caption.c_str(), r.one, r.all,
-                r.one / r.all, r.floor, r.floor > 0 ? r.one / r.floor : 0.0, r.window, r.window / r.all);
+    std::printf("%-8s %8.1f %8.1f %6.2f %8.1f %6.2f %7.1f %6.2f %8.1f %6.2f %6.2f%%\n",
+                caption.c_str(), t.libm, t.one, ratio(t.one, t.libm), t.all, ratio(t.one, t.all),
+                t.floor, ratio(t.one, t.floor), t.window, ratio(t.window, t.all),
+                100.0 * static_cast<double>(t.differing) / (1024.0 * 768.0));
 }
 
 }  // namespace
@@ -172,46 +201,53 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
 
-    const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    WorkerPool& pool = WorkerPool::shared();
+    const MathPath chosen = mathPath();
     const auto calls = countMathCalls();
+    const auto& libm = libmPatterns();
+    const auto& table = patternTable();
     WindowDrawing window;
 
-    std::printf("1024 x 768 pictures, median of %d runs, %d cores; times in ms\n", runs, cores);
-    std::printf("libm: the same sin, cos, tan and pow calls timed alone, on arguments sampled "
-                "from the picture\n\n");
-    std::printf("%-8s %9s %9s %8s %9s %7s %9s %7s\n", "pattern", "1 thread", "all", "speedup",
-                "libm", "1t/libm", "window", "win/all");
+    std::printf("1024 x 768 pictures, median of %d runs, %d cores; times in ms\n", runs,
+                defaultThreadCount());
+    std::printf("maths path: %s; C lib: the program's maths before, on one thread; floor: the "
+                "same maths calls timed alone\n\n", pathName(chosen).data());
+    std::printf("%-8s %8s %8s %6s %8s %6s %7s %6s %8s %6s %7s\n", "pattern", "C lib", "1 thread",
+                "/C lib", "all", "speedup", "floor", "/floor", "window", "/all", "!=C lib");
 
-    Row total{"all 19", 0, 0, 0, 0};
-    const auto& table = patternTable();
+    Times total;
     for (int i = 0; i < kPatternCount; ++i) {
         const Pattern& p = *table[i];
-        Row r{std::string(p.caption), 0, 0, 0, 0};
-        // Timed on a worker thread of its own, as the pool's workers run.
-        std::thread([&] {
-            clearUpperVectorState();
-            r.one = medianMs(runs, [&] { computeOnThisThread(p); });
-        }).join();
-        r.all = medianMs(runs, [&] { computeOnPool(pool, p); });
-        const auto found = calls.find(r.caption);
-        r.floor = found != calls.end() ? libmFloorMs(found->second) : 0;
-        r.window = medianMs(runs, [&] { window.draw(i); });
-        printRow(r);
-        total.one += r.one;
-        total.all += r.all;
-        total.floor += r.floor;
-        total.window += r.window;
+        Times t;
+        t.libm = oneThreadMs(runs, libm[i]);
+        t.one = oneThreadMs(runs, p);
+        t.all = allCoresMs(runs, p);
+        const auto found = calls.find(std::string(p.caption));
+        if (found != calls.end()) t.floor = floorMs(chosen, found->second);
+        t.window = medianMs(runs, [&] { window.draw(i); });
+        t.differing = pixelsDiffering(p, libm[i]);
+        printPatternRow(std::string(p.caption), t);
+        total += t;
     }
-    printRow(total);
+    printPatternRow("all 19", total);
 
-    // The window's thread has run Qt's drawing code by now; the formulas on
-    // that very thread show whether the processor's vector state costs.
-    const Pattern& aqua = *table[0];
-    const double guiThread = medianMs(runs, [&] { computeOnThisThread(aqua); });
-    clearUpperVectorState();
-    const double guiThreadCleared = medianMs(runs, [&] { computeOnThisThread(aqua); });
-    std::printf("\naqua on the window's thread after drawing: %.1f ms; after clearing the vector "
-                "state: %.1f ms\n", guiThread, guiThreadCleared);
+    std::printf("\nEvery path, all nineteen pictures (C lib on one thread: %.1f ms)\n", total.libm);
+    std::printf("%-8s %8s %6s %8s %6s %7s %6s\n", "path", "1 thread", "/C lib", "all", "speedup",
+                "floor", "/floor");
+    for (MathPath path : {MathPath::Avx512, MathPath::Avx2, MathPath::Scalar}) {
+        if (!useMathPath(path)) {
+            std::printf("%-8s not on this processor\n", pathName(path).data());
+            continue;
+        }
+        Times t;
+        for (int i = 0; i < kPatternCount; ++i) {
+            t.one += oneThreadMs(runs, *table[i]);
+            t.all += allCoresMs(runs, *table[i]);
+            const auto found = calls.find(std::string(table[i]->caption));
+            if (found != calls.end()) t.floor += floorMs(path, found->second);
+        }
+        std::printf("%-8s %8.1f %6.2f %8.1f %6.2f %7.1f %6.2f\n", pathName(path).data(), t.one,
+                    ratio(t.one, total.libm), t.all, ratio(t.one, t.all), t.floor,
+                    ratio(t.one, t.floor));
+    }
     return 0;
 }

@@ -8,7 +8,7 @@ namespace zentrel {
 
 // Clamps a component to 0..255 and rounds it half to even (2.5 -> 2,
 // 3.5 -> 4): nearbyint follows the default rounding mode, which is exactly
-// that. A NaN (already flagged as an invalid operation where it arose) is
+// that. A NaN (already noted as a failure where it arose) is
 // held to 0 so that the conversion below stays defined.
 inline double clampComponent(double v)
 {

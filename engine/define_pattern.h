@@ -5,46 +5,68 @@
 //
 //     template <class V> static Mix<V> mix(const Snapshot& s, V x, V y);
 //
-// written in the order and grouping of its definition, for V = double and
-// V = Lanes<N>.
+// written in the order and grouping of its definition, and a pattern's
+// source ends with
+//
+//     ZENTREL_PATTERN(routine, Formula, "caption", SnapshotRule{...})
+//
+// The source is built once for each instruction set: built for AVX2
+// (ZENTREL_BUILD_AVX2) or AVX-512 (ZENTREL_BUILD_AVX512) it gives only that
+// set's column routine; built plainly it gives the Pattern itself, which
+// names the others. A build that brings a ZENTREL_PATTERN of its own keeps
+// it.
 
-#include "engine/colour.h"
-#include "engine/formula_math.h"
-#include "engine/pattern.h"
+#include "engine/isa_pair.h"
+#include "engine/lanes.h"
+
+// A pattern's column routine for one instruction set, two vectors side by
+// side.
+#define ZENTREL_COLUMN_ROUTINE(name, Formula, Isa)                                   \
+    int name(const Snapshot& s, double x, const double* ys, int n, Colour* out)     \
+    {                                                                               \
+        return columnColours<Formula, PairIsa<Isa>>(s, x, ys, n, out);              \
+    }
+
+#if defined(ZENTREL_PATTERN)
+
+#elif defined(ZENTREL_BUILD_AVX2)
+
+#include "engine/isa_avx2.h"
+
+#define ZENTREL_PATTERN(routine, Formula, caption, ...) \
+    ZENTREL_COLUMN_ROUTINE(routine##ColumnAvx2, Formula, Avx2Isa)
+
+#elif defined(ZENTREL_BUILD_AVX512)
+
+#include "engine/isa_avx512.h"
+
+#define ZENTREL_PATTERN(routine, Formula, caption, ...) \
+    ZENTREL_COLUMN_ROUTINE(routine##ColumnAvx512, Formula, Avx512Isa)
+
+#else
+
+#include "engine/isa_scalar.h"
 
 namespace zentrel {
 
-// Pixels computed side by side within a column.
-inline constexpr int kLaneCount = 4;
-
 template <class Formula>
-Colour pixelColour(const Snapshot& s, double x, double y)
+PixelResult pixelColour(const Snapshot& s, double x, double y)
 {
-    const Mix<double> m = Formula::mix(s, x, y);
-    return colourOf(m.red, m.green, m.blue);
-}
-
-template <class Formula>
-void columnColours(const Snapshot& s, double x, const double* ys, int count, Colour* out)
-{
-    constexpr int N = kLaneCount;
-    const Lanes<N> xs(x);
-    int i = 0;
-    for (; i + N <= count; i += N) {
-        Lanes<N> y;
-        for (int k = 0; k < N; ++k) y.lane[k] = ys[i + k];
-        const Mix<Lanes<N>> m = Formula::mix(s, xs, y);
-        for (int k = 0; k < N; ++k)
-            out[i + k] = colourOf(m.red.lane[k], m.green.lane[k], m.blue.lane[k]);
-    }
-    for (; i < count; ++i) out[i] = pixelColour<Formula>(s, x, ys[i]);
-}
-
-template <class Formula>
-constexpr Pattern definePattern(std::string_view caption, std::string_view routine,
-                                SnapshotRule rule)
-{
-    return Pattern{caption, routine, rule, &columnColours<Formula>, &pixelColour<Formula>};
+    noted<PixelIsa> = {};
+    const Mix<Lanes<PixelIsa>> m = Formula::mix(s, Lanes<PixelIsa>{x}, Lanes<PixelIsa>{y});
+    return {colourOf(m.red.v, m.green.v, m.blue.v), noted<PixelIsa>.first};
 }
 
 }  // namespace zentrel
+
+// The scalar column takes four values at a time, as two pairs.
+#define ZENTREL_PATTERN(routine, Formula, caption, ...)                                         \
+    int routine##ColumnAvx2(const Snapshot&, double, const double*, int, Colour*);               \
+    int routine##ColumnAvx512(const Snapshot&, double, const double*, int, Colour*);             \
+    ZENTREL_COLUMN_ROUTINE(routine##ColumnScalar, Formula, PairIsa<ScalarIsa>)                   \
+    extern const Pattern routine{                                                                \
+        caption, #routine, __VA_ARGS__,                                                          \
+        {&routine##ColumnScalar, &routine##ColumnAvx2, &routine##ColumnAvx512},                  \
+        &pixelColour<Formula>};
+
+#endif

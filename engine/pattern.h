@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
+#include "engine/math_path.h"
+#include "engine/outcome.h"
 #include "engine/snapshot.h"
 
 namespace zentrel {
@@ -10,18 +13,26 @@ namespace zentrel {
 // 24-bit colour: red + 256 * green + 65536 * blue.
 using Colour = std::uint32_t;
 
-// Colours the rows ys[0..count) of the column x into out[0..count).
-using ColumnFormula = void (*)(const Snapshot&, double x, const double* ys, int count,
-                               Colour* out);
-// Colours one pixel; the slow path that finds where a failure arose.
-using PixelFormula = Colour (*)(const Snapshot&, double x, double y);
+// Colours the rows ys[0..count) of the column x into out[0..count); returns
+// the index of the first row whose pixel failed, or -1.
+using ColumnFormula = int (*)(const Snapshot&, double x, const double* ys, int count, Colour* out);
+
+// One pixel, and the kind of its failure if it fails: the slow path that
+// names what went wrong where a column failed.
+struct PixelResult {
+    Colour colour;
+    std::optional<Fault> fault;
+};
+using PixelFormula = PixelResult (*)(const Snapshot&, double x, double y);
 
 struct Pattern {
     std::string_view caption;  // the button's caption, "aqua"
     std::string_view routine;  // the routine's name, "aries"
     SnapshotRule rule;
-    ColumnFormula column;
+    ColumnFormula columns[kMathPaths];  // by MathPath
     PixelFormula pixel;
+
+    ColumnFormula column(MathPath path) const { return columns[static_cast<int>(path)]; }
 };
 
 }  // namespace zentrel

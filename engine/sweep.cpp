@@ -1,14 +1,10 @@
 #include "engine/sweep.h"
 
-#include <cfenv>
-
 #include "engine/column_stream.h"
 #include "engine/number_text.h"
 
 namespace zentrel {
 namespace {
-
-constexpr int kFaultFlags = FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID;
 
 Outcome<std::vector<double>> loopValues(double start, double end)
 {
@@ -23,31 +19,9 @@ Outcome<std::vector<double>> loopValues(double start, double end)
     return values;
 }
 
-Fault faultOf(int flags)
-{
-    // A division by zero or an overflow is the cause; an invalid operation
-    // is often only its consequence (sin of an infinity).
-    if (flags & FE_DIVBYZERO) return Fault::DivisionByZero;
-    if (flags & FE_OVERFLOW) return Fault::Overflow;
-    return Fault::InvalidOperation;
-}
-
 std::string pixelPlace(double x, double y)
 {
     return "at x = " + numberText(x) + ", y = " + numberText(y);
-}
-
-// The slow path: pixel by pixel, to find where the column went wrong.
-Failure locateFault(const Pattern& pattern, const Snapshot& s, double x,
-                    std::span<const double> ys, int columnFlags)
-{
-    for (double y : ys) {
-        std::feclearexcept(kFaultFlags);
-        pattern.pixel(s, x, y);
-        if (const int flags = std::fetestexcept(kFaultFlags))
-            return Failure{faultOf(flags), pixelPlace(x, y)};
-    }
-    return Failure{faultOf(columnFlags), "in the column x = " + numberText(x)};
 }
 
 }  // namespace
@@ -64,11 +38,12 @@ Outcome<SweepGrid> sweepGrid(const Snapshot& s)
 std::optional<Failure> colourColumn(const Pattern& pattern, const Snapshot& s, double x,
                                     std::span<const double> ys, Colour* out)
 {
-    std::feclearexcept(kFaultFlags);
-    pattern.column(s, x, ys.data(), static_cast<int>(ys.size()), out);
-    if (const int flags = std::fetestexcept(kFaultFlags))
-        return locateFault(pattern, s, x, ys, flags);
-    return std::nullopt;
+    const int bad = pattern.column(mathPath())(s, x, ys.data(), static_cast<int>(ys.size()), out);
+    if (bad < 0) return std::nullopt;
+    // Computed again one value at a time, the pixel tells what went wrong.
+    const double y = ys[bad];
+    const PixelResult pixel = pattern.pixel(s, x, y);
+    return Failure{pixel.fault.value_or(Fault::InvalidOperation), pixelPlace(x, y)};
 }
 
 Outcome<PreparedSweep> prepareSweep(const Pattern& pattern, const FieldTexts& fields)

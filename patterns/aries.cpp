@@ -2,7 +2,6 @@
 // the colour by fixed weight tables.
 
 #include "engine/define_pattern.h"
-#include "patterns/patterns.h"
 
 namespace zentrel {
 namespace {
@@ -33,6 +32,6 @@ struct Aries {
 
 }  // namespace
 
-extern const Pattern aries = definePattern<Aries>("aqua", "aries", {Origin::Centred});
+ZENTREL_PATTERN(aries, Aries, "aqua", SnapshotRule{Origin::Centred})
 
 }  // namespace zentrel

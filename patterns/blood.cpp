@@ -2,7 +2,6 @@
 // last two are mixed into the colour, over a floor of (0, 5, 15).
 
 #include "engine/define_pattern.h"
-#include "patterns/patterns.h"
 
 namespace zentrel {
 namespace {
@@ -26,7 +25,6 @@ struct Blood {
 
 }  // namespace
 
-extern const Pattern blood =
-    definePattern<Blood>("brains", "blood", {Origin::Centred, unscaled, unscaled});
+ZENTREL_PATTERN(blood, Blood, "brains", SnapshotRule{Origin::Centred, unscaled, unscaled})
 
 }  // namespace zentrel

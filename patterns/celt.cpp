@@ -2,7 +2,6 @@
 // coordinates, mixed with small non-negative weights, heaviest in red.
 
 #include "engine/define_pattern.h"
-#include "patterns/patterns.h"
 
 namespace zentrel {
 namespace {
@@ -27,7 +26,6 @@ struct Celt {
 
 }  // namespace
 
-extern const Pattern celt =
-    definePattern<Celt>("crumbs", "celt", {Origin::Centred, times(0.7), unscaled});
+ZENTREL_PATTERN(celt, Celt, "crumbs", SnapshotRule{Origin::Centred, times(0.7), unscaled})
 
 }  // namespace zentrel

@@ -3,7 +3,6 @@
 // a can be negative, so single components can clamp to black.
 
 #include "engine/define_pattern.h"
-#include "patterns/patterns.h"
 
 namespace zentrel {
 namespace {
@@ -30,7 +29,6 @@ struct Dune {
 
 }  // namespace
 
-extern const Pattern dune =
-    definePattern<Dune>("deyes", "dune", {Origin::Centred, times(2), dividedBy(2)});
+ZENTREL_PATTERN(dune, Dune, "deyes", SnapshotRule{Origin::Centred, times(2), dividedBy(2)})
 
 }  // namespace zentrel

@@ -3,7 +3,6 @@
 // negative, so single components can clamp to black.
 
 #include "engine/define_pattern.h"
-#include "patterns/patterns.h"
 
 namespace zentrel {
 namespace {
@@ -38,7 +37,6 @@ struct Eeee {
 }  // namespace
 
 // Its origin halves the extents by plain division, not through their text.
-extern const Pattern eeee =
-    definePattern<Eeee>("eels", "eeee", {Origin::CentredPlainHalves, times(2), unscaled});
+ZENTREL_PATTERN(eeee, Eeee, "eels", SnapshotRule{Origin::CentredPlainHalves, times(2), unscaled})
 
 }  // namespace zentrel

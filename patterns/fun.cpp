@@ -3,7 +3,6 @@
 // d = |b * c|. The non-negative terms a, d and e are mixed into the colour.
 
 #include "engine/define_pattern.h"
-#include "patterns/patterns.h"
 
 namespace zentrel {
 namespace {
@@ -32,7 +31,6 @@ struct Fun {
 
 }  // namespace
 
-extern const Pattern fun =
-    definePattern<Fun>("fey", "fun", {Origin::Centred, times(2), unscaled});
+ZENTREL_PATTERN(fun, Fun, "fey", SnapshotRule{Origin::Centred, times(2), unscaled})
 
 }  // namespace zentrel

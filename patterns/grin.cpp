@@ -2,7 +2,6 @@
 // two passes, first from c and d, then from f and g.
 
 #include "engine/define_pattern.h"
-#include "patterns/patterns.h"
 
 namespace zentrel {
 namespace {
@@ -32,7 +31,6 @@ struct Grin {
 
 }  // namespace
 
-extern const Pattern grin =
-    definePattern<Grin>("gall", "grin", {Origin::Centred, dividedBy(3), unscaled});
+ZENTREL_PATTERN(grin, Grin, "gall", SnapshotRule{Origin::Centred, dividedBy(3), unscaled})
 
 }  // namespace zentrel

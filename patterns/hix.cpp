@@ -2,7 +2,6 @@
 // tangents; the last two terms carry the colour, mostly into blue.
 
 #include "engine/define_pattern.h"
-#include "patterns/patterns.h"
 
 namespace zentrel {
 namespace {
@@ -30,7 +29,6 @@ struct Hix {
 
 }  // namespace
 
-extern const Pattern hix =
-    definePattern<Hix>("hari", "hix", {Origin::Centred, times(2), unscaled});
+ZENTREL_PATTERN(hix, Hix, "hari", SnapshotRule{Origin::Centred, times(2), unscaled})
 
 }  // namespace zentrel

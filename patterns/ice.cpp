@@ -2,7 +2,6 @@
 // them tangents (the first with a tangent inside a tangent); blue leads.
 
 #include "engine/define_pattern.h"
-#include "patterns/patterns.h"
 
 namespace zentrel {
 namespace {
@@ -34,6 +33,6 @@ struct Ice {
 
 }  // namespace
 
-extern const Pattern ice = definePattern<Ice>("icening", "ice", {Origin::Centred});
+ZENTREL_PATTERN(ice, Ice, "icening", SnapshotRule{Origin::Centred})
 
 }  // namespace zentrel

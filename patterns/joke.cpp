@@ -3,7 +3,6 @@
 // of them and tangents of powers of the last; red leads.
 
 #include "engine/define_pattern.h"
-#include "patterns/patterns.h"
 
 namespace zentrel {
 namespace {
@@ -31,7 +30,6 @@ struct Joke {
 
 }  // namespace
 
-extern const Pattern joke =
-    definePattern<Joke>("jay", "joke", {Origin::Centred, times(2), unscaled});
+ZENTREL_PATTERN(joke, Joke, "jay", SnapshotRule{Origin::Centred, times(2), unscaled})
 
 }  // namespace zentrel

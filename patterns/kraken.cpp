@@ -2,7 +2,6 @@
 // small offsets, ending in a power whose exponent varies per pixel.
 
 #include "engine/define_pattern.h"
-#include "patterns/patterns.h"
 
 namespace zentrel {
 namespace {
@@ -34,6 +33,6 @@ struct Kraken {
 
 }  // namespace
 
-extern const Pattern kraken = definePattern<Kraken>("kanga", "kraken", {Origin::CornerAcross});
+ZENTREL_PATTERN(kraken, Kraken, "kanga", SnapshotRule{Origin::CornerAcross})
 
 }  // namespace zentrel

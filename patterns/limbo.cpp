@@ -2,7 +2,6 @@
 // long nested expressions; the components are halved at the end.
 
 #include "engine/define_pattern.h"
-#include "patterns/patterns.h"
 
 namespace zentrel {
 namespace {
@@ -29,7 +28,6 @@ struct Limbo {
 
 }  // namespace
 
-extern const Pattern limbo =
-    definePattern<Limbo>("louis", "limbo", {Origin::ExchangedHalves, times(2), unscaled});
+ZENTREL_PATTERN(limbo, Limbo, "louis", SnapshotRule{Origin::ExchangedHalves, times(2), unscaled})
 
 }  // namespace zentrel

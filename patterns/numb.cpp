@@ -3,7 +3,6 @@
 // cosine; all five go into every component.
 
 #include "engine/define_pattern.h"
-#include "patterns/patterns.h"
 
 namespace zentrel {
 namespace {
@@ -29,7 +28,7 @@ struct Numb {
 
 }  // namespace
 
-extern const Pattern numb = definePattern<Numb>(
-    "nyet", "numb", {Origin::ShiftedCorner, times(1.5), unscaled, ReadOrder::PositionsFirst});
+ZENTREL_PATTERN(numb, Numb, "nyet",
+                SnapshotRule{Origin::ShiftedCorner, times(1.5), unscaled, ReadOrder::PositionsFirst})
 
 }  // namespace zentrel

@@ -3,7 +3,6 @@
 // to the right and 150 upward; the Xoom is doubled.
 
 #include "engine/define_pattern.h"
-#include "patterns/patterns.h"
 
 namespace zentrel {
 namespace {
@@ -28,8 +27,7 @@ struct Ooh {
 
 }  // namespace
 
-extern const Pattern ooh = definePattern<Ooh>(
-    "oogli", "ooh",
-    {Origin::ShiftedCorner, times(2), unscaled, ReadOrder::PositionsFirst});
+ZENTREL_PATTERN(ooh, Ooh, "oogli",
+                SnapshotRule{Origin::ShiftedCorner, times(2), unscaled, ReadOrder::PositionsFirst})
 
 }  // namespace zentrel

@@ -6,10 +6,10 @@ namespace zentrel {
 
 const std::array<const Pattern*, kPatternCount>& patternTable()
 {
+#define ZENTREL_ADDRESS_OF(routine) &routine,
     static const std::array<const Pattern*, kPatternCount> table = {
-        &aries, &blood, &celt, &dune,  &eeee, &fun,  &grin, &hix,    &ice,  &joke,
-        &kraken, &limbo, &numb, &ooh, &Punk, &qwin, &rook, &sizZle, &Tame,
-    };
+        ZENTREL_FOR_EACH_PATTERN(ZENTREL_ADDRESS_OF)};
+#undef ZENTREL_ADDRESS_OF
     return table;
 }
 

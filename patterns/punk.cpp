@@ -3,7 +3,6 @@
 // the colour. Corner origin; the brightness is doubled.
 
 #include "engine/define_pattern.h"
-#include "patterns/patterns.h"
 
 namespace zentrel {
 namespace {
@@ -27,7 +26,7 @@ struct PunkFormula {
 
 }  // namespace
 
-extern const Pattern Punk = definePattern<PunkFormula>(
-    "pug", "Punk", {Origin::Corner, unscaled, times(2), ReadOrder::PositionsFirst});
+ZENTREL_PATTERN(Punk, PunkFormula, "pug",
+                SnapshotRule{Origin::Corner, unscaled, times(2), ReadOrder::PositionsFirst})
 
 }  // namespace zentrel

@@ -3,7 +3,6 @@
 // the brightness is halved here and the mixes multiplied by 4 at the end.
 
 #include "engine/define_pattern.h"
-#include "patterns/patterns.h"
 
 namespace zentrel {
 namespace {
@@ -37,7 +36,7 @@ struct Qwin {
 
 }  // namespace
 
-extern const Pattern qwin = definePattern<Qwin>(
-    "quasi", "qwin", {Origin::Centred, times(3), dividedBy(2), ReadOrder::SizeFirst});
+ZENTREL_PATTERN(qwin, Qwin, "quasi",
+                SnapshotRule{Origin::Centred, times(3), dividedBy(2), ReadOrder::SizeFirst})
 
 }  // namespace zentrel

@@ -3,7 +3,6 @@
 // origin; the Xoom is halved.
 
 #include "engine/define_pattern.h"
-#include "patterns/patterns.h"
 
 namespace zentrel {
 namespace {
@@ -30,7 +29,7 @@ struct Rook {
 
 }  // namespace
 
-extern const Pattern rook = definePattern<Rook>(
-    "riski", "rook", {Origin::Corner, dividedBy(2), unscaled, ReadOrder::PositionsFirst});
+ZENTREL_PATTERN(rook, Rook, "riski",
+                SnapshotRule{Origin::Corner, dividedBy(2), unscaled, ReadOrder::PositionsFirst})
 
 }  // namespace zentrel

@@ -3,7 +3,6 @@
 // into the colour. The Xoom is tripled.
 
 #include "engine/define_pattern.h"
-#include "patterns/patterns.h"
 
 namespace zentrel {
 namespace {
@@ -29,7 +28,7 @@ struct Sizzle {
 
 }  // namespace
 
-extern const Pattern sizZle = definePattern<Sizzle>(
-    "shim", "sizZle", {Origin::Centred, times(3), unscaled, ReadOrder::SizeFirst});
+ZENTREL_PATTERN(sizZle, Sizzle, "shim",
+                SnapshotRule{Origin::Centred, times(3), unscaled, ReadOrder::SizeFirst})
 
 }  // namespace zentrel

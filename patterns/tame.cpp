@@ -4,7 +4,6 @@
 // lowered by 30 before the clamp.
 
 #include "engine/define_pattern.h"
-#include "patterns/patterns.h"
 
 namespace zentrel {
 namespace {
@@ -34,7 +33,7 @@ struct TameFormula {
 
 }  // namespace
 
-extern const Pattern Tame = definePattern<TameFormula>(
-    "tang", "Tame", {Origin::AheadAcross, times(2), unscaled, ReadOrder::SizeFirst});
+ZENTREL_PATTERN(Tame, TameFormula, "tang",
+                SnapshotRule{Origin::AheadAcross, times(2), unscaled, ReadOrder::SizeFirst})
 
 }  // namespace zentrel

@@ -64,18 +64,20 @@ private:
 
 // The snapshot carries the column's settings: bright names the stream, zoom
 // is the time a column takes in microseconds, and the column x = left throws.
-void notedColumn(const Snapshot& s, double x, const double*, int count, Colour* out)
+int notedColumn(const Snapshot& s, double x, const double*, int count, Colour* out)
 {
     const int entry = logged.begin(static_cast<int>(s.bright));
     std::this_thread::sleep_for(std::chrono::microseconds(static_cast<int>(s.zoom)));
     logged.end(entry);
     if (x == s.left) throw std::runtime_error("a fault while locating a fault");
     std::fill(out, out + count, static_cast<Colour>(x));
+    return -1;
 }
 
-Colour notedPixel(const Snapshot&, double x, double) { return static_cast<Colour>(x); }
+PixelResult notedPixel(const Snapshot&, double x, double) { return {static_cast<Colour>(x), {}}; }
 
-const Pattern kNoted{"noted", "noted", {}, &notedColumn, &notedPixel};
+const Pattern kNoted{
+    "noted", "noted", {}, {&notedColumn, &notedColumn, &notedColumn}, &notedPixel};
 
 Snapshot stream(int id, int microseconds, double throwingColumn = 0)
 {

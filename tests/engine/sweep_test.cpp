@@ -14,12 +14,12 @@
 
 #include "engine/colour.h"
 #include "engine/worker_pool.h"
-#include "engine/define_pattern.h"
 #include "engine/field_texts.h"
 #include "engine/render.h"
 #include "engine/snapshot.h"
 #include "engine/sweep.h"
 #include "support.h"
+#include "test_patterns.h"
 
 namespace zentrel {
 namespace {
@@ -195,72 +195,42 @@ INSTANTIATE_TEST_SUITE_P(Extents, SweepGridValues, ::testing::ValuesIn(kGrids), 
 // Faults in the formulas, with patterns made to fail at chosen pixels: the
 // Xoom and brightness values of the snapshot say where.
 
-template <class V>
-V squared(V v)
-{
-    return v * v;
-}
-
-// A pattern made of one formula for red, green and blue, with a corner origin.
-#define TEST_PATTERN(name, red, green, blue)                                        \
-    struct name##Formula {                                                          \
-        template <class V>                                                          \
-        static Mix<V> mix([[maybe_unused]] const Snapshot& s, V x, V y)             \
-        {                                                                           \
-            return {red, green, blue};                                              \
-        }                                                                           \
-    };                                                                              \
-    const Pattern k##name = definePattern<name##Formula>(#name, #name, {Origin::Corner});
-
-// A division by zero at the one pixel (zoom, bright).
-TEST_PATTERN(DividesAtPoint, 1.0 / (squared(x - s.zoom) + squared(y - s.bright)), x * 0.0, y * 0.0)
-// A division by zero at two pixels, (zoom, bright) and (bright, zoom).
-TEST_PATTERN(DividesAtTwoPoints,
-             1.0 / ((squared(x - s.zoom) + squared(y - s.bright)) *
-                    (squared(x - s.bright) + squared(y - s.zoom))),
-             x * 0.0, y * 0.0)
-// On the row y = bright of every column: a division by zero, 0 / 0 (an
-// invalid operation and nothing else), 1e300 / 1e-10 (an overflow and
-// nothing else).
-TEST_PATTERN(DividesOnRow, x * 0.0, 1.0 / (y - s.bright), y * 0.0)
-TEST_PATTERN(InvalidOnRow, x * 0.0, y * 0.0, (y - s.bright) / (y - s.bright))
-TEST_PATTERN(OverflowsOnRow, 1e300 / (abs(y - s.bright) + 1e-10), x * 0.0, y * 0.0)
-// The infinity then meets itself: inf - inf is invalid as well, but the
-// division or the overflow is the cause.
-TEST_PATTERN(DividesThenInvalid, 1.0 / (y - s.bright) - 1.0 / (y - s.bright), x * 0.0, y * 0.0)
-TEST_PATTERN(OverflowsThenInvalid,
-             1e300 / (abs(y - s.bright) + 1e-10) - 1e300 / (abs(y - s.bright) + 1e-10), x * 0.0,
-             y * 0.0)
-TEST_PATTERN(Healthy, x * 10.0, y * 10.0, x * 0.0)
-#undef TEST_PATTERN
 
 const PictureFaultRow kPictureFaults[] = {
-    {"division_by_zero", &kDividesAtPoint, F("0", "0", "10", "7", "3"),
+    {"division_by_zero", &test::dividesAtPoint, F("0", "0", "10", "7", "3"),
      "Division by zero at x = 7, y = 3"},
-    {"invalid_operation", &kInvalidOnRow, F("0", "0", "10", "0", "6"),
+    {"invalid_operation", &test::invalidOnRow, F("0", "0", "10", "0", "6"),
      "Invalid operation at x = 1, y = 6"},
-    {"overflow", &kOverflowsOnRow, F("-5", "0", "10", "0", "5"), "Overflow at x = -4, y = 5"},
-    {"division_then_invalid", &kDividesThenInvalid, F("0", "0", "10", "0", "2"),
+    {"overflow", &test::overflowsOnRow, F("-5", "0", "10", "0", "5"), "Overflow at x = -4, y = 5"},
+    {"division_then_invalid", &test::dividesThenInvalid, F("0", "0", "10", "0", "2"),
      "Division by zero at x = 1, y = 2"},
-    {"overflow_then_invalid", &kOverflowsThenInvalid, F("0", "0", "10", "0", "4"),
+    {"overflow_then_invalid", &test::overflowsThenInvalid, F("0", "0", "10", "0", "4"),
      "Overflow at x = 1, y = 4"},
-    {"healthy", &kHealthy, F("0", "0", "10"), ""},
-    // Rows are computed four at a time; the last two of ten are left over.
-    {"first_row", &kDividesOnRow, F("0", "0", "10", "0", "1"),
+    {"healthy", &test::healthy, F("0", "0", "10"), ""},
+    // Rows are computed four or eight at a time; the last two of ten are left
+    // over.
+    {"first_row", &test::dividesOnRow, F("0", "0", "10", "0", "1"),
      "Division by zero at x = 1, y = 1"},
-    {"last_row_left_over", &kDividesOnRow, F("0", "0", "10", "0", "10"),
+    {"last_row_left_over", &test::dividesOnRow, F("0", "0", "10", "0", "10"),
      "Division by zero at x = 1, y = 10"},
-    {"single_pixel", &kOverflowsOnRow, F("11", "39", "1", "0", "40"),
+    {"single_pixel", &test::overflowsOnRow, F("11", "39", "1", "0", "40"),
      "Overflow at x = 12, y = 40"},
-    {"fractional_pixel", &kDividesOnRow, F("-0.5", "-4.25", "3", "0", "-2.25"),
+    {"fractional_pixel", &test::dividesOnRow, F("-0.5", "-4.25", "3", "0", "-2.25"),
      "Division by zero at x = 0.5, y = -2.25"},
     // Fails at (2, 19) and at (19, 2): the earlier column counts, not the
     // earlier row.
-    {"two_points", &kDividesAtTwoPoints, F("0", "0", "20", "2", "19"),
+    {"two_points", &test::dividesAtTwoPoints, F("0", "0", "20", "2", "19"),
      "Division by zero at x = 2, y = 19"},
     // Every column fails; workers computing ahead must not report a later one.
-    {"every_column", &kDividesOnRow, F("0", "0", "40", "0", "3"),
+    {"every_column", &test::dividesOnRow, F("0", "0", "40", "0", "3"),
      "Division by zero at x = 1, y = 3"},
+    // The infinity of 1 / 0 becomes 0 in the next step, yet it is found.
+    {"absorbed_division", &test::absorbsDivision, F("0", "0", "10", "0", "5"),
+     "Division by zero at x = 1, y = 5"},
+    {"zero_to_a_negative_power", &test::zeroToNegativePower, F("0", "0", "10", "0", "7"),
+     "Division by zero at x = 1, y = 7"},
+    {"root_of_a_negative_number", &test::invalidPower, F("0", "0", "10", "0", "3"),
+     "Invalid operation at x = 1, y = 1"},
 };
 
 class RenderPictureFails : public ::testing::TestWithParam<std::tuple<PictureFaultRow, int>> {};
@@ -281,7 +251,7 @@ TEST(Sweep, StoppingAfterAColumnDrawsNoMoreAndReportsNothingLater)
     // column the workers may already have computed, but it is never shown.
     WorkerPool pool(3);
     std::vector<int> columns;
-    const auto failure = sweep(pool, kDividesAtPoint, F("0", "0", "20", "7", "3"),
+    const auto failure = sweep(pool, test::dividesAtPoint, F("0", "0", "20", "7", "3"),
                                [&](int column, std::span<const Colour>) {
                                    columns.push_back(column);
                                    return columns.size() < 3;

@@ -13,6 +13,7 @@
 #include <tuple>
 
 #include "engine/field_texts.h"
+#include "engine/math_path.h"
 #include "engine/render.h"
 
 namespace zentrel::test {
@@ -38,6 +39,18 @@ void PrintTo(const Row& row, std::ostream* os)
 // Names a parameterised test after its row.
 inline constexpr auto byName = [](const auto& info) { return std::string(info.param.name); };
 
+// Gives the maths path back as it was when the scope ends.
+class MathPathScope {
+public:
+    MathPathScope() : path_(mathPath()) {}
+    ~MathPathScope() { useMathPath(path_); }
+    MathPathScope(const MathPathScope&) = delete;
+    MathPathScope& operator=(const MathPathScope&) = delete;
+
+private:
+    MathPath path_;
+};
+
 // A whole picture that fails, or not: the message of its first failing
 // pixel in sweep order (column by column, top to bottom), "" when it draws.
 struct PictureFaultRow : NamedRow {
@@ -46,8 +59,9 @@ struct PictureFaultRow : NamedRow {
     const char* message;
 };
 
-// Renders the row's picture with that many threads, several times when the
-// workers can race, and expects the row's message each time.
+// Renders the row's picture on every maths path the processor runs, with
+// that many threads, several times when the workers can race, and expects
+// the row's message each time.
 void expectFirstFailure(const PictureFaultRow& row, int threads);
 
 // Names a test of a (row, threads) pair: "overflow_threads3".
