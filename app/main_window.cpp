@@ -14,6 +14,7 @@
 
 #include "app/click_label.h"
 #include "app/control_factory.h"
+#include "app/failure_text.h"
 #include "app/layout.h"
 #include "app/picture_surface.h"
 #include "engine/worker_pool.h"
@@ -156,7 +157,7 @@ void MainWindow::writeFieldTexts(const FieldTexts& texts)
 void MainWindow::applyFieldRule(const Outcome<FieldTexts>& result)
 {
     if (result) writeFieldTexts(result.value());
-    else showFailure(QString::fromStdString(result.failure().message()));
+    else showFailure(QString::fromStdString(failureText(result.failure())));
 }
 
 void MainWindow::showFailure(const QString& text)
@@ -169,7 +170,8 @@ void MainWindow::patternClicked(int index)
     const Pattern& pattern = *patternTable()[index];
     const DrawingEnd end =
         drawing_->draw(pattern, fieldTexts(), [this, index] { highlightPatternButton(index); });
-    if (end.failure) showFailure(QString::fromStdString(drawingStoppedMessage(pattern, *end.failure)));
+    if (end.failure)
+        showFailure(QString::fromStdString(drawingFailureText(pattern.caption, *end.failure)));
 }
 
 void MainWindow::highlightPatternButton(int index)

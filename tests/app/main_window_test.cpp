@@ -71,6 +71,7 @@ private slots:
     void resetDuringADrawingStopsItAndClearsTheSurface();
     void aFailingDrawingShowsAMessageAndTheProgramRunsOn();
     void aFailingFieldRuleShowsAMessageAndChangesNoField();
+    void aFieldBeyondTheRangeStopsTheDrawingNamingItsCaption();
     void sizeCheckRunsWhenAButtonTakesTheFocus();
     void labelClickRunsNoSizeCheck();
     void linkWithoutBrowserShowsTheMessage();
@@ -254,8 +255,11 @@ void MainWindowTest::aFailingDrawingShowsAMessageAndTheProgramRunsOn()
     QTest::mouseClick(patternButton(0), Qt::LeftButton);
 
     QCOMPARE(watch.icon, QMessageBox::Critical);
-    QVERIFY2(watch.text.contains("Overflow") && watch.text.contains("aqua"), qPrintable(watch.text));
-    QVERIFY2(watch.text.contains("x = ") && watch.text.contains("y = "), qPrintable(watch.text));
+    const auto aqua = renderPicture(*patternTable()[0], fields);
+    QVERIFY(!aqua.ok());
+    QCOMPARE(watch.text, "The drawing of \"aqua\" stopped. A number grew too large " +
+                             QString::fromStdString(aqua.failure().where) +
+                             ". Try a smaller XOOM or brightness.");
     QCOMPARE(window_->fieldTexts(), fields);
 
     setFields(FieldTexts{});
@@ -272,8 +276,23 @@ void MainWindowTest::aFailingFieldRuleShowsAMessageAndChangesNoField()
     QTest::mouseClick(control<QPushButton>("cmdXX(2)"), Qt::LeftButton);
 
     QCOMPARE(watch.icon, QMessageBox::Critical);
-    QVERIFY2(watch.text.contains("TextOne"), qPrintable(watch.text));
+    QCOMPARE(watch.text,
+             QString("The horizontal zero point \"abc\" is not a number. Type a number such as 1."));
     QCOMPARE(window_->fieldTexts(), fields);
+}
+
+void MainWindowTest::aFieldBeyondTheRangeStopsTheDrawingNamingItsCaption()
+{
+    const FieldTexts fields{"1", "1", "20", "1e309", "150"};
+    setFields(fields);
+    MessageBoxWatch watch;
+    watch.arm();
+    QTest::mouseClick(patternButton(3), Qt::LeftButton);
+
+    QCOMPARE(watch.icon, QMessageBox::Critical);
+    QCOMPARE(watch.text, QString("The XOOM \"1e309\" is too large a number. Type a smaller one."));
+    QCOMPARE(window_->fieldTexts(), fields);
+    QVERIFY(columnIsBlank(0, 20));
 }
 
 void MainWindowTest::sizeCheckRunsWhenAButtonTakesTheFocus()
