@@ -25,10 +25,15 @@
 namespace zentrel::app {
 namespace {
 
-const char* const kBrowserMessage =
-    "This function requires internet explorer (iexplore.exe) to be in the directory "
-    "c:\\Program Files\\  ";
 const char* const kBrowserTitle = "Cannot find Browser:";
+
+// Says that no browser started, with the address to copy into one by hand.
+QString noBrowserMessage(const QString& address)
+{
+    return "No web browser could be started.\n\nTo visit the page, copy its address into a "
+           "web browser:\n" +
+           address;
+}
 
 QString toQString(std::string_view text)
 {
@@ -191,8 +196,14 @@ void MainWindow::resetClicked()
 
 void MainWindow::linkClicked()
 {
-    if (!openAddress(QUrl(QString::fromUtf8(ZENTREL_HOME_ADDRESS))))
-        QMessageBox::critical(this, kBrowserTitle, kBrowserMessage);
+    const QString address = QString::fromUtf8(ZENTREL_HOME_ADDRESS);
+    if (openAddress(QUrl(address))) return;
+    QMessageBox box(QMessageBox::Critical, kBrowserTitle, noBrowserMessage(address),
+                    QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    // The address can be selected and copied.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.exec();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

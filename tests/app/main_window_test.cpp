@@ -31,6 +31,7 @@ struct MessageBoxWatch {
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    Qt::TextInteractionFlags interaction;
 
     void arm()
     {
@@ -48,6 +49,7 @@ private:
         title = box->windowTitle();
         text = box->text();
         icon = box->icon();
+        interaction = box->textInteractionFlags();
         box->accept();
     }
 };
@@ -334,8 +336,10 @@ void MainWindowTest::linkWithoutBrowserShowsTheMessage()
     QCOMPARE(opened, QUrl(ZENTREL_HOME_ADDRESS));
     QCOMPARE(watch.icon, QMessageBox::Critical);
     QCOMPARE(watch.title, QString("Cannot find Browser:"));
-    QCOMPARE(watch.text, QString("This function requires internet explorer (iexplore.exe) to be in the "
-                                 "directory c:\\Program Files\\  "));
+    QCOMPARE(watch.text, "No web browser could be started.\n\nTo visit the page, copy its address "
+                         "into a web browser:\n" ZENTREL_HOME_ADDRESS);
+    QVERIFY(watch.interaction.testFlag(Qt::TextSelectableByMouse));
+    QVERIFY(watch.interaction.testFlag(Qt::TextSelectableByKeyboard));
     QVERIFY(window_->isVisible());
 }
 
