@@ -17,6 +17,7 @@
 #include "app/failure_text.h"
 #include "app/layout.h"
 #include "app/picture_surface.h"
+#include "app/return_key.h"
 #include "engine/worker_pool.h"
 #include "params/navigation.h"
 #include "params/presets.h"
@@ -71,8 +72,12 @@ void MainWindow::buildControls()
     surface_ = new PictureSurface(this);
     drawing_ = std::make_unique<DrawingController>(WorkerPool::shared(), *surface_,
                                                    [] { QCoreApplication::processEvents(); });
-    for (const ControlSpec& spec : controlLayout())
-        connectControl(createControl(spec, this, classicStyle_.get()), spec);
+    auto* returnKey = new ReturnPressesButton(this);
+    for (const ControlSpec& spec : controlLayout()) {
+        QWidget* control = createControl(spec, this, classicStyle_.get());
+        if (spec.kind == ControlKind::Button) control->installEventFilter(returnKey);
+        connectControl(control, spec);
+    }
     for (int i = 0; i < kPatternCount; ++i)
         patternButtons_.push_back(control<QPushButton>(arrayName("CMD", i)));
     textOne_ = control<QLineEdit>("TextOne");

@@ -76,6 +76,8 @@ private slots:
     void aFieldBeyondTheRangeStopsTheDrawingNamingItsCaption();
     void sizeCheckRunsWhenAButtonTakesTheFocus();
     void labelClickRunsNoSizeCheck();
+    void returnAndEnterPressTheFocusedButtonAsSpaceDoes_data();
+    void returnAndEnterPressTheFocusedButtonAsSpaceDoes();
     void linkWithoutBrowserShowsTheMessage();
     void exitLabelEndsTheProgramMidDrawing();
 
@@ -320,6 +322,37 @@ void MainWindowTest::labelClickRunsNoSizeCheck()
     QCOMPARE(size->text(), QString("2000"));
     QCOMPARE(control<QLineEdit>("TextFour")->text(), QString("0.5"));
     QVERIFY(size->hasFocus());
+}
+
+void MainWindowTest::returnAndEnterPressTheFocusedButtonAsSpaceDoes_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QString>("xoom");
+    QTest::addRow("S, Return") << "cmd1" << int(Qt::Key_Return) << "300" << "1";
+    QTest::addRow("M, Enter") << "cmdb" << int(Qt::Key_Enter) << "600" << "0.2";
+    QTest::addRow("L, Space") << "Command4" << int(Qt::Key_Space) << "768" << "0.15";
+    QTest::addRow(">>, Return") << "cmdXX(1)" << int(Qt::Key_Return) << "150" << "0.5";
+}
+
+void MainWindowTest::returnAndEnterPressTheFocusedButtonAsSpaceDoes()
+{
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    QFETCH(QString, size);
+    QFETCH(QString, xoom);
+    auto* pressed = control<QPushButton>(qPrintable(button));
+    pressed->setFocus();
+    QTest::keyClick(pressed, Qt::Key(key));
+    QCOMPARE(control<QLineEdit>("TextThree")->text(), size);
+    QCOMPARE(control<QLineEdit>("TextFour")->text(), xoom);
+
+    // A key held down presses once.
+    const FieldTexts before = window_->fieldTexts();
+    QKeyEvent repeated(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(pressed, &repeated);
+    QCOMPARE(window_->fieldTexts(), before);
 }
 
 void MainWindowTest::linkWithoutBrowserShowsTheMessage()
