@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/desktop_identity.h"
 #include "app/main_window.h"
 #include "app/start_up.h"
 
@@ -18,6 +19,7 @@ int main(int argc, char** argv)
         return end->status;
     }
     QApplication app(argc, argv);
+    zentrel::app::setDesktopIdentity();
     zentrel::app::MainWindow window;
     window.show();
     return app.exec();

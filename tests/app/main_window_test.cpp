@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "app/click_label.h"
+#include "app/desktop_identity.h"
 #include "app/main_window.h"
 #include "app/picture_surface.h"
 #include "engine/colour.h"
@@ -80,6 +81,7 @@ private slots:
     void returnAndEnterPressTheFocusedButtonAsSpaceDoes();
     void linkWithoutBrowserShowsTheMessage();
     void exitLabelEndsTheProgramMidDrawing();
+    void presentsItselfToTheDesktopAsZentrelWithItsIcon();
 
 private:
     template <class T>
@@ -393,6 +395,22 @@ void MainWindowTest::exitLabelEndsTheProgramMidDrawing()
     QTest::mouseClick(patternButton(0), Qt::LeftButton);
     QCOMPARE(endedAt, 5);
     QCOMPARE(lastColumn, 5);
+}
+
+void MainWindowTest::presentsItselfToTheDesktopAsZentrelWithItsIcon()
+{
+    setDesktopIdentity();
+    MainWindow window;
+    QCOMPARE(window.windowTitle(), QString("Zentrel"));
+    QCOMPARE(QApplication::applicationName(), QString("Zentrel"));
+    QCOMPARE(QApplication::desktopFileName(), QString(ZENTREL_APP_ID));
+    const QList<QSize> sizes = window.windowIcon().availableSizes();
+    for (int side : {16, 22, 24, 32, 48, 64, 128, 256})
+        QVERIFY2(sizes.contains(QSize(side, side)), qPrintable(QString::number(side)));
+    // The star of the picture lies in the middle, bright on a dark ground.
+    const QImage icon = window.windowIcon().pixmap(QSize(64, 64)).toImage();
+    QVERIFY(qGray(icon.pixel(32, 32)) > 200);
+    QVERIFY(qGray(icon.pixel(32, 8)) < 100);
 }
 
 QTEST_MAIN(MainWindowTest)
