@@ -52,7 +52,8 @@ struct FaultWords {
 
 FaultWords wordsFor(Fault fault)
 {
-    constexpr const char* kMoveOrZoom = "move the picture a little with --x or --y, or change --xoom";
+    constexpr const char* kMoveOrZoom =
+        "move the picture a little with --x or --y, or change --xoom";
     switch (fault) {
     case Fault::Overflow: return {"a number grew too large", "try a smaller --xoom or --bright"};
     case Fault::DivisionByZero: return {"the formula divided by zero", kMoveOrZoom};

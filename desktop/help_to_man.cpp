@@ -29,7 +29,8 @@ std::string helpOf(const std::string& program)
 int main(int argc, char** argv)
 {
     if (argc != 7) {
-        std::fputs("usage: zentrel-help-to-man PROGRAM NAME SUMMARY SOURCE SEE-ALSO OUTPUT\n", stderr);
+        std::fputs("usage: zentrel-help-to-man PROGRAM NAME SUMMARY SOURCE SEE-ALSO OUTPUT\n",
+                   stderr);
         return 2;
     }
     const std::string help = helpOf(argv[1]);

@@ -49,24 +49,34 @@ struct Heading {
     std::string text;  // the note or the text after the colon
 };
 
+bool isWords(std::string_view text)
+{
+    for (char c : text)
+        if (!std::isalpha(static_cast<unsigned char>(c)) && c != ' ') return false;
+    return !text.empty() && std::isupper(static_cast<unsigned char>(text.front()));
+}
+
+// The note of "Options (each TEXT is read as typed)" as a sentence: "Each
+// TEXT is read as typed."; the title keeps the words before it.
+std::string noteOf(std::string_view& title)
+{
+    const std::size_t open = title.find(" (");
+    if (open == std::string_view::npos || title.back() != ')') return "";
+    std::string note(title.substr(open + 2, title.size() - open - 3));
+    title = title.substr(0, open);
+    if (note.empty()) return note;
+    note[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(note[0])));
+    return note + '.';
+}
+
 std::optional<Heading> headingOf(std::string_view line)
 {
-    if (line.empty() || !std::isupper(static_cast<unsigned char>(line.front()))) return std::nullopt;
     const std::size_t colon = line.find(':');
     if (colon == std::string_view::npos) return std::nullopt;
     std::string_view title = line.substr(0, colon);
-    std::string_view rest = trimmed(line.substr(colon + 1));
-    std::string note;
-    if (const std::size_t open = title.find(" ("); open != std::string_view::npos && title.back() == ')') {
-        note = std::string(title.substr(open + 2, title.size() - open - 3));
-        title = title.substr(0, open);
-    }
-    for (char c : title)
-        if (!std::isalpha(static_cast<unsigned char>(c)) && c != ' ') return std::nullopt;
-    if (!note.empty()) {
-        note[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(note[0])));
-        note += '.';
-    }
+    const std::string note = noteOf(title);
+    if (!isWords(title)) return std::nullopt;
+    const std::string_view rest = trimmed(line.substr(colon + 1));
     return Heading{upper(title), rest.empty() ? note : std::string(rest)};
 }
 

@@ -107,9 +107,11 @@ Outcome<FieldTexts> zoomIntoCorner(FieldTexts f, Corner corner)
     const CornerSigns signs = signsOf(corner);
     Outcome<FieldTexts> result = halved(std::move(f), FieldRole::Xoom);
     if (!result) return result;
-    result = moved(std::move(result.value()), FieldRole::Across, strictValue, signs.across * across);
+    result =
+        moved(std::move(result.value()), FieldRole::Across, strictValue, signs.across * across);
     if (!result) return result;
-    return moved(std::move(result.value()), FieldRole::Down, strictValue, signs.down * down.value());
+    return moved(std::move(result.value()), FieldRole::Down, strictValue,
+                 signs.down * down.value());
 }
 
 }  // namespace zentrel
