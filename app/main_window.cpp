@@ -14,8 +14,10 @@
 
 #include "app/click_label.h"
 #include "app/control_factory.h"
+#include "app/failure_text.h"
 #include "app/layout.h"
 #include "app/picture_surface.h"
+#include "app/return_key.h"
 #include "engine/worker_pool.h"
 #include "params/navigation.h"
 #include "params/presets.h"
@@ -24,10 +26,15 @@
 namespace zentrel::app {
 namespace {
 
-const char* const kBrowserMessage =
-    "This function requires internet explorer (iexplore.exe) to be in the directory "
-    "c:\\Program Files\\  ";
 const char* const kBrowserTitle = "Cannot find Browser:";
+
+// Says that no browser started, with the address to copy into one by hand.
+QString noBrowserMessage(const QString& address)
+{
+    return "No web browser could be started.\n\nTo visit the page, copy its address into a "
+           "web browser:\n" +
+           address;
+}
 
 QString toQString(std::string_view text)
 {
@@ -65,8 +72,12 @@ void MainWindow::buildControls()
     surface_ = new PictureSurface(this);
     drawing_ = std::make_unique<DrawingController>(WorkerPool::shared(), *surface_,
                                                    [] { QCoreApplication::processEvents(); });
-    for (const ControlSpec& spec : controlLayout())
-        connectControl(createControl(spec, this, classicStyle_.get()), spec);
+    auto* returnKey = new ReturnPressesButton(this);
+    for (const ControlSpec& spec : controlLayout()) {
+        QWidget* control = createControl(spec, this, classicStyle_.get());
+        if (spec.kind == ControlKind::Button) control->installEventFilter(returnKey);
+        connectControl(control, spec);
+    }
     for (int i = 0; i < kPatternCount; ++i)
         patternButtons_.push_back(control<QPushButton>(arrayName("CMD", i)));
     textOne_ = control<QLineEdit>("TextOne");
@@ -156,7 +167,7 @@ void MainWindow::writeFieldTexts(const FieldTexts& texts)
 void MainWindow::applyFieldRule(const Outcome<FieldTexts>& result)
 {
     if (result) writeFieldTexts(result.value());
-    else showFailure(QString::fromStdString(result.failure().message()));
+    else showFailure(QString::fromStdString(failureText(result.failure())));
 }
 
 void MainWindow::showFailure(const QString& text)
@@ -169,7 +180,8 @@ void MainWindow::patternClicked(int index)
     const Pattern& pattern = *patternTable()[index];
     const DrawingEnd end =
         drawing_->draw(pattern, fieldTexts(), [this, index] { highlightPatternButton(index); });
-    if (end.failure) showFailure(QString::fromStdString(drawingStoppedMessage(pattern, *end.failure)));
+    if (end.failure)
+        showFailure(QString::fromStdString(drawingFailureText(pattern.caption, *end.failure)));
 }
 
 void MainWindow::highlightPatternButton(int index)
@@ -189,8 +201,14 @@ void MainWindow::resetClicked()
 
 void MainWindow::linkClicked()
 {
-    if (!openAddress(QUrl(QString::fromUtf8(ZENTREL_HOME_ADDRESS))))
-        QMessageBox::critical(this, kBrowserTitle, kBrowserMessage);
+    const QString address = QString::fromUtf8(ZENTREL_HOME_ADDRESS);
+    if (openAddress(QUrl(address))) return;
+    QMessageBox box(QMessageBox::Critical, kBrowserTitle, noBrowserMessage(address),
+                    QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    // The address can be selected and copied.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.exec();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "cli/failure_text.h"
 #include "cli/image_file.h"
 #include "cli/options.h"
 #include "cli/poster.h"
@@ -28,7 +29,8 @@ int usageError(const std::string& message) { return fail(message, kBadCommand); 
 
 int failed(const Failure& failure)
 {
-    return fail(failure.message(), failure.fault == Fault::CannotWrite ? kCannotWrite : kFormulaFailed);
+    return fail(failureText(failure),
+                failure.fault == Fault::CannotWrite ? kCannotWrite : kFormulaFailed);
 }
 
 // A progress line on a terminal, once a render has taken more than a second.
@@ -65,11 +67,12 @@ bool beyondTheLargestExtent(const FieldTexts& fields)
 int render(const RenderOptions& options)
 {
     if (beyondTheLargestExtent(options.fields))
-        return usageError("the size " + options.fields.size + " is above the largest, 65536");
+        return usageError(failureText(
+            fieldFailure(FieldRole::Size, FieldProblem::PictureTooLarge, options.fields.size)));
     const auto prepared = prepareSweep(*options.pattern, options.fields);
     if (!prepared) return failed(prepared.failure());
     if (prepared.value().empty())
-        return usageError("nothing to draw: the size " + options.fields.size + " is below 1");
+        return usageError("nothing to draw: --size " + options.fields.size + " is below 1");
     const auto& [snapshot, grid] = prepared.value();
 
     const int width = static_cast<int>(grid.xs.size());

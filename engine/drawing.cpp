@@ -47,10 +47,4 @@ DrawingEnd DrawingController::draw(const Pattern& pattern, const FieldTexts& fie
     return {halted ? DrawingEnd::Kind::Halted : DrawingEnd::Kind::Finished, std::nullopt};
 }
 
-std::string drawingStoppedMessage(const Pattern& pattern, const Failure& failure)
-{
-    return "The drawing of \"" + std::string(pattern.caption) + "\" stopped: " +
-           failure.message() + ".";
-}
-
 }  // namespace zentrel

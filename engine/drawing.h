@@ -2,7 +2,6 @@
 
 #include <functional>
 #include <optional>
-#include <string>
 
 #include "engine/field_texts.h"
 #include "engine/outcome.h"
@@ -61,8 +60,5 @@ private:
     bool haltRequested_ = false;
     int nesting_ = 0;
 };
-
-// "The drawing of "aqua" stopped: Overflow at x = 1, y = 2."
-std::string drawingStoppedMessage(const Pattern& pattern, const Failure& failure);
 
 }  // namespace zentrel

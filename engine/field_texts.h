@@ -16,4 +16,15 @@ struct FieldTexts {
     bool operator==(const FieldTexts&) const = default;
 };
 
+// The five fields by the part they play. A failure names its field by role;
+// the window and the renderer each have their own words for it.
+enum class FieldRole { Across, Down, Size, Xoom, Brightness };
+
+const std::string& fieldText(const FieldTexts& f, FieldRole role);
+std::string& fieldText(FieldTexts& f, FieldRole role);
+
+// The field's name in the program ("TextOne" ... "Textfive"), for failures
+// told in the program's own terms.
+const char* fieldName(FieldRole role);
+
 }  // namespace zentrel

@@ -1,6 +1,33 @@
 #include "engine/outcome.h"
 
+#include <string_view>
+
 namespace zentrel {
+namespace {
+
+Fault faultOf(FieldProblem problem)
+{
+    switch (problem) {
+    case FieldProblem::NotANumber: return Fault::TypeMismatch;
+    case FieldProblem::PositionTooFar: return Fault::PositionTooLarge;
+    case FieldProblem::TooLarge:
+    case FieldProblem::ResultTooLarge:
+    case FieldProblem::NoStep:
+    case FieldProblem::PictureTooLarge: return Fault::Overflow;
+    }
+    return Fault::Overflow;
+}
+
+// The first count bytes of a UTF-8 text, or fewer so as not to split a
+// character.
+std::string_view utf8Prefix(std::string_view text, std::size_t count)
+{
+    if (count >= text.size()) return text;
+    while (count > 0 && (static_cast<unsigned char>(text[count]) & 0xC0) == 0x80) --count;
+    return text.substr(0, count);
+}
+
+}  // namespace
 
 const char* faultName(Fault fault)
 {
@@ -21,6 +48,25 @@ std::string Failure::message() const
     if (!where.empty())
         text += " " + where;
     return text;
+}
+
+std::string FieldFailure::quotedText() const
+{
+    constexpr std::size_t kLongest = 40;
+    const std::string_view shown = utf8Prefix(text, kLongest);
+    std::string quoted = "\"";
+    quoted.append(shown);
+    if (shown.size() < text.size()) quoted += "...";
+    quoted += '"';
+    return quoted;
+}
+
+bool FieldFailure::blank() const { return text.find_first_not_of(" \t") == std::string::npos; }
+
+Failure fieldFailure(FieldRole role, FieldProblem problem, std::string text)
+{
+    return Failure{faultOf(problem), std::string("in ") + fieldName(role),
+                   FieldFailure{role, problem, std::move(text)}};
 }
 
 }  // namespace zentrel

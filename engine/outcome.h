@@ -1,8 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <variant>
+
+#include "engine/field_texts.h"
 
 namespace zentrel {
 
@@ -19,13 +22,43 @@ enum class Fault {
 
 const char* faultName(Fault fault);
 
+// What was wrong with a field's text, when a failure arose in a field.
+enum class FieldProblem {
+    NotANumber,       // not wholly a number where one is needed (or empty)
+    TooLarge,         // a number beyond the double range as typed
+    ResultTooLarge,   // a value computed from it is beyond the double range
+    NoStep,           // a size that makes no navigation step, -32768..32767
+    PictureTooLarge,  // a size beyond the largest picture a sweep draws
+    PositionTooFar,   // a position where adding 1 no longer moves the sweep
+};
+
+struct FieldFailure {
+    FieldRole role;
+    FieldProblem problem;
+    std::string text;  // the field's text as it was read
+
+    // The text as a message quotes it: in double quotes, a pasted novel cut
+    // short.
+    std::string quotedText() const;
+    // Nothing but blanks and tabs, or nothing at all.
+    bool blank() const;
+};
+
 struct Failure {
     Fault fault;
     std::string where;  // "in TextFour", "at x = 12, y = 40", "big.png: Disk full"
+    // The field it arose in: the window and the renderer name the field in
+    // their own words and say what to type instead.
+    std::optional<FieldFailure> field = std::nullopt;
 
-    // "Overflow in TextFour", ready to show to a person.
+    // "Overflow in TextFour": the failure in the program's own terms, for
+    // tests and diagnostics.
     std::string message() const;
 };
+
+// A failure in a field, with the fault its problem amounts to: "Type
+// mismatch in TextThree", "Overflow in TextFour".
+Failure fieldFailure(FieldRole role, FieldProblem problem, std::string text);
 
 // A value or the failure that prevented it.
 template <class T>

@@ -13,37 +13,42 @@ namespace {
 // after the field it arose in.
 class FieldReader {
 public:
-    double read(const std::string& text, const char* field)
+    explicit FieldReader(const FieldTexts& fields) : fields_(fields) {}
+
+    double read(FieldRole field)
     {
-        return check(fieldValue(text), field);
+        const Outcome<double> value = fieldValue(fieldText(fields_, field));
+        if (value.ok()) return value.value();
+        fail(field, FieldProblem::TooLarge);
+        return 0;
     }
 
     // A value computed from a field must stay within the double range too.
-    double checked(double value, const char* field)
+    double checked(double value, FieldRole field)
     {
-        if (!std::isfinite(value) && !failure_) failure_ = Failure{Fault::Overflow, where(field)};
+        if (!std::isfinite(value)) fail(field, FieldProblem::ResultTooLarge);
         return value;
     }
 
     // half(v): v read back from its number text, then halved.
-    double half(double v, const char* field)
+    double half(double v, FieldRole field)
     {
         if (!std::isfinite(v)) return checked(v, field);
-        return check(fieldValue(numberText(v)), field) / 2;
+        const Outcome<double> back = fieldValue(numberText(v));
+        if (back.ok()) return back.value() / 2;
+        fail(field, FieldProblem::ResultTooLarge);
+        return 0;
     }
 
     const std::optional<Failure>& failure() const { return failure_; }
 
 private:
-    static std::string where(const char* field) { return std::string("in ") + field; }
-
-    double check(const Outcome<double>& value, const char* field)
+    void fail(FieldRole field, FieldProblem problem)
     {
-        if (value.ok()) return value.value();
-        if (!failure_) failure_ = Failure{value.failure().fault, where(field)};
-        return 0;
+        if (!failure_) failure_ = fieldFailure(field, problem, fieldText(fields_, field));
     }
 
+    const FieldTexts& fields_;
     std::optional<Failure> failure_;
 };
 
@@ -54,12 +59,10 @@ double scaled(double v, Scaling scaling)
 
 void placeOrigin(Origin origin, double one, double two, Snapshot& s, FieldReader& in)
 {
-    const char* across = "TextOne";
-    const char* down = "TextTwo";
     switch (origin) {
     case Origin::Centred:
-        s.left = one - in.half(s.width, "TextThree");
-        s.top = two - in.half(s.size, "TextThree");
+        s.left = one - in.half(s.width, FieldRole::Size);
+        s.top = two - in.half(s.size, FieldRole::Size);
         break;
     case Origin::CentredPlainHalves:
         s.left = one - s.width / 2;
@@ -75,19 +78,19 @@ void placeOrigin(Origin origin, double one, double two, Snapshot& s, FieldReader
         break;
     case Origin::CornerAcross:
         s.left = one;
-        s.top = two - in.half(s.size, "TextThree");
+        s.top = two - in.half(s.size, FieldRole::Size);
         break;
     case Origin::ShiftedCorner:
         s.left = one + 150;
         s.top = two - 150;
         break;
     case Origin::AheadAcross:
-        s.left = one + in.half(s.width, "TextThree");
+        s.left = one + in.half(s.width, FieldRole::Size);
         s.top = two;
         break;
     }
-    in.checked(s.left, across);
-    in.checked(s.top, down);
+    in.checked(s.left, FieldRole::Across);
+    in.checked(s.top, FieldRole::Down);
 }
 
 }  // namespace
@@ -96,21 +99,22 @@ double widthForSize(double size) { return size == 768 ? 1024 : size; }
 
 Outcome<Snapshot> takeSnapshot(const SnapshotRule& rule, const FieldTexts& fields)
 {
-    FieldReader in;
+    FieldReader in(fields);
     Snapshot s;
     double one = 0;
     double two = 0;
     const auto readPositions = [&] {
-        one = in.read(fields.across, "TextOne");
-        two = in.read(fields.down, "TextTwo");
+        one = in.read(FieldRole::Across);
+        two = in.read(FieldRole::Down);
     };
     if (rule.order == ReadOrder::PositionsFirst) readPositions();
-    s.size = in.read(fields.size, "TextThree");
+    s.size = in.read(FieldRole::Size);
     s.width = widthForSize(s.size);
     if (rule.order == ReadOrder::SizeFirst) readPositions();
     placeOrigin(rule.origin, one, two, s, in);
-    s.zoom = in.checked(scaled(in.read(fields.xoom, "TextFour"), rule.zoom), "TextFour");
-    s.bright = in.checked(scaled(in.read(fields.brightness, "Textfive"), rule.bright), "Textfive");
+    s.zoom = in.checked(scaled(in.read(FieldRole::Xoom), rule.zoom), FieldRole::Xoom);
+    s.bright =
+        in.checked(scaled(in.read(FieldRole::Brightness), rule.bright), FieldRole::Brightness);
     if (in.failure()) return *in.failure();
     return s;
 }

@@ -6,14 +6,20 @@
 namespace zentrel {
 namespace {
 
-Outcome<std::vector<double>> loopValues(double start, double end)
+// The loop values of one axis; a failure names the position field of that
+// axis, or the size. Its text is added where the fields are at hand.
+Outcome<std::vector<double>> loopValues(double start, double end, FieldRole position)
 {
     std::vector<double> values;
-    if (end - start + 1 > kMaxExtent) return Failure{Fault::Overflow, "in the picture size"};
+    if (end - start + 1 > kMaxExtent)
+        return Failure{Fault::Overflow, "in the picture size",
+                       FieldFailure{FieldRole::Size, FieldProblem::PictureTooLarge, ""}};
     for (double v = start; v <= end;) {
         values.push_back(v);
         const double next = v + 1;
-        if (next == v) return Failure{Fault::PositionTooLarge, "at " + numberText(v)};
+        if (next == v)
+            return Failure{Fault::PositionTooLarge, "at " + numberText(v),
+                           FieldFailure{position, FieldProblem::PositionTooFar, ""}};
         v = next;
     }
     return values;
@@ -28,9 +34,9 @@ std::string pixelPlace(double x, double y)
 
 Outcome<SweepGrid> sweepGrid(const Snapshot& s)
 {
-    auto xs = loopValues(s.left + 1, s.left + s.width);
+    auto xs = loopValues(s.left + 1, s.left + s.width, FieldRole::Across);
     if (!xs) return xs.failure();
-    auto ys = loopValues(s.top + 1, s.top + s.size);
+    auto ys = loopValues(s.top + 1, s.top + s.size, FieldRole::Down);
     if (!ys) return ys.failure();
     return SweepGrid{std::move(xs.value()), std::move(ys.value())};
 }
@@ -51,7 +57,11 @@ Outcome<PreparedSweep> prepareSweep(const Pattern& pattern, const FieldTexts& fi
     auto snapshot = takeSnapshot(pattern.rule, fields);
     if (!snapshot) return snapshot.failure();
     auto grid = sweepGrid(snapshot.value());
-    if (!grid) return grid.failure();
+    if (!grid) {
+        Failure failure = grid.failure();
+        failure.field->text = fieldText(fields, failure.field->role);
+        return failure;
+    }
     return PreparedSweep{snapshot.value(), std::move(grid.value())};
 }
 

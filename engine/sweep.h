@@ -27,7 +27,8 @@ inline constexpr double kMaxExtent = 65536;
 
 // PositionTooLarge where adding 1 no longer moves a counter (positions of
 // about 9e15 and beyond), which would make the loop endless; Overflow for an
-// extent beyond kMaxExtent.
+// extent beyond kMaxExtent. The failure names its field (the position of
+// that axis, or the size) but not the field's text, which prepareSweep adds.
 Outcome<SweepGrid> sweepGrid(const Snapshot& s);
 
 // Colours the rows ys of column x into out, which holds ys.size() colours.

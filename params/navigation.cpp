@@ -1,7 +1,6 @@
 #include "params/navigation.h"
 
 #include "engine/field_value.h"
-#include "engine/number_text.h"
 #include "params/field_edit.h"
 #include "params/strict_value.h"
 
@@ -10,26 +9,28 @@ namespace {
 
 using namespace params;
 
-// The size as a navigation step: a whole number in -32768..32767.
-Outcome<int> sizeStep(double size)
+// The size read from the fields as a navigation step: a whole number in
+// -32768..32767.
+Outcome<int> sizeStep(const FieldTexts& f, double size)
 {
     Outcome<int> step = stepValue(size);
-    if (!step)
-        return failureIn(kSize, Fault::Overflow,
-                         "the size " + numberText(size) + " is outside -32768..32767");
+    if (!step) return fieldFailure(FieldRole::Size, FieldProblem::NoStep, f.size);
     return step;
 }
 
 Outcome<int> fieldSizeStep(const FieldTexts& f)
 {
-    const Outcome<double> size = reading(f, kSize, fieldValue);
+    const Outcome<double> size = reading(f, FieldRole::Size, fieldValue);
     if (!size) return size.failure();
-    return sizeStep(size.value());
+    return sizeStep(f, size.value());
 }
 
 double sign(Direction d) { return d == Direction::Forward ? 1 : -1; }
 
-const Field& positionField(Axis axis) { return axis == Axis::Across ? kAcross : kDown; }
+FieldRole positionField(Axis axis)
+{
+    return axis == Axis::Across ? FieldRole::Across : FieldRole::Down;
+}
 
 // A 600 picture is moved as if 800 wide, a 768 one as the 1024 it is drawn.
 int acrossStep(int downStep)
@@ -59,18 +60,18 @@ CornerSigns signsOf(Corner corner)
 
 Outcome<FieldTexts> moveAcross(FieldTexts f, Direction d)
 {
-    const Outcome<double> size = reading(f, kSize, strictValue);
+    const Outcome<double> size = reading(f, FieldRole::Size, strictValue);
     if (!size) return size.failure();
-    const Outcome<int> step = size.value() == 768 ? Outcome<int>(1024) : sizeStep(size.value());
+    const Outcome<int> step = size.value() == 768 ? Outcome<int>(1024) : sizeStep(f, size.value());
     if (!step) return step.failure();
-    return moved(std::move(f), kAcross, fieldValue, sign(d) * (step.value() / 2.0));
+    return moved(std::move(f), FieldRole::Across, fieldValue, sign(d) * (step.value() / 2.0));
 }
 
 Outcome<FieldTexts> moveDown(FieldTexts f, Direction d)
 {
     const Outcome<int> step = fieldSizeStep(f);
     if (!step) return step.failure();
-    return moved(std::move(f), kDown, fieldValue, sign(d) * (step.value() / 2.0));
+    return moved(std::move(f), FieldRole::Down, fieldValue, sign(d) * (step.value() / 2.0));
 }
 
 Outcome<FieldTexts> doublePosition(FieldTexts f, Axis axis)
@@ -88,14 +89,14 @@ Outcome<FieldTexts> stepXoomOut(FieldTexts f)
 {
     const Outcome<int> step = fieldSizeStep(f);
     if (!step) return step.failure();
-    return doubled(std::move(f), kXoom);
+    return doubled(std::move(f), FieldRole::Xoom);
 }
 
 Outcome<FieldTexts> stepXoomIn(FieldTexts f)
 {
     const Outcome<int> step = fieldSizeStep(f);
     if (!step) return step.failure();
-    return halved(std::move(f), kXoom);
+    return halved(std::move(f), FieldRole::Xoom);
 }
 
 Outcome<FieldTexts> zoomIntoCorner(FieldTexts f, Corner corner)
@@ -104,11 +105,13 @@ Outcome<FieldTexts> zoomIntoCorner(FieldTexts f, Corner corner)
     if (!down) return down.failure();
     const int across = acrossStep(down.value());
     const CornerSigns signs = signsOf(corner);
-    Outcome<FieldTexts> result = halved(std::move(f), kXoom);
+    Outcome<FieldTexts> result = halved(std::move(f), FieldRole::Xoom);
     if (!result) return result;
-    result = moved(std::move(result.value()), kAcross, strictValue, signs.across * across);
+    result =
+        moved(std::move(result.value()), FieldRole::Across, strictValue, signs.across * across);
     if (!result) return result;
-    return moved(std::move(result.value()), kDown, strictValue, signs.down * down.value());
+    return moved(std::move(result.value()), FieldRole::Down, strictValue,
+                 signs.down * down.value());
 }
 
 }  // namespace zentrel

@@ -36,13 +36,13 @@ FieldTexts resetFields()
     return f;
 }
 
-Outcome<FieldTexts> halveXoom(FieldTexts f) { return halved(std::move(f), kXoom); }
+Outcome<FieldTexts> halveXoom(FieldTexts f) { return halved(std::move(f), FieldRole::Xoom); }
 
-Outcome<FieldTexts> doubleXoom(FieldTexts f) { return doubled(std::move(f), kXoom); }
+Outcome<FieldTexts> doubleXoom(FieldTexts f) { return doubled(std::move(f), FieldRole::Xoom); }
 
 Outcome<FieldTexts> checkSize(FieldTexts f)
 {
-    const Outcome<double> size = reading(f, kSize, fieldValue);
+    const Outcome<double> size = reading(f, FieldRole::Size, fieldValue);
     if (!size) return size.failure();
     if (size.value() < 1 || size.value() > 1024) f.size = "100";
     return f;

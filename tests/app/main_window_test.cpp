@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "app/click_label.h"
+#include "app/desktop_identity.h"
 #include "app/main_window.h"
 #include "app/picture_surface.h"
 #include "engine/colour.h"
@@ -31,6 +32,7 @@ struct MessageBoxWatch {
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    Qt::TextInteractionFlags interaction;
 
     void arm()
     {
@@ -48,6 +50,7 @@ private:
         title = box->windowTitle();
         text = box->text();
         icon = box->icon();
+        interaction = box->textInteractionFlags();
         box->accept();
     }
 };
@@ -71,10 +74,14 @@ private slots:
     void resetDuringADrawingStopsItAndClearsTheSurface();
     void aFailingDrawingShowsAMessageAndTheProgramRunsOn();
     void aFailingFieldRuleShowsAMessageAndChangesNoField();
+    void aFieldBeyondTheRangeStopsTheDrawingNamingItsCaption();
     void sizeCheckRunsWhenAButtonTakesTheFocus();
     void labelClickRunsNoSizeCheck();
+    void returnAndEnterPressTheFocusedButtonAsSpaceDoes_data();
+    void returnAndEnterPressTheFocusedButtonAsSpaceDoes();
     void linkWithoutBrowserShowsTheMessage();
     void exitLabelEndsTheProgramMidDrawing();
+    void presentsItselfToTheDesktopAsZentrelWithItsIcon();
 
 private:
     template <class T>
@@ -254,8 +261,11 @@ void MainWindowTest::aFailingDrawingShowsAMessageAndTheProgramRunsOn()
     QTest::mouseClick(patternButton(0), Qt::LeftButton);
 
     QCOMPARE(watch.icon, QMessageBox::Critical);
-    QVERIFY2(watch.text.contains("Overflow") && watch.text.contains("aqua"), qPrintable(watch.text));
-    QVERIFY2(watch.text.contains("x = ") && watch.text.contains("y = "), qPrintable(watch.text));
+    const auto aqua = renderPicture(*patternTable()[0], fields);
+    QVERIFY(!aqua.ok());
+    QCOMPARE(watch.text, "The drawing of \"aqua\" stopped. A number grew too large " +
+                             QString::fromStdString(aqua.failure().where) +
+                             ". Try a smaller XOOM or brightness.");
     QCOMPARE(window_->fieldTexts(), fields);
 
     setFields(FieldTexts{});
@@ -272,8 +282,23 @@ void MainWindowTest::aFailingFieldRuleShowsAMessageAndChangesNoField()
     QTest::mouseClick(control<QPushButton>("cmdXX(2)"), Qt::LeftButton);
 
     QCOMPARE(watch.icon, QMessageBox::Critical);
-    QVERIFY2(watch.text.contains("TextOne"), qPrintable(watch.text));
+    QCOMPARE(watch.text,
+             QString("The horizontal zero point \"abc\" is not a number. Type a number such as 1."));
     QCOMPARE(window_->fieldTexts(), fields);
+}
+
+void MainWindowTest::aFieldBeyondTheRangeStopsTheDrawingNamingItsCaption()
+{
+    const FieldTexts fields{"1", "1", "20", "1e309", "150"};
+    setFields(fields);
+    MessageBoxWatch watch;
+    watch.arm();
+    QTest::mouseClick(patternButton(3), Qt::LeftButton);
+
+    QCOMPARE(watch.icon, QMessageBox::Critical);
+    QCOMPARE(watch.text, QString("The XOOM \"1e309\" is too large a number. Type a smaller one."));
+    QCOMPARE(window_->fieldTexts(), fields);
+    QVERIFY(columnIsBlank(0, 20));
 }
 
 void MainWindowTest::sizeCheckRunsWhenAButtonTakesTheFocus()
@@ -301,6 +326,37 @@ void MainWindowTest::labelClickRunsNoSizeCheck()
     QVERIFY(size->hasFocus());
 }
 
+void MainWindowTest::returnAndEnterPressTheFocusedButtonAsSpaceDoes_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QString>("xoom");
+    QTest::addRow("S, Return") << "cmd1" << int(Qt::Key_Return) << "300" << "1";
+    QTest::addRow("M, Enter") << "cmdb" << int(Qt::Key_Enter) << "600" << "0.2";
+    QTest::addRow("L, Space") << "Command4" << int(Qt::Key_Space) << "768" << "0.15";
+    QTest::addRow(">>, Return") << "cmdXX(1)" << int(Qt::Key_Return) << "150" << "0.5";
+}
+
+void MainWindowTest::returnAndEnterPressTheFocusedButtonAsSpaceDoes()
+{
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    QFETCH(QString, size);
+    QFETCH(QString, xoom);
+    auto* pressed = control<QPushButton>(qPrintable(button));
+    pressed->setFocus();
+    QTest::keyClick(pressed, Qt::Key(key));
+    QCOMPARE(control<QLineEdit>("TextThree")->text(), size);
+    QCOMPARE(control<QLineEdit>("TextFour")->text(), xoom);
+
+    // A key held down presses once.
+    const FieldTexts before = window_->fieldTexts();
+    QKeyEvent repeated(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(pressed, &repeated);
+    QCOMPARE(window_->fieldTexts(), before);
+}
+
 void MainWindowTest::linkWithoutBrowserShowsTheMessage()
 {
     QUrl opened;
@@ -315,8 +371,10 @@ void MainWindowTest::linkWithoutBrowserShowsTheMessage()
     QCOMPARE(opened, QUrl(ZENTREL_HOME_ADDRESS));
     QCOMPARE(watch.icon, QMessageBox::Critical);
     QCOMPARE(watch.title, QString("Cannot find Browser:"));
-    QCOMPARE(watch.text, QString("This function requires internet explorer (iexplore.exe) to be in the "
-                                 "directory c:\\Program Files\\  "));
+    QCOMPARE(watch.text, "No web browser could be started.\n\nTo visit the page, copy its address "
+                         "into a web browser:\n" ZENTREL_HOME_ADDRESS);
+    QVERIFY(watch.interaction.testFlag(Qt::TextSelectableByMouse));
+    QVERIFY(watch.interaction.testFlag(Qt::TextSelectableByKeyboard));
     QVERIFY(window_->isVisible());
 }
 
@@ -337,6 +395,22 @@ void MainWindowTest::exitLabelEndsTheProgramMidDrawing()
     QTest::mouseClick(patternButton(0), Qt::LeftButton);
     QCOMPARE(endedAt, 5);
     QCOMPARE(lastColumn, 5);
+}
+
+void MainWindowTest::presentsItselfToTheDesktopAsZentrelWithItsIcon()
+{
+    setDesktopIdentity();
+    MainWindow window;
+    QCOMPARE(window.windowTitle(), QString("Zentrel"));
+    QCOMPARE(QApplication::applicationName(), QString("Zentrel"));
+    QCOMPARE(QApplication::desktopFileName(), QString(ZENTREL_APP_ID));
+    const QList<QSize> sizes = window.windowIcon().availableSizes();
+    for (int side : {16, 22, 24, 32, 48, 64, 128, 256})
+        QVERIFY2(sizes.contains(QSize(side, side)), qPrintable(QString::number(side)));
+    // The star of the picture lies in the middle, bright on a dark ground.
+    const QImage icon = window.windowIcon().pixmap(QSize(64, 64)).toImage();
+    QVERIFY(qGray(icon.pixel(32, 32)) > 200);
+    QVERIFY(qGray(icon.pixel(32, 8)) < 100);
 }
 
 QTEST_MAIN(MainWindowTest)

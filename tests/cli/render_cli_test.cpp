@@ -23,6 +23,7 @@
 #include <utility>
 #include <vector>
 
+#include "cli/failure_text.h"
 #include "engine/colour.h"
 #include "engine/field_texts.h"
 #include "engine/render.h"
@@ -215,9 +216,9 @@ const RefusedRow kRefused[] = {
     {"threads_in_words", {"--pattern", "aqua", "--threads", "many", "-o", "x.png"}, 2, {"many"}},
     {"threads_with_a_fraction", {"--pattern", "aqua", "--threads", "2.5", "-o", "x.png"}, 2,
      {"2.5"}},
-    {"size_below_one", {"--pattern", "aqua", "--size", "0.5", "-o", "x.png"}, 2, {"size"}},
+    {"size_below_one", {"--pattern", "aqua", "--size", "0.5", "-o", "x.png"}, 2, {"--size"}},
     {"size_beyond_the_largest", {"--pattern", "aqua", "--size", "70000", "-o", "x.png"}, 2,
-     {"70000"}},
+     {"--size \"70000\"", "65536"}},
     {"missing_directory", {"--pattern", "aqua", "--size", "10", "-o", "/nonexistent/dir/x.png"},
      1, {"/nonexistent/dir/x.png"}},
     // The temporary file is written; only putting it in place fails.
@@ -245,8 +246,9 @@ TEST_P(RenderCliRefuses, NamingTheProblemOnOneLine)
 INSTANTIATE_TEST_SUITE_P(CommandLine, RenderCliRefuses, ::testing::ValuesIn(kRefused), byName);
 
 // ---------------------------------------------------------------------------
-// Formula failures: status 3 and the engine's own failure; an older file of
-// that name is left as it was, and no temporary ("name.partial-pid") remains.
+// Formula failures: status 3 and the engine's failure in the renderer's
+// words; an older file of that name is left as it was, and no temporary
+// ("name.partial-pid") remains.
 
 struct FailureRow : NamedRow {
     const char* pattern;
@@ -282,7 +284,7 @@ TEST_P(RenderCliFailure, ExitsWithStatusThreeAndLeavesNoFile)
                           "--size", row.fields.size, "--xoom", row.fields.xoom, "--bright",
                           row.fields.brightness, "-o", row.output});
     EXPECT_EQ(r.status, 3) << r.err;
-    EXPECT_EQ(r.err, "zentrel-render: " + engine.failure().message() + "\n");
+    EXPECT_EQ(r.err, "zentrel-render: " + cli::failureText(engine.failure()) + "\n");
     EXPECT_EQ(written(), Names{row.output});
     EXPECT_EQ(readFile(work_ / row.output), kOlderFile);
 }

@@ -96,35 +96,49 @@ struct SnapshotFailureRow : NamedRow {
     SnapshotRule rule;
     FieldTexts fields;
     const char* message;
+    FieldRole field;
+    FieldProblem problem;
 };
 
+constexpr FieldProblem kTooLarge = FieldProblem::TooLarge;
+constexpr FieldProblem kResultTooLarge = FieldProblem::ResultTooLarge;
+
 const SnapshotFailureRow kSnapshotFailures[] = {
-    {"brightness", {Origin::Corner}, F("1", "1", "150", "1", kHuge), "Overflow in Textfive"},
+    {"brightness", {Origin::Corner}, F("1", "1", "150", "1", kHuge), "Overflow in Textfive",
+     FieldRole::Brightness, kTooLarge},
     // Two fields beyond the range: the one read first is named.
-    {"down_before_xoom", {Origin::Corner}, F("1", kHuge, "150", kHuge), "Overflow in TextTwo"},
+    {"down_before_xoom", {Origin::Corner}, F("1", kHuge, "150", kHuge), "Overflow in TextTwo",
+     FieldRole::Down, kTooLarge},
     {"xoom_before_brightness", {Origin::Corner}, F("1", "1", "150", kHuge, kHuge),
-     "Overflow in TextFour"},
+     "Overflow in TextFour", FieldRole::Xoom, kTooLarge},
     // Within the range as typed, beyond it once scaled.
     {"xoom_doubled", {Origin::Corner, times(2)}, F("1", "1", "150", "1e308"),
-     "Overflow in TextFour"},
+     "Overflow in TextFour", FieldRole::Xoom, kResultTooLarge},
     {"brightness_doubled", {Origin::Corner, unscaled, times(2)}, F("1", "1", "150", "1", "1e308"),
-     "Overflow in Textfive"},
+     "Overflow in Textfive", FieldRole::Brightness, kResultTooLarge},
     // The largest double's number text has 15 digits and rounds up past the
     // largest double, so reading it back for half() overflows.
     {"half_of_the_largest_size", {Origin::Centred}, F("1", "1", "1.7976931348623157e308"),
-     "Overflow in TextThree"},
+     "Overflow in TextThree", FieldRole::Size, kResultTooLarge},
     // The origin itself beyond the range.
-    {"left_beyond", {Origin::Centred}, F("-1.5e308", "1", "1e308"), "Overflow in TextOne"},
-    {"top_beyond", {Origin::ExchangedHalves}, F("1", "-1.5e308", "1e308"), "Overflow in TextTwo"},
+    {"left_beyond", {Origin::Centred}, F("-1.5e308", "1", "1e308"), "Overflow in TextOne",
+     FieldRole::Across, kResultTooLarge},
+    {"top_beyond", {Origin::ExchangedHalves}, F("1", "-1.5e308", "1e308"), "Overflow in TextTwo",
+     FieldRole::Down, kResultTooLarge},
 };
 
 class SnapshotFails : public ::testing::TestWithParam<SnapshotFailureRow> {};
 
 TEST_P(SnapshotFails, NamingTheField)
 {
-    const Outcome<Snapshot> taken = takeSnapshot(GetParam().rule, GetParam().fields);
+    const SnapshotFailureRow& row = GetParam();
+    const Outcome<Snapshot> taken = takeSnapshot(row.rule, row.fields);
     ASSERT_FALSE(taken.ok()) << "left = " << taken.value().left;
-    EXPECT_EQ(taken.failure().message(), GetParam().message);
+    EXPECT_EQ(taken.failure().message(), row.message);
+    ASSERT_TRUE(taken.failure().field.has_value());
+    EXPECT_EQ(taken.failure().field->role, row.field);
+    EXPECT_EQ(taken.failure().field->problem, row.problem);
+    EXPECT_EQ(taken.failure().field->text, fieldText(row.fields, row.field));
 }
 
 INSTANTIATE_TEST_SUITE_P(BeyondTheDoubleRange, SnapshotFails,
@@ -244,6 +258,45 @@ INSTANTIATE_TEST_SUITE_P(OneAndThreeThreads, RenderPictureFails,
                          ::testing::Combine(::testing::ValuesIn(kPictureFaults),
                                             ::testing::Values(1, 3)),
                          test::byNameAndThreads);
+
+// ---------------------------------------------------------------------------
+// A grid that cannot be swept names the field to blame, with its text.
+
+struct GridFailureRow : NamedRow {
+    FieldTexts fields;
+    FieldRole field;
+    FieldProblem problem;
+    Fault fault;
+};
+
+const GridFailureRow kGridFailures[] = {
+    {"across_too_far", F("1e16", "1", "10"), FieldRole::Across, FieldProblem::PositionTooFar,
+     Fault::PositionTooLarge},
+    {"down_too_far", F("1", "-9.1e15", "10"), FieldRole::Down, FieldProblem::PositionTooFar,
+     Fault::PositionTooLarge},
+    {"size_beyond_the_largest", F("1", "1", "65537"), FieldRole::Size,
+     FieldProblem::PictureTooLarge, Fault::Overflow},
+    // The text as typed, not the number read from it.
+    {"size_with_words", F("1", "1", "70000 pixels"), FieldRole::Size,
+     FieldProblem::PictureTooLarge, Fault::Overflow},
+};
+
+class PrepareSweepFails : public ::testing::TestWithParam<GridFailureRow> {};
+
+TEST_P(PrepareSweepFails, NamingTheFieldAndItsText)
+{
+    const GridFailureRow& row = GetParam();
+    const Outcome<PreparedSweep> prepared = prepareSweep(test::healthy, row.fields);
+    ASSERT_FALSE(prepared.ok());
+    const Failure& failure = prepared.failure();
+    EXPECT_EQ(failure.fault, row.fault);
+    ASSERT_TRUE(failure.field.has_value()) << failure.message();
+    EXPECT_EQ(failure.field->role, row.field);
+    EXPECT_EQ(failure.field->problem, row.problem);
+    EXPECT_EQ(failure.field->text, fieldText(row.fields, row.field));
+}
+
+INSTANTIATE_TEST_SUITE_P(Grids, PrepareSweepFails, ::testing::ValuesIn(kGridFailures), byName);
 
 TEST(Sweep, StoppingAfterAColumnDrawsNoMoreAndReportsNothingLater)
 {

@@ -278,53 +278,70 @@ TEST(FieldRulesCmdXX, ZoomsAndMovesToTheCorners)
 }
 
 // ---------------------------------------------------------------------------
-// Failures: no texts at all, the fault, and the field it names
+// Failures: no texts at all; the field, what was wrong with its text, and
+// that text as it was read
 
 struct FailureRow {
     const char* name;
     Rule rule;
     FieldTexts in;
+    FieldRole field;
+    FieldProblem problem;
     Fault fault;
-    const char* field;
 };
+
+constexpr FieldRole kAcross = FieldRole::Across;
+constexpr FieldRole kDown = FieldRole::Down;
+constexpr FieldRole kSize = FieldRole::Size;
+constexpr FieldRole kXoom = FieldRole::Xoom;
+constexpr FieldProblem kNotANumber = FieldProblem::NotANumber;
+constexpr FieldProblem kTooLarge = FieldProblem::TooLarge;
+constexpr FieldProblem kResultTooLarge = FieldProblem::ResultTooLarge;
+constexpr FieldProblem kNoStep = FieldProblem::NoStep;
+constexpr Fault kOverflow = Fault::Overflow;
+constexpr Fault kTypeMismatch = Fault::TypeMismatch;
 
 TEST(FieldRulesFailures, GiveNoTextsAndNameTheField)
 {
     const std::vector<FailureRow> rows = {
-        {"X on 1e999", halveXoom, texts("1", "1", "150", "1e999"), Fault::Overflow, "TextFour"},
-        {"OOM on 1e999", doubleXoom, texts("1", "1", "150", "1e999"), Fault::Overflow, "TextFour"},
-        {"OOM on 1.7e308", doubleXoom, texts("1", "1", "150", "1.7e308"), Fault::Overflow, "TextFour"},
-        {"size check 1e999", checkSize, texts("1", "1", "1e999", "1"), Fault::Overflow, "TextThree"},
-        {"> size 12abc", with(moveAcross, Direction::Forward), texts("1", "1", "12abc", "1"), Fault::TypeMismatch, "TextThree"},
-        {"< size empty", with(moveAcross, Direction::Back), texts("1", "1", "", "1"), Fault::TypeMismatch, "TextThree"},
-        {"> size 1 5", with(moveAcross, Direction::Forward), texts("1", "1", "1 5", "1"), Fault::TypeMismatch, "TextThree"},
-        {"> size 40000", with(moveAcross, Direction::Forward), texts("1", "1", "40000", "1"), Fault::Overflow, "TextThree"},
-        {"> size 32767.5", with(moveAcross, Direction::Forward), texts("1", "1", "32767.5", "1"), Fault::Overflow, "TextThree"},
-        {"> size 1e999", with(moveAcross, Direction::Forward), texts("1", "1", "1e999", "1"), Fault::Overflow, "TextThree"},
-        {"> TextOne 1e999", with(moveAcross, Direction::Forward), texts("1e999", "1", "150", "1"), Fault::Overflow, "TextOne"},
-        {"V size 40000", with(moveDown, Direction::Forward), texts("1", "1", "40000", "1"), Fault::Overflow, "TextThree"},
-        {"^ size -32768.6", with(moveDown, Direction::Back), texts("1", "1", "-32768.6", "1"), Fault::Overflow, "TextThree"},
-        {"V TextTwo 1e999", with(moveDown, Direction::Forward), texts("1", "1e999", "150", "1"), Fault::Overflow, "TextTwo"},
-        {"x TextTwo 1.7e308", with(doublePosition, Axis::Down), texts("1", "1.7e308", "150", "1"), Fault::Overflow, "TextTwo"},
-        {"x TextOne 1.7e308", with(doublePosition, Axis::Across), texts("-1.7e308", "1", "150", "1"), Fault::Overflow, "TextOne"},
-        {"/ TextOne 1e999", with(halvePosition, Axis::Across), texts("1e999", "1", "150", "1"), Fault::Overflow, "TextOne"},
+        {"X on 1e999", halveXoom, texts("1", "1", "150", "1e999"), kXoom, kTooLarge, kOverflow},
+        {"OOM on 1e999", doubleXoom, texts("1", "1", "150", "1e999"), kXoom, kTooLarge, kOverflow},
+        {"OOM on 1.7e308", doubleXoom, texts("1", "1", "150", "1.7e308"), kXoom, kResultTooLarge, kOverflow},
+        {"size check 1e999", checkSize, texts("1", "1", "1e999", "1"), kSize, kTooLarge, kOverflow},
+        {"> size 12abc", with(moveAcross, Direction::Forward), texts("1", "1", "12abc", "1"), kSize, kNotANumber, kTypeMismatch},
+        {"< size empty", with(moveAcross, Direction::Back), texts("1", "1", "", "1"), kSize, kNotANumber, kTypeMismatch},
+        {"> size 1 5", with(moveAcross, Direction::Forward), texts("1", "1", "1 5", "1"), kSize, kNotANumber, kTypeMismatch},
+        {"> size 40000", with(moveAcross, Direction::Forward), texts("1", "1", "40000", "1"), kSize, kNoStep, kOverflow},
+        {"> size 32767.5", with(moveAcross, Direction::Forward), texts("1", "1", "32767.5", "1"), kSize, kNoStep, kOverflow},
+        {"> size 1e999", with(moveAcross, Direction::Forward), texts("1", "1", "1e999", "1"), kSize, kTooLarge, kOverflow},
+        {"> TextOne 1e999", with(moveAcross, Direction::Forward), texts("1e999", "1", "150", "1"), kAcross, kTooLarge, kOverflow},
+        {"V size 40000", with(moveDown, Direction::Forward), texts("1", "1", "40000", "1"), kSize, kNoStep, kOverflow},
+        {"^ size -32768.6", with(moveDown, Direction::Back), texts("1", "1", "-32768.6", "1"), kSize, kNoStep, kOverflow},
+        {"V TextTwo 1e999", with(moveDown, Direction::Forward), texts("1", "1e999", "150", "1"), kDown, kTooLarge, kOverflow},
+        {"x TextTwo 1.7e308", with(doublePosition, Axis::Down), texts("1", "1.7e308", "150", "1"), kDown, kResultTooLarge, kOverflow},
+        {"x TextOne 1.7e308", with(doublePosition, Axis::Across), texts("-1.7e308", "1", "150", "1"), kAcross, kResultTooLarge, kOverflow},
+        {"/ TextOne 1e999", with(halvePosition, Axis::Across), texts("1e999", "1", "150", "1"), kAcross, kTooLarge, kOverflow},
         // The steps come before the index: a bad size fails "<<" and ">>" too.
-        {"<< size 40000", stepXoomOut, texts("1", "1", "40000", "1"), Fault::Overflow, "TextThree"},
-        {">> size 40000", stepXoomIn, texts("1", "1", "40000", "1"), Fault::Overflow, "TextThree"},
-        {"<< TextFour 1.7e308", stepXoomOut, texts("1", "1", "150", "1.7e308"), Fault::Overflow, "TextFour"},
-        {"corner TextFour 1e999", with(zoomIntoCorner, Corner::LowerRight), texts("1", "1", "150", "1e999"), Fault::Overflow, "TextFour"},
-        {"corner TextOne 12abc", with(zoomIntoCorner, Corner::LowerRight), texts("12abc", "1", "150", "1"), Fault::TypeMismatch, "TextOne"},
-        {"corner TextOne empty", with(zoomIntoCorner, Corner::LowerLeft), texts("", "1", "150", "1"), Fault::TypeMismatch, "TextOne"},
-        {"corner TextTwo letters", with(zoomIntoCorner, Corner::TopRight), texts("1", "abc", "150", "1"), Fault::TypeMismatch, "TextTwo"},
-        {"corner TextTwo 1e999", with(zoomIntoCorner, Corner::TopLeft), texts("1", "1e999", "150", "1"), Fault::Overflow, "TextTwo"},
+        {"<< size 40000", stepXoomOut, texts("1", "1", "40000", "1"), kSize, kNoStep, kOverflow},
+        {">> size 40000", stepXoomIn, texts("1", "1", "40000", "1"), kSize, kNoStep, kOverflow},
+        {"<< TextFour 1.7e308", stepXoomOut, texts("1", "1", "150", "1.7e308"), kXoom, kResultTooLarge, kOverflow},
+        {"corner TextFour 1e999", with(zoomIntoCorner, Corner::LowerRight), texts("1", "1", "150", "1e999"), kXoom, kTooLarge, kOverflow},
+        {"corner TextOne 12abc", with(zoomIntoCorner, Corner::LowerRight), texts("12abc", "1", "150", "1"), kAcross, kNotANumber, kTypeMismatch},
+        {"corner TextOne empty", with(zoomIntoCorner, Corner::LowerLeft), texts("", "1", "150", "1"), kAcross, kNotANumber, kTypeMismatch},
+        {"corner TextTwo letters", with(zoomIntoCorner, Corner::TopRight), texts("1", "abc", "150", "1"), kDown, kNotANumber, kTypeMismatch},
+        {"corner TextTwo 1e999", with(zoomIntoCorner, Corner::TopLeft), texts("1", "1e999", "150", "1"), kDown, kTooLarge, kOverflow},
     };
     for (const FailureRow& row : rows) {
         SCOPED_TRACE(std::string(row.name) + " on " + shown(row.in));
         const Outcome<FieldTexts> result = row.rule(row.in);
         ASSERT_FALSE(result.ok()) << "gave " << shown(result.value());
-        EXPECT_EQ(result.failure().fault, row.fault);
-        EXPECT_EQ(result.failure().where.rfind(std::string("in ") + row.field + ": ", 0), 0u)
-            << result.failure().where;
+        const Failure& failure = result.failure();
+        EXPECT_EQ(failure.fault, row.fault);
+        EXPECT_EQ(failure.message(), std::string(faultName(row.fault)) + " in " + fieldName(row.field));
+        ASSERT_TRUE(failure.field.has_value());
+        EXPECT_EQ(failure.field->role, row.field);
+        EXPECT_EQ(failure.field->problem, row.problem);
+        EXPECT_EQ(failure.field->text, fieldText(row.in, row.field));
     }
 }
 
@@ -359,37 +376,6 @@ TEST(FieldRulesFailures, TwelveAbcFailsMovingAcrossButMovesDown)
     const Outcome<FieldTexts> down = moveDown(f, Direction::Forward);
     ASSERT_TRUE(down.ok());
     EXPECT_EQ(shown(down.value()), shown(texts("1", "7", "12abc", "1")));
-}
-
-TEST(FieldRulesFailures, MessagesSayWhatIsWrongWithTheText)
-{
-    struct Row {
-        Rule rule;
-        FieldTexts in;
-        const char* message;
-    };
-    const std::vector<Row> rows = {
-        {with(moveAcross, Direction::Forward), texts("1", "1", "12abc", "1"),
-         "Type mismatch in TextThree: \"12abc\" is not a number"},
-        {with(moveAcross, Direction::Forward), texts("1", "1", " \t", "1"),
-         "Type mismatch in TextThree: the field is empty, a number is needed"},
-        {with(moveDown, Direction::Forward), texts("1", "1", "40000", "1"),
-         "Overflow in TextThree: the size 40000 is outside -32768..32767"},
-        {with(moveAcross, Direction::Forward), texts("1", "1", "-32768.6", "1"),
-         "Overflow in TextThree: the size -32768.6 is outside -32768..32767"},
-        {halveXoom, texts("1", "1", "150", "1e999"),
-         "Overflow in TextFour: \"1e999\" is too large a number"},
-        {doubleXoom, texts("1", "1", "150", "1.7e308"),
-         "Overflow in TextFour: the new value would be too large"},
-        {with(zoomIntoCorner, Corner::LowerRight), texts("1", "x", "150", "1"),
-         "Type mismatch in TextTwo: \"x\" is not a number"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(shown(row.in));
-        const Outcome<FieldTexts> result = row.rule(row.in);
-        ASSERT_FALSE(result.ok());
-        EXPECT_EQ(result.failure().message(), row.message);
-    }
 }
 
 }  // namespace

@@ -1,0 +1,79 @@
+#include "cli/failure_text.h"
+
+namespace zentrel::cli {
+namespace {
+
+// A field as the command line sets it: its option, and a value of the kind
+// it wants.
+struct OptionWords {
+    const char* option;
+    const char* example;
+};
+
+OptionWords wordsFor(FieldRole role)
+{
+    switch (role) {
+    case FieldRole::Across: return {"--x", "1"};
+    case FieldRole::Down: return {"--y", "1"};
+    case FieldRole::Size: return {"--size", "150"};
+    case FieldRole::Xoom: return {"--xoom", "1"};
+    case FieldRole::Brightness: return {"--bright", "150"};
+    }
+    return {"an option", "1"};
+}
+
+std::string fieldLine(const FieldFailure& field)
+{
+    const OptionWords words = wordsFor(field.role);
+    const std::string quoted = std::string(words.option) + " " + field.quotedText();
+    const std::string giveANumber = std::string(": give a number such as ") + words.example;
+    switch (field.problem) {
+    case FieldProblem::NotANumber:
+        if (field.blank()) return words.option + std::string(" is empty") + giveANumber;
+        return quoted + " is not a number" + giveANumber;
+    case FieldProblem::TooLarge: return quoted + " is too large a number: give a smaller one";
+    case FieldProblem::ResultTooLarge:
+        return quoted + " gives a number too large to work with: give a smaller one";
+    case FieldProblem::NoStep:
+        return quoted + " is out of range for moving the picture: give a number from 1 to 1024";
+    case FieldProblem::PictureTooLarge:
+        return quoted + " is above the largest picture: give a number from 1 to 65536";
+    case FieldProblem::PositionTooFar:
+        return quoted + " is too far out to draw: give a number from -1E+15 to 1E+15";
+    }
+    return quoted + " cannot be used";
+}
+
+// What went wrong where no option is to blame, and what to try instead.
+struct FaultWords {
+    const char* what;
+    const char* advice;
+};
+
+FaultWords wordsFor(Fault fault)
+{
+    constexpr const char* kMoveOrZoom =
+        "move the picture a little with --x or --y, or change --xoom";
+    switch (fault) {
+    case Fault::Overflow: return {"a number grew too large", "try a smaller --xoom or --bright"};
+    case Fault::DivisionByZero: return {"the formula divided by zero", kMoveOrZoom};
+    case Fault::InvalidOperation: return {"the formula has no value", kMoveOrZoom};
+    case Fault::TypeMismatch: return {"a value is not a number", "give numbers to the options"};
+    case Fault::PositionTooLarge: return {"the picture lies too far out", kMoveOrZoom};
+    case Fault::CannotWrite: return {"cannot write", "check the folder and the free space"};
+    }
+    return {"something went wrong", "try again"};
+}
+
+}  // namespace
+
+std::string failureText(const Failure& failure)
+{
+    if (failure.field) return fieldLine(*failure.field);
+    const FaultWords words = wordsFor(failure.fault);
+    std::string line = words.what;
+    if (!failure.where.empty()) line += " " + failure.where;
+    return line + "; " + words.advice;
+}
+
+}  // namespace zentrel::cli

@@ -1,0 +1,197 @@
+// What zentrel does before its window opens: --help and --version without a
+// desktop, one line and status 2 where there is no desktop, and a window on
+// every platform that needs none. The decision row by row, then the program
+// itself run with chosen environments.
+
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/start_up.h"
+#include "support.h"
+
+namespace zentrel {
+namespace {
+
+using app::WindowSystem;
+using test::byName;
+using test::NamedRow;
+
+// ---------------------------------------------------------------------------
+// Whether a window can open, by what the environment offers
+
+struct DesktopRow : NamedRow {
+    WindowSystem here;
+    bool opens;
+};
+
+const DesktopRow kDesktops[] = {
+    {"nothing", {"", "", ""}, false},
+    {"x_display", {":0", "", ""}, true},
+    {"wayland_session", {"", "wayland-0", ""}, true},
+    {"offscreen", {"", "", "offscreen"}, true},
+    {"offscreen_with_options", {"", "", "offscreen:fontengine=freetype"}, true},
+    {"minimal", {"", "", "minimal"}, true},
+    {"vnc", {"", "", "vnc"}, true},
+    {"xcb_without_display", {"", "wayland-0", "xcb"}, false},
+    {"xcb_with_display", {":1", "", "xcb"}, true},
+    {"wayland_without_session", {":0", "", "wayland"}, false},
+    {"wayland_egl_with_session", {"", "wayland-1", "wayland-egl"}, true},
+    {"list_with_one_that_works", {":0", "", "wayland;xcb"}, true},
+    {"list_with_none_that_works", {"", "", "wayland;xcb"}, false},
+};
+
+class CanOpenWindow : public ::testing::TestWithParam<DesktopRow> {};
+
+TEST_P(CanOpenWindow, OnlyWhereThePlatformFindsItsDesktop)
+{
+    EXPECT_EQ(app::canOpenWindow(GetParam().here), GetParam().opens);
+}
+
+INSTANTIATE_TEST_SUITE_P(Environments, CanOpenWindow, ::testing::ValuesIn(kDesktops), byName);
+
+TEST(WindowSystemHere, ToolkitOptionsWinOverTheEnvironment)
+{
+    setenv("DISPLAY", ":5", 1);
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    const WindowSystem fromEnvironment = app::windowSystemHere({});
+    EXPECT_EQ(fromEnvironment.display, ":5");
+    EXPECT_EQ(fromEnvironment.platform, "xcb");
+    const WindowSystem fromOptions =
+        app::windowSystemHere({"-platform", "offscreen", "--display", ":7"});
+    EXPECT_EQ(fromOptions.display, ":7");
+    EXPECT_EQ(fromOptions.platform, "offscreen");
+}
+
+TEST(EndBeforeTheWindow, HelpAndVersionNeedNoDesktopAndWinOverIt)
+{
+    const WindowSystem none{};
+    for (const char* help : {"--help", "-h"}) {
+        const auto end = app::endBeforeTheWindow({"-style", "Fusion", help}, none);
+        ASSERT_TRUE(end.has_value()) << help;
+        EXPECT_EQ(end->status, 0);
+        EXPECT_EQ(end->out, app::helpText());
+        EXPECT_EQ(end->err, "");
+    }
+    const auto version = app::endBeforeTheWindow({"--version"}, none);
+    ASSERT_TRUE(version.has_value());
+    EXPECT_EQ(version->status, 0);
+    EXPECT_EQ(version->out, "zentrel " ZENTREL_VERSION "\n");
+    EXPECT_FALSE(app::endBeforeTheWindow({"-style", "Fusion"}, {":0", "", ""}).has_value());
+}
+
+// ---------------------------------------------------------------------------
+// The program itself
+
+struct Started {
+    bool ended = false;  // false: still running when it was stopped
+    int status = -1;
+    std::string out, err;
+};
+
+std::string readFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Runs zentrel with these arguments and nothing in its environment but PATH
+// and the variables given; stops it if it still runs after the wait.
+Started runZentrel(const std::vector<std::string>& args, const std::vector<std::string>& variables,
+               std::chrono::milliseconds wait)
+{
+    const std::filesystem::path out = std::filesystem::temp_directory_path() /
+                                      ("zentrel-start-" + std::to_string(getpid()));
+    std::vector<std::string> argv = {ZENTREL_BINARY};
+    argv.insert(argv.end(), args.begin(), args.end());
+    std::vector<std::string> env = {"PATH=/usr/bin:/bin"};
+    env.insert(env.end(), variables.begin(), variables.end());
+    const auto pointers = [](std::vector<std::string>& texts) {
+        std::vector<char*> p;
+        for (std::string& t : texts) p.push_back(t.data());
+        p.push_back(nullptr);
+        return p;
+    };
+    std::vector<char*> argp = pointers(argv), envp = pointers(env);
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    const std::string outFile = out.string() + ".out", errFile = out.string() + ".err";
+    constexpr int kWrite = O_WRONLY | O_CREAT | O_TRUNC;
+    posix_spawn_file_actions_addopen(&files, STDOUT_FILENO, outFile.c_str(), kWrite, 0600);
+    posix_spawn_file_actions_addopen(&files, STDERR_FILENO, errFile.c_str(), kWrite, 0600);
+    pid_t pid = 0;
+    Started run;
+    if (posix_spawn(&pid, argp[0], &files, nullptr, argp.data(), envp.data()) != 0) return run;
+    posix_spawn_file_actions_destroy(&files);
+    int status = 0;
+    const auto until = std::chrono::steady_clock::now() + wait;
+    while (!(run.ended = waitpid(pid, &status, WNOHANG) == pid) &&
+           std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    if (!run.ended) {
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+    }
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    run.out = readFile(outFile);
+    run.err = readFile(errFile);
+    std::filesystem::remove(outFile);
+    std::filesystem::remove(errFile);
+    return run;
+}
+
+constexpr std::chrono::seconds kAnswer{20};  // time enough to answer and end
+// A program that has not ended by then has opened its window.
+constexpr std::chrono::milliseconds kWindowOpen{1500};
+
+TEST(ZentrelStarted, WithoutADesktopSaysSoInOneLineWithStatusTwo)
+{
+    for (const std::vector<std::string>& variables :
+         {std::vector<std::string>{}, {"QT_QPA_PLATFORM=xcb"}, {"WAYLAND_DISPLAY="}}) {
+        SCOPED_TRACE(variables.empty() ? "no variables" : variables.front());
+        const Started run = runZentrel({}, variables, kAnswer);
+        ASSERT_TRUE(run.ended);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err.rfind("zentrel: there is no desktop", 0), 0u) << run.err;
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "not one line: " << run.err;
+        EXPECT_NE(run.err.find("zentrel-render"), std::string::npos) << run.err;
+    }
+}
+
+TEST(ZentrelStarted, WithoutADesktopAnswersHelpAndVersion)
+{
+    const Started version = runZentrel({"--version"}, {}, kAnswer);
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "zentrel " ZENTREL_VERSION "\n");
+    EXPECT_EQ(version.err, "");
+    const Started help = runZentrel({"--help"}, {}, kAnswer);
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out, app::helpText());
+    EXPECT_EQ(help.err, "");
+}
+
+// The offscreen platform needs no desktop: the window opens and the program
+// runs until it is stopped.
+TEST(ZentrelStarted, OnTheOffscreenPlatformOpensItsWindow)
+{
+    const Started byVariable = runZentrel({}, {"QT_QPA_PLATFORM=offscreen"}, kWindowOpen);
+    EXPECT_FALSE(byVariable.ended) << "status " << byVariable.status << ": " << byVariable.err;
+    const Started byOption = runZentrel({"-platform", "offscreen"}, {}, kWindowOpen);
+    EXPECT_FALSE(byOption.ended) << "status " << byOption.status << ": " << byOption.err;
+}
+
+}  // namespace
+}  // namespace zentrel

@@ -1,0 +1,90 @@
+# What an installed Zentrel must be, wherever its prefix lies: sourced by the
+# install and the package tests.
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# Every file, relative to the prefix, sorted.
+expected_files() {
+  {
+    echo bin/zentrel
+    echo bin/zentrel-render
+    echo share/applications/org.zentrel.Zentrel.desktop
+    for size in 16 22 24 32 48 64 128 256; do
+      echo "share/icons/hicolor/${size}x${size}/apps/org.zentrel.Zentrel.png"
+    done
+    echo share/man/man1/zentrel-render.1
+    echo share/man/man1/zentrel.1
+    echo share/metainfo/org.zentrel.Zentrel.metainfo.xml
+  } | LC_ALL=C sort
+}
+
+check_file_list() {
+  local prefix=$1
+  local found
+  found=$(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)
+  diff <(expected_files) <(echo "$found") >&2 || fail "the files under $prefix differ (< expected, > found)"
+}
+
+check_validators() {
+  local prefix=$1
+  local said
+  said=$(desktop-file-validate "$prefix/share/applications/org.zentrel.Zentrel.desktop" 2>&1) ||
+    fail "desktop-file-validate: $said"
+  [ -z "$said" ] || fail "desktop-file-validate: $said"
+  said=$(appstreamcli validate --no-net --no-color "$prefix/share/metainfo/org.zentrel.Zentrel.metainfo.xml" 2>&1) ||
+    fail "appstreamcli validate: $said"
+}
+
+check_icons() {
+  local prefix=$1 size kind
+  for size in 16 22 24 32 48 64 128 256; do
+    kind=$(file -b "$prefix/share/icons/hicolor/${size}x${size}/apps/org.zentrel.Zentrel.png")
+    [[ $kind == "PNG image data, $size x $size,"* ]] || fail "icon $size: $kind"
+  done
+}
+
+# Each page shows without a warning, and every option of the program's help
+# is in it.
+check_man_pages() {
+  local prefix=$1 program page shown warnings option
+  for program in zentrel zentrel-render; do
+    page="$prefix/share/man/man1/$program.1"
+    warnings=$(mktemp)
+    shown=$(MANWIDTH=200 man --warnings -E ascii -l "$page" 2>"$warnings") || fail "man -l $page"
+    [ ! -s "$warnings" ] || fail "man -l $page: $(cat "$warnings")"
+    rm -f "$warnings"
+    for section in NAME SYNOPSIS DESCRIPTION OPTIONS "EXIT STATUS" "SEE ALSO"; do
+      grep -q "^$section" <<<"$shown" || fail "$program.1 has no $section"
+    done
+    # "  -o, --output FILE  the file": -o and --output.
+    for option in $("$prefix/bin/$program" --help | sed -n 's/^  \(-[^ ].*\)/\1/p' |
+                    sed 's/  .*//; s/, / /g' | tr ' ' '\n' | grep '^-'); do
+      grep -qF -- "$option" <<<"$shown" || fail "$program.1 does not show $option"
+    done
+  done
+}
+
+check_programs_run() {
+  local prefix=$1 work status
+  work=$(mktemp -d)
+  "$prefix/bin/zentrel-render" --help >/dev/null || fail "zentrel-render --help"
+  "$prefix/bin/zentrel-render" --pattern aqua --size 8 --threads 1 -o "$work/aqua.ppm" >/dev/null ||
+    fail "zentrel-render could not draw"
+  [ "$(head -n 2 "$work/aqua.ppm")" = "$(printf 'P6\n8 8')" ] || fail "aqua.ppm is no 8 x 8 picture"
+  rm -rf "$work"
+  [[ $("$prefix/bin/zentrel" --version) == "zentrel "* ]] || fail "zentrel --version"
+  status=0
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/zentrel" 2>/dev/null || status=$?
+  [ "$status" -eq 2 ] || fail "zentrel without a desktop ended with $status, not 2"
+}
+
+check_installed() {
+  check_file_list "$1"
+  check_validators "$1"
+  check_icons "$1"
+  check_man_pages "$1"
+  check_programs_run "$1"
+}
