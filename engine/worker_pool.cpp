@@ -34,7 +34,7 @@ void WorkerPool::add(JobSource& source)
 {
     {
         std::lock_guard lock(mutex_);
-        sources_.push_back({&source, 0});
+        sources_.push_back({&source, 0, false});
     }
     workAvailable_.notify_all();
 }
@@ -42,6 +42,7 @@ void WorkerPool::add(JobSource& source)
 void WorkerPool::remove(JobSource& source)
 {
     std::unique_lock lock(mutex_);
+    entryOf(&source)->withdrawn = true;
     sourceLeft_.wait(lock, [&] { return entryOf(&source)->running == 0; });
     std::erase_if(sources_, [&](const Entry& e) { return e.source == &source; });
 }
@@ -62,7 +63,7 @@ WorkerPool::Entry* WorkerPool::entryOf(const JobSource* source)
 WorkerPool::Entry* WorkerPool::newestClaimable()
 {
     for (auto it = sources_.rbegin(); it != sources_.rend(); ++it)
-        if (it->source->claimable()) return &*it;
+        if (!it->withdrawn && it->source->claimable()) return &*it;
     return nullptr;
 }
 

@@ -40,7 +40,8 @@ public:
 private:
     struct Entry {
         JobSource* source;
-        int running;  // workers inside source->runOne()
+        int running;     // workers inside source->runOne()
+        bool withdrawn;  // being removed: offered to no worker any more
     };
 
     void work();
