@@ -16,7 +16,8 @@ int columnsAhead(const WorkerPool& pool) { return 4 * pool.threads() + 4; }
 }  // namespace
 
 ColumnStream::ColumnStream(WorkerPool& pool, const Pattern& pattern, const Snapshot& snapshot,
-                           std::span<const double> xs, std::span<const double> ys)
+                           std::span<const double> xs, std::span<const double> ys,
+                           Priority priority)
     : pool_(pool),
       pattern_(pattern),
       snapshot_(snapshot),
@@ -26,7 +27,7 @@ ColumnStream::ColumnStream(WorkerPool& pool, const Pattern& pattern, const Snaps
       colours_(static_cast<std::size_t>(ahead_) * ys.size()),
       slots_(static_cast<std::size_t>(ahead_))
 {
-    pool_.add(*this);
+    pool_.add(*this, priority);
 }
 
 ColumnStream::~ColumnStream()

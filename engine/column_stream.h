@@ -10,10 +10,9 @@
 #include "engine/job_source.h"
 #include "engine/outcome.h"
 #include "engine/pattern.h"
+#include "engine/worker_pool.h"
 
 namespace zentrel {
-
-class WorkerPool;
 
 // The columns of one picture (or of a band of its rows), delivered in sweep
 // order while the pool's workers compute the next ones. Only a bounded number
@@ -22,7 +21,8 @@ class ColumnStream final : public JobSource {
 public:
     // xs and ys must outlive the stream.
     ColumnStream(WorkerPool& pool, const Pattern& pattern, const Snapshot& snapshot,
-                 std::span<const double> xs, std::span<const double> ys);
+                 std::span<const double> xs, std::span<const double> ys,
+                 Priority priority = Priority::Interactive);
     ~ColumnStream() override;
     ColumnStream(const ColumnStream&) = delete;
     ColumnStream& operator=(const ColumnStream&) = delete;

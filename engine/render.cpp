@@ -7,7 +7,8 @@
 
 namespace zentrel {
 
-Outcome<Picture> renderPicture(const Pattern& pattern, const FieldTexts& fields, int threads)
+Outcome<Picture> renderPicture(const Pattern& pattern, const FieldTexts& fields, int threads,
+                               const Sampling& sampling)
 {
     WorkerPool pool(threads);
     Picture picture;
@@ -16,7 +17,7 @@ Outcome<Picture> renderPicture(const Pattern& pattern, const FieldTexts& fields,
         ++picture.width;
         picture.colours.insert(picture.colours.end(), column.begin(), column.end());
         return true;
-    });
+    }, sampling);
     if (failure) return *failure;
     return picture;
 }

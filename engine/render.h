@@ -6,6 +6,7 @@
 #include "engine/field_texts.h"
 #include "engine/outcome.h"
 #include "engine/pattern.h"
+#include "engine/sweep.h"
 
 namespace zentrel {
 
@@ -24,6 +25,6 @@ struct Picture {
 
 // Takes the pattern's snapshot of the fields and sweeps the whole picture.
 Outcome<Picture> renderPicture(const Pattern& pattern, const FieldTexts& fields,
-                               int threads = 1);
+                               int threads = 1, const Sampling& sampling = {});
 
 }  // namespace zentrel

@@ -97,7 +97,8 @@ void placeOrigin(Origin origin, double one, double two, Snapshot& s, FieldReader
 
 double widthForSize(double size) { return size == 768 ? 1024 : size; }
 
-Outcome<Snapshot> takeSnapshot(const SnapshotRule& rule, const FieldTexts& fields)
+Outcome<Snapshot> takeSnapshot(const SnapshotRule& rule, const FieldTexts& fields,
+                               std::optional<double> width)
 {
     FieldReader in(fields);
     Snapshot s;
@@ -109,7 +110,7 @@ Outcome<Snapshot> takeSnapshot(const SnapshotRule& rule, const FieldTexts& field
     };
     if (rule.order == ReadOrder::PositionsFirst) readPositions();
     s.size = in.read(FieldRole::Size);
-    s.width = widthForSize(s.size);
+    s.width = width.value_or(widthForSize(s.size));
     if (rule.order == ReadOrder::SizeFirst) readPositions();
     placeOrigin(rule.origin, one, two, s, in);
     s.zoom = in.checked(scaled(in.read(FieldRole::Xoom), rule.zoom), FieldRole::Xoom);

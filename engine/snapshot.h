@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "engine/field_texts.h"
 #include "engine/outcome.h"
 
@@ -58,6 +60,9 @@ struct Snapshot {
 // Width of a picture of the given size: 768 is the large picture, 1024 wide.
 double widthForSize(double size);
 
-Outcome<Snapshot> takeSnapshot(const SnapshotRule& rule, const FieldTexts& fields);
+// The snapshot of the fields by the pattern's rule; a width given takes the
+// place of the one the size gives.
+Outcome<Snapshot> takeSnapshot(const SnapshotRule& rule, const FieldTexts& fields,
+                               std::optional<double> width = {});
 
 }  // namespace zentrel

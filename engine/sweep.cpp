@@ -6,16 +6,23 @@
 namespace zentrel {
 namespace {
 
-// The loop values of one axis; a failure names the position field of that
-// axis, or the size. Its text is added where the fields are at hand.
-Outcome<std::vector<double>> loopValues(double start, double end, FieldRole position)
+Failure tooLarge()
+{
+    return Failure{Fault::Overflow, "in the picture size",
+                   FieldFailure{FieldRole::Size, FieldProblem::PictureTooLarge, ""}};
+}
+
+// The loop values of one axis, density values to each; a failure names the
+// position field of that axis, or the size. Its text is added where the
+// fields are at hand.
+Outcome<std::vector<double>> loopValues(double start, double end, FieldRole position,
+                                        int density)
 {
     std::vector<double> values;
-    if (end - start + 1 > kMaxExtent)
-        return Failure{Fault::Overflow, "in the picture size",
-                       FieldFailure{FieldRole::Size, FieldProblem::PictureTooLarge, ""}};
+    if (end - start + 1 > kMaxExtent) return tooLarge();
     for (double v = start; v <= end;) {
-        values.push_back(v);
+        if (static_cast<double>(values.size() + density) > kMaxSamples) return tooLarge();
+        for (int k = 0; k < density; ++k) values.push_back(v + static_cast<double>(k) / density);
         const double next = v + 1;
         if (next == v)
             return Failure{Fault::PositionTooLarge, "at " + numberText(v),
@@ -32,11 +39,11 @@ std::string pixelPlace(double x, double y)
 
 }  // namespace
 
-Outcome<SweepGrid> sweepGrid(const Snapshot& s)
+Outcome<SweepGrid> sweepGrid(const Snapshot& s, int density)
 {
-    auto xs = loopValues(s.left + 1, s.left + s.width, FieldRole::Across);
+    auto xs = loopValues(s.left + 1, s.left + s.width, FieldRole::Across, density);
     if (!xs) return xs.failure();
-    auto ys = loopValues(s.top + 1, s.top + s.size, FieldRole::Down);
+    auto ys = loopValues(s.top + 1, s.top + s.size, FieldRole::Down, density);
     if (!ys) return ys.failure();
     return SweepGrid{std::move(xs.value()), std::move(ys.value())};
 }
@@ -52,11 +59,12 @@ std::optional<Failure> colourColumn(const Pattern& pattern, const Snapshot& s, d
     return Failure{pixel.fault.value_or(Fault::InvalidOperation), pixelPlace(x, y)};
 }
 
-Outcome<PreparedSweep> prepareSweep(const Pattern& pattern, const FieldTexts& fields)
+Outcome<PreparedSweep> prepareSweep(const Pattern& pattern, const FieldTexts& fields,
+                                    const Sampling& sampling)
 {
-    auto snapshot = takeSnapshot(pattern.rule, fields);
+    auto snapshot = takeSnapshot(pattern.rule, fields, sampling.width);
     if (!snapshot) return snapshot.failure();
-    auto grid = sweepGrid(snapshot.value());
+    auto grid = sweepGrid(snapshot.value(), sampling.density);
     if (!grid) {
         Failure failure = grid.failure();
         failure.field->text = fieldText(fields, failure.field->role);
@@ -66,9 +74,10 @@ Outcome<PreparedSweep> prepareSweep(const Pattern& pattern, const FieldTexts& fi
 }
 
 std::optional<Failure> sweep(WorkerPool& pool, const Pattern& pattern,
-                             const FieldTexts& fields, const ColumnSink& take)
+                             const FieldTexts& fields, const ColumnSink& take,
+                             const Sampling& sampling)
 {
-    const auto prepared = prepareSweep(pattern, fields);
+    const auto prepared = prepareSweep(pattern, fields, sampling);
     if (!prepared) return prepared.failure();
     if (prepared.value().empty()) return std::nullopt;
 

@@ -30,11 +30,11 @@ WorkerPool& WorkerPool::shared()
     return pool;
 }
 
-void WorkerPool::add(JobSource& source)
+void WorkerPool::add(JobSource& source, Priority priority)
 {
     {
         std::lock_guard lock(mutex_);
-        sources_.push_back({&source, 0, false});
+        sources_.push_back({&source, 0, false, priority});
     }
     workAvailable_.notify_all();
 }
@@ -60,11 +60,17 @@ WorkerPool::Entry* WorkerPool::entryOf(const JobSource* source)
     return found == sources_.end() ? nullptr : &*found;
 }
 
-WorkerPool::Entry* WorkerPool::newestClaimable()
+WorkerPool::Entry* WorkerPool::newestClaimable(Priority priority)
 {
     for (auto it = sources_.rbegin(); it != sources_.rend(); ++it)
-        if (!it->withdrawn && it->source->claimable()) return &*it;
+        if (it->priority == priority && !it->withdrawn && it->source->claimable()) return &*it;
     return nullptr;
+}
+
+WorkerPool::Entry* WorkerPool::newestClaimable()
+{
+    if (Entry* interactive = newestClaimable(Priority::Interactive)) return interactive;
+    return newestClaimable(Priority::Background);
 }
 
 void WorkerPool::work()

@@ -17,6 +17,7 @@
 #include "engine/column_stream.h"
 #include "engine/job_source.h"
 #include "engine/worker_pool.h"
+#include "support.h"
 
 namespace zentrel {
 namespace {
@@ -130,30 +131,54 @@ private:
     int left_;
 };
 
-TEST_F(WorkerPoolPromises, TheNewestSourceGetsEveryWorker)
-{
-    WorkerPool pool(3);
-    CountedJobs older(1, 100000);
-    pool.add(older);
-    std::this_thread::sleep_for(5ms);  // the workers are busy with the older source
-    const int opened = logged.now();
-    CountedJobs newer(2, 100);
-    pool.add(newer);
-    while (newer.claimable()) std::this_thread::sleep_for(1ms);
-    pool.remove(newer);
-    pool.remove(older);
+// Two sources added one after the other, the second a while after the first;
+// the one the pool should serve first has a hundred jobs, the other more than
+// it can do meanwhile.
+struct ServingRow : test::NamedRow {
+    Priority first, second;
+    bool secondServedFirst;
+};
 
+class WorkerPoolServes : public WorkerPoolPromises,
+                         public ::testing::WithParamInterface<ServingRow> {};
+
+TEST_P(WorkerPoolServes, TheNewestSourceOfTheHighestPriority)
+{
+    const ServingRow& row = GetParam();
+    WorkerPool pool(3);
+    CountedJobs first(1, row.secondServedFirst ? 100000 : 100);
+    CountedJobs second(2, row.secondServedFirst ? 100 : 100000);
+    pool.add(first, row.first);
+    std::this_thread::sleep_for(5ms);
+    const int added = logged.now();
+    pool.add(second, row.second);
+    CountedJobs& served = row.secondServedFirst ? second : first;
+    while (served.claimable()) std::this_thread::sleep_for(1ms);
+    pool.remove(second);
+    pool.remove(first);
+
+    const int servedId = row.secondServedFirst ? 2 : 1;
     const auto work = logged.work();
-    int lastNewer = 0;
+    int lastServed = 0;
     for (const Work& w : work)
-        if (w.stream == 2) lastNewer = std::max(lastNewer, w.begun);
-    int olderBegunMeanwhile = 0;
+        if (w.stream == servedId) lastServed = std::max(lastServed, w.begun);
+    int otherBegunMeanwhile = 0;
     for (const Work& w : work)
-        if (w.stream == 1 && w.begun > opened && w.begun < lastNewer) ++olderBegunMeanwhile;
-    // A worker that had chosen the older source just before may still begin
-    // its job; after that, none while the newer one has work.
-    EXPECT_LE(olderBegunMeanwhile, pool.threads() - 1);
+        if (w.stream != servedId && w.begun > added && w.begun < lastServed) ++otherBegunMeanwhile;
+    // A worker that had chosen the other source just before may still begin
+    // its job; after that, none while the served one has work.
+    EXPECT_LE(otherBegunMeanwhile, pool.threads() - 1);
 }
+
+const ServingRow kServing[] = {
+    // A drawing started inside another gets every worker.
+    {"newer_drawing_first", Priority::Interactive, Priority::Interactive, true},
+    // A drawing comes before a poster in the background, older or newer.
+    {"drawing_before_older_poster", Priority::Background, Priority::Interactive, true},
+    {"drawing_before_newer_poster", Priority::Interactive, Priority::Background, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Sources, WorkerPoolServes, ::testing::ValuesIn(kServing), test::byName);
 
 TEST_F(WorkerPoolPromises, ClosingAStreamStopsItsWorkAhead)
 {

@@ -153,6 +153,7 @@ struct GridRow : NamedRow {
     std::vector<double> xs, ys;
     const char* failure = nullptr;
     std::size_t columns = 0;  // for long rows of x values, their count only
+    int density = 1;
 };
 
 const GridRow kGrids[] = {
@@ -182,6 +183,15 @@ const GridRow kGrids[] = {
     {"top_1e16", extents(0, 1e16, 150, 150), {}, {}, "Position too large at 1E+16"},
     {"crossing_two_to_the_53", extents(9007199254740989.0, 0, 5, 5), {}, {},
      "Position too large at 9.00719925474099E+15"},
+    // Density: each loop value followed by the values between it and the
+    // next, the loop values themselves unchanged, fractional origins too.
+    {"density_two", extents(0, 0, 2, 1), {1, 1.5, 2, 2.5}, {1, 1.5}, nullptr, 0, 2},
+    {"density_four_fractional_origin", extents(0.1, 0, 1, 1), {1.1, 1.1 + 0.25, 1.1 + 0.5, 1.1 + 0.75},
+     {1, 1.25, 1.5, 1.75}, nullptr, 0, 4},
+    {"density_within_the_samples", extents(0, 0, 4096, 1), {}, {1, 1 + 1 / 256.0}, nullptr,
+     1 << 20, 256},
+    {"density_beyond_the_samples", extents(0, 0, 4097, 1), {}, {}, "Overflow in the picture size",
+     0, 256},
 };
 
 class SweepGridValues : public ::testing::TestWithParam<GridRow> {};
@@ -189,7 +199,7 @@ class SweepGridValues : public ::testing::TestWithParam<GridRow> {};
 TEST_P(SweepGridValues, LoopValuesOrFailure)
 {
     const GridRow& row = GetParam();
-    const Outcome<SweepGrid> grid = sweepGrid(row.snapshot);
+    const Outcome<SweepGrid> grid = sweepGrid(row.snapshot, row.density);
     ASSERT_EQ(grid.ok(), !row.failure) << (grid.ok() ? "" : grid.failure().message());
     if (row.failure) {
         EXPECT_EQ(grid.failure().message(), row.failure);
@@ -200,7 +210,12 @@ TEST_P(SweepGridValues, LoopValuesOrFailure)
     } else {
         EXPECT_EQ(grid.value().xs, row.xs);
     }
-    EXPECT_EQ(grid.value().ys, row.ys);
+    if (row.density > 1 && row.columns) {
+        const auto& ys = grid.value().ys;
+        EXPECT_EQ(std::vector<double>(ys.begin(), ys.begin() + 2), row.ys);
+    } else {
+        EXPECT_EQ(grid.value().ys, row.ys);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Extents, SweepGridValues, ::testing::ValuesIn(kGrids), byName);

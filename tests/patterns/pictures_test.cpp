@@ -102,5 +102,25 @@ TEST_P(PictureIdentity, SameOnEveryPathForOneAndThreeThreadsAndAsItsPixelFormula
 INSTANTIATE_TEST_SUITE_P(EveryPattern, PictureIdentity, ::testing::ValuesIn(patternTable()),
                          [](const auto& info) { return std::string(info.param->routine); });
 
+// A picture n times denser holds the picture itself: every n-th column and
+// row, bit for bit, whatever the origin.
+TEST_P(PictureIdentity, ADensePictureHoldsThePicture)
+{
+    const Pattern& pattern = *GetParam();
+    for (const auto& [f, density] : {std::pair{F("2", "-5", "21", "0.8"), 3},
+                                     std::pair{F("0.3", "-2.7", "13.5", "0.2"), 4}}) {
+        const auto picture = renderPicture(pattern, f, 2);
+        const auto dense = renderPicture(pattern, f, 2, Sampling{.density = density});
+        ASSERT_TRUE(picture.ok() && dense.ok());
+        ASSERT_EQ(dense.value().width, picture.value().width * density);
+        ASSERT_EQ(dense.value().height, picture.value().height * density);
+        Picture everyNth{picture.value().width, picture.value().height, {}};
+        for (int c = 0; c < dense.value().width; c += density)
+            for (int r = 0; r < dense.value().height; r += density)
+                everyNth.colours.push_back(dense.value().at(c, r));
+        EXPECT_TRUE(test::samePicture(everyNth, picture.value())) << "density " << density;
+    }
+}
+
 }  // namespace
 }  // namespace zentrel

@@ -1,0 +1,75 @@
+#include "engine/smooth.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+#include "engine/colour.h"
+
+namespace zentrel {
+namespace {
+
+// The sRGB transfer function, code value 0..255 (possibly between codes) to
+// linear light 0..1.
+double decoded(double code)
+{
+    const double v = code / 255;
+    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+}
+
+struct Codes {
+    std::array<double, 256> linear;      // of each code
+    std::array<double, 255> thresholds;  // where code c + 0.5 lies in linear light
+};
+
+const Codes& codes()
+{
+    static const Codes table = [] {
+        Codes c;
+        for (int code = 0; code < 256; ++code) c.linear[code] = decoded(code);
+        for (int code = 0; code < 255; ++code) c.thresholds[code] = decoded(code + 0.5);
+        return c;
+    }();
+    return table;
+}
+
+// The nearest code of a linear value: how many half-way points lie at or
+// below it.
+int encoded(double linear)
+{
+    const auto& t = codes().thresholds;
+    return static_cast<int>(std::upper_bound(t.begin(), t.end(), linear) - t.begin());
+}
+
+}  // namespace
+
+void averageBlocks(std::span<const Colour> samples, int sampleWidth, int k, Colour* out)
+{
+    const auto& linear = codes().linear;
+    const int width = sampleWidth / k;
+    const int rows = static_cast<int>(samples.size()) / sampleWidth / k;
+    const double blockSize = static_cast<double>(k) * k;
+    std::vector<double> sums(static_cast<std::size_t>(width) * 3);
+    for (int row = 0; row < rows; ++row) {
+        std::fill(sums.begin(), sums.end(), 0.0);
+        for (int r = 0; r < k; ++r) {
+            const Colour* line = samples.data() + static_cast<std::size_t>(row * k + r) * sampleWidth;
+            for (int c = 0; c < sampleWidth; ++c) {
+                double* sum = &sums[static_cast<std::size_t>(c / k) * 3];
+                sum[0] += linear[redOf(line[c])];
+                sum[1] += linear[greenOf(line[c])];
+                sum[2] += linear[blueOf(line[c])];
+            }
+        }
+        for (int c = 0; c < width; ++c) {
+            const double* sum = &sums[static_cast<std::size_t>(c) * 3];
+            out[static_cast<std::size_t>(row) * width + c] =
+                static_cast<Colour>(encoded(sum[0] / blockSize)) +
+                256u * static_cast<Colour>(encoded(sum[1] / blockSize)) +
+                65536u * static_cast<Colour>(encoded(sum[2] / blockSize));
+        }
+    }
+}
+
+}  // namespace zentrel

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <span>
+
+#include "engine/pattern.h"
+
+namespace zentrel {
+
+// The most samples a smooth picture averages across and down per pixel.
+inline constexpr int kMaxSupersample = 16;
+
+// A smooth picture from finer samples: each pixel the average of a block of
+// k x k samples, taken in linear light (the sRGB codes decoded, averaged and
+// encoded again), so that fine stripes of black and white average to the
+// grey the eye sees, not a darker one.
+//
+// samples holds rows of sampleWidth colours, top row first, a whole number
+// of blocks across and down; out receives rows of sampleWidth / k colours.
+void averageBlocks(std::span<const Colour> samples, int sampleWidth, int k, Colour* out);
+
+}  // namespace zentrel
