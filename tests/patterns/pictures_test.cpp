@@ -110,7 +110,7 @@ TEST_P(PictureIdentity, ADensePictureHoldsThePicture)
     for (const auto& [f, density] : {std::pair{F("2", "-5", "21", "0.8"), 3},
                                      std::pair{F("0.3", "-2.7", "13.5", "0.2"), 4}}) {
         const auto picture = renderPicture(pattern, f, 2);
-        const auto dense = renderPicture(pattern, f, 2, Sampling{.density = density});
+        const auto dense = renderPicture(pattern, f, 2, Sampling{density, {}});
         ASSERT_TRUE(picture.ok() && dense.ok());
         ASSERT_EQ(dense.value().width, picture.value().width * density);
         ASSERT_EQ(dense.value().height, picture.value().height * density);
