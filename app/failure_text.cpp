@@ -61,7 +61,10 @@ FaultWords wordsFor(Fault fault)
     case Fault::InvalidOperation: return {"The formula has no value", kMoveOrZoom};
     case Fault::TypeMismatch: return {"A text is not a number", "Type numbers in the fields."};
     case Fault::PositionTooLarge: return {"The picture lies too far out", kMoveOrZoom};
-    case Fault::CannotWrite: return {"The picture could not be written", "Try again."};
+    case Fault::CannotWrite:
+        return {"The picture could not be written to", "Choose another folder or free some space."};
+    case Fault::NotAView:
+        return {"This is not a view:", "Copy a view in Zentrel, or open a picture it saved."};
     }
     return {"Something went wrong", "Try again."};
 }

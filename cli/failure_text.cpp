@@ -61,6 +61,7 @@ FaultWords wordsFor(Fault fault)
     case Fault::TypeMismatch: return {"a value is not a number", "give numbers to the options"};
     case Fault::PositionTooLarge: return {"the picture lies too far out", kMoveOrZoom};
     case Fault::CannotWrite: return {"cannot write", "check the folder and the free space"};
+    case Fault::NotAView: return {"not a view:", "give the options of a view, as --help shows them"};
     }
     return {"something went wrong", "try again"};
 }

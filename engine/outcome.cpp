@@ -38,6 +38,7 @@ const char* faultName(Fault fault)
     case Fault::TypeMismatch: return "Type mismatch";
     case Fault::PositionTooLarge: return "Position too large";
     case Fault::CannotWrite: return "Cannot write";
+    case Fault::NotAView: return "Not a view";
     }
     return "Error";
 }

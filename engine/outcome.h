@@ -18,6 +18,7 @@ enum class Fault {
     TypeMismatch,
     PositionTooLarge,
     CannotWrite,
+    NotAView,  // a text or a file that should name a view does not
 };
 
 const char* faultName(Fault fault);

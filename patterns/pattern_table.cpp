@@ -1,5 +1,7 @@
 #include "patterns/pattern_table.h"
 
+#include <algorithm>
+
 #include "patterns/patterns.h"
 
 namespace zentrel {
@@ -13,10 +15,21 @@ const std::array<const Pattern*, kPatternCount>& patternTable()
     return table;
 }
 
+namespace {
+
+bool sameLetters(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+}  // namespace
+
 const Pattern* findPattern(std::string_view name)
 {
     for (const Pattern* p : patternTable())
-        if (p->caption == name || p->routine == name) return p;
+        if (sameLetters(p->caption, name) || sameLetters(p->routine, name)) return p;
     return nullptr;
 }
 

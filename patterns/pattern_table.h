@@ -12,7 +12,8 @@ inline constexpr int kPatternCount = 19;
 // The patterns by button index, 0 ("aqua") to 18 ("tang").
 const std::array<const Pattern*, kPatternCount>& patternTable();
 
-// The pattern with this caption ("aqua") or routine name ("aries"), or null.
+// The pattern with this caption ("aqua") or routine name ("aries"), in any
+// letter case, or null.
 const Pattern* findPattern(std::string_view name);
 
 }  // namespace zentrel

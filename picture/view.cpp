@@ -1,0 +1,159 @@
+#include "picture/view.h"
+
+#include <charconv>
+
+#include "engine/smooth.h"
+#include "patterns/pattern_table.h"
+#include "picture/words.h"
+
+namespace zentrel {
+namespace {
+
+Failure notAView(const std::string& why) { return Failure{Fault::NotAView, why}; }
+
+// The options that name a field, in the order a recipe gives them.
+struct FieldOption {
+    const char* option;
+    FieldRole role;
+};
+
+constexpr FieldOption kFieldOptions[] = {
+    {"--x", FieldRole::Across},       {"--y", FieldRole::Down},
+    {"--size", FieldRole::Size},      {"--xoom", FieldRole::Xoom},
+    {"--bright", FieldRole::Brightness},
+};
+
+// Options of a zentrel-render command that say nothing of the view, and
+// whether they take a value.
+struct OtherOption {
+    const char* option;
+    bool takesValue;
+};
+
+constexpr OtherOption kOtherOptions[] = {
+    {"-o", true}, {"--output", true}, {"--threads", true}, {"--all", false},
+};
+
+// A whole number within [lowest, highest], or why not.
+std::optional<Failure> wholeNumber(std::string_view option, std::string_view text, int lowest,
+                                   int highest, int& out)
+{
+    int n = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (error == std::errc() && end == text.data() + text.size() && n >= lowest && n <= highest) {
+        out = n;
+        return std::nullopt;
+    }
+    return notAView(std::string(option) + " needs a whole number from " + std::to_string(lowest) +
+                    " to " + std::to_string(highest) + ", not \"" + std::string(text) + "\"");
+}
+
+std::optional<Failure> setPattern(View& view, std::string_view name)
+{
+    const Pattern* pattern = findPattern(name);
+    if (!pattern) return notAView("there is no pattern named \"" + std::string(name) + "\"");
+    view.pattern = pattern;
+    return std::nullopt;
+}
+
+std::optional<Failure> setWidth(View& view, std::string_view text)
+{
+    int width = 0;
+    if (auto failure = wholeNumber("--width", text, 1, static_cast<int>(kMaxExtent), width))
+        return failure;
+    view.width = width;
+    return std::nullopt;
+}
+
+const OtherOption* otherOption(std::string_view option)
+{
+    for (const OtherOption& o : kOtherOptions)
+        if (option == o.option) return &o;
+    return nullptr;
+}
+
+}  // namespace
+
+Sampling View::sampling() const
+{
+    return Sampling{density * supersample, width ? std::optional<double>(*width) : std::nullopt};
+}
+
+std::string recipeOf(const View& view)
+{
+    std::string recipe = "--pattern " + std::string(view.pattern->caption);
+    for (const FieldOption& o : kFieldOptions)
+        recipe += std::string(" ") + o.option + " " + quotedWord(fieldText(view.fields, o.role));
+    if (view.density != 1) recipe += " --density " + std::to_string(view.density);
+    if (view.supersample != 1) recipe += " --supersample " + std::to_string(view.supersample);
+    if (view.width) recipe += " --width " + std::to_string(*view.width);
+    return recipe;
+}
+
+std::string commandOf(const View& view)
+{
+    return "zentrel-render " + recipeOf(view) + " -o " + std::string(view.pattern->caption) + ".png";
+}
+
+bool isViewOption(std::string_view option)
+{
+    for (const FieldOption& o : kFieldOptions)
+        if (option == o.option) return true;
+    for (const char* other : {"--pattern", "--height", "--density", "--supersample", "--width"})
+        if (option == other) return true;
+    return false;
+}
+
+std::optional<Failure> setViewOption(View& view, std::string_view option, std::string_view value)
+{
+    for (const FieldOption& o : kFieldOptions)
+        if (option == o.option) {
+            fieldText(view.fields, o.role) = std::string(value);
+            return std::nullopt;
+        }
+    if (option == "--height") {
+        fieldText(view.fields, FieldRole::Size) = std::string(value);
+        return std::nullopt;
+    }
+    if (option == "--pattern") return setPattern(view, value);
+    if (option == "--density") return wholeNumber(option, value, 1, kMaxDensity, view.density);
+    if (option == "--supersample")
+        return wholeNumber(option, value, 1, kMaxSupersample, view.supersample);
+    if (option == "--width") return setWidth(view, value);
+    return notAView("a view has no option " + std::string(option));
+}
+
+Outcome<View> viewOf(std::string_view line)
+{
+    auto words = splitWords(line);
+    if (!words) return words.failure();
+    const std::vector<std::string>& w = words.value();
+    std::size_t i = 0;
+    // The program's name, with or without a folder before it.
+    if (i < w.size() && w[i].rfind("-", 0) != 0 &&
+        (w[i] == "zentrel-render" || w[i].ends_with("/zentrel-render")))
+        ++i;
+    View view;
+    for (; i < w.size(); ++i) {
+        std::string option = w[i];
+        std::optional<std::string> value;
+        if (const auto eq = option.find('='); option.rfind("--", 0) == 0 && eq != std::string::npos) {
+            value = option.substr(eq + 1);
+            option.resize(eq);
+        }
+        const OtherOption* other = otherOption(option);
+        if (!other && !isViewOption(option))
+            return notAView("\"" + option + "\" is no option of a view");
+        const bool takesValue = !other || other->takesValue;
+        if (takesValue && !value) {
+            if (i + 1 >= w.size()) return notAView(option + " needs a value");
+            value = w[++i];
+        }
+        if (other) continue;
+        if (auto failure = setViewOption(view, option, *value)) return *failure;
+    }
+    if (!view.pattern) return notAView("no pattern is named (--pattern)");
+    return view;
+}
+
+}  // namespace zentrel
