@@ -134,14 +134,6 @@ TEST_P(StagedFiles, LeaveNothingWhenTheNameCannotBeGiven)
     EXPECT_TRUE(fs::is_directory(folder_ / "taken.png"));
 }
 
-TEST_P(StagedFiles, NameTheFileWhenTheFolderIsMissing)
-{
-    const Outcome<StagedFile> file = GetParam().create(path("missing/x.png"));
-    ASSERT_FALSE(file.ok());
-    EXPECT_EQ(file.failure().message(),
-              "Cannot write " + path("missing/x.png") + ": No such file or directory");
-}
-
 INSTANTIATE_TEST_SUITE_P(Stagings, StagedFiles, ::testing::ValuesIn(kStagings), test::byName);
 
 }  // namespace
