@@ -1,11 +1,9 @@
 #include "cli/image_file.h"
 
 #include <png.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <csetjmp>
-#include <csignal>
 #include <cstring>
 #include <vector>
 
@@ -13,30 +11,6 @@
 
 namespace zentrel::cli {
 namespace {
-
-// The temporary file being written, for the signal handler to remove when
-// the render is interrupted.
-char pendingTemporary[4096];
-
-extern "C" void removePendingAndStop(int signal)
-{
-    if (pendingTemporary[0]) unlink(pendingTemporary);
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
-}
-
-void removeOnInterrupt(const std::string& temporary)
-{
-    if (temporary.size() >= sizeof pendingTemporary) return;
-    temporary.copy(pendingTemporary, temporary.size());
-    pendingTemporary[temporary.size()] = '\0';
-    for (int signal : {SIGINT, SIGTERM, SIGHUP}) std::signal(signal, removePendingAndStop);
-}
-
-void forgetPending()
-{
-    pendingTemporary[0] = '\0';
-}
 
 class PpmFile final : public ImageFile {
 public:
@@ -55,7 +29,11 @@ private:
 };
 
 // libpng reports its errors by longjmp; every call into it stays inside a
-// function that set the jump buffer.
+// function that set the jump buffer. It would also print them: the caller
+// reports the failure once, with the reason the system gave.
+extern "C" void stopWithoutPrinting(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+extern "C" void ignoreWarning(png_structp, png_const_charp) {}
+
 class PngFile final : public ImageFile {
 public:
     using ImageFile::ImageFile;
@@ -64,7 +42,8 @@ public:
 private:
     bool start(int height) override
     {
-        png_ = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+        png_ = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, stopWithoutPrinting,
+                                       ignoreWarning);
         if (!png_) return false;
         info_ = png_create_info_struct(png_);
         if (!info_ || setjmp(png_jmpbuf(png_))) return false;
@@ -106,28 +85,23 @@ std::optional<PictureFormat> pictureFormatOf(const std::string& path)
     return std::nullopt;
 }
 
-ImageFile::ImageFile(std::string path, std::string temporary, std::FILE* file, int width)
-    : file_(file), width_(width), path_(std::move(path)), temporary_(std::move(temporary))
+ImageFile::ImageFile(std::string path, StagedFile file, int width)
+    : file_(file.stream()), width_(width), path_(std::move(path)), staged_(std::move(file))
 {
 }
 
-ImageFile::~ImageFile()
-{
-    if (file_) std::fclose(file_);
-    if (!committed_) std::remove(temporary_.c_str());
-    forgetPending();
-}
+ImageFile::~ImageFile() = default;
 
 Outcome<std::unique_ptr<ImageFile>> ImageFile::create(const std::string& path, int width,
                                                       int height)
 {
-    const std::string temporary = path + ".partial-" + std::to_string(getpid());
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file) return Failure{Fault::CannotWrite, path + ": " + std::strerror(errno)};
-    removeOnInterrupt(temporary);
+    auto staged = StagedFile::create(path);
+    if (!staged) return staged.failure();
     std::unique_ptr<ImageFile> image;
-    if (pictureFormatOf(path) == PictureFormat::Ppm) image.reset(new PpmFile(path, temporary, file, width));
-    else image.reset(new PngFile(path, temporary, file, width));
+    if (pictureFormatOf(path) == PictureFormat::Ppm)
+        image.reset(new PpmFile(path, std::move(staged.value()), width));
+    else
+        image.reset(new PngFile(path, std::move(staged.value()), width));
     if (!image->start(height)) return image->writeFailure();
     return image;
 }
@@ -155,13 +129,7 @@ std::optional<Failure> ImageFile::writeRows(std::span<const Colour> rows)
 std::optional<Failure> ImageFile::commit()
 {
     if (!finish()) return writeFailure();
-    const bool closed = std::fclose(file_) == 0;
-    file_ = nullptr;
-    if (!closed) return writeFailure();
-    if (std::rename(temporary_.c_str(), path_.c_str()) != 0) return writeFailure();
-    committed_ = true;
-    forgetPending();
-    return std::nullopt;
+    return staged_.publish();
 }
 
 }  // namespace zentrel::cli

@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 
+#include "cli/staged_file.h"
 #include "engine/outcome.h"
 #include "engine/pattern.h"
 
@@ -16,9 +17,9 @@ enum class PictureFormat { Png, Ppm };
 // The format a file name asks for by its extension, if it is one we write.
 std::optional<PictureFormat> pictureFormatOf(const std::string& path);
 
-// A picture file written row by row, top to bottom, into a temporary file
-// beside its destination; only commit() puts it in place, so a failed or
-// interrupted render never leaves a partial picture behind.
+// A picture file written row by row, top to bottom, out of sight beside its
+// destination; only commit() gives it its name, so a failed or interrupted
+// render never leaves a partial picture behind.
 class ImageFile {
 public:
     virtual ~ImageFile();
@@ -33,7 +34,7 @@ public:
     std::optional<Failure> commit();
 
 protected:
-    ImageFile(std::string path, std::string temporary, std::FILE* file, int width);
+    ImageFile(std::string path, StagedFile file, int width);
 
     virtual bool start(int height) = 0;
     virtual bool writeRow(const unsigned char* rgb) = 0;
@@ -47,8 +48,7 @@ private:
     Failure writeFailure() const;
 
     std::string path_;
-    std::string temporary_;
-    bool committed_ = false;
+    StagedFile staged_;
 };
 
 }  // namespace zentrel::cli

@@ -112,9 +112,10 @@ std::string helpText()
            "  zentrel-render --pattern aqua --size 768 --xoom 0.15 -o big.png\n"
            "  zentrel-render --pattern tang --x 100 --y 100 --bright 200 -o tang.ppm\n"
            "\n"
-           "Exit status: 0 written; 1 the file could not be written; 2 a bad command\n"
-           "line or nothing to draw; 3 the formulas failed (overflow, division by\n"
-           "zero, invalid operation), and no file is left behind.\n";
+           "Exit status: 0 written; 1 the file (or the standard output) could not be\n"
+           "written; 2 a bad command line or nothing to draw; 3 the formulas failed\n"
+           "(overflow, division by zero, invalid operation). The file gets its name\n"
+           "only when it is complete: a failed or interrupted render leaves nothing.\n";
 }
 
 }  // namespace zentrel::cli

@@ -2,9 +2,12 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 
 #include "cli/failure_text.h"
 #include "cli/image_file.h"
@@ -31,6 +34,14 @@ int failed(const Failure& failure)
 {
     return fail(failureText(failure),
                 failure.fault == Fault::CannotWrite ? kCannotWrite : kFormulaFailed);
+}
+
+// What was printed has reached the standard output, or the status says it
+// has not: a help text lost on a full disk is no success.
+int printedWith(int status)
+{
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
+    return fail(std::string("cannot write the standard output: ") + std::strerror(errno), kCannotWrite);
 }
 
 // A progress line on a terminal, once a render has taken more than a second.
@@ -77,6 +88,9 @@ int render(const RenderOptions& options)
 
     const int width = static_cast<int>(grid.xs.size());
     const int height = static_cast<int>(grid.ys.size());
+    // A file-size limit (ulimit -f) would end the process with SIGXFSZ; ignored,
+    // it makes the write fail (EFBIG), reported like a full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
     auto file = ImageFile::create(options.output, width, height);
     if (!file) return failed(file.failure());
 
@@ -90,7 +104,7 @@ int render(const RenderOptions& options)
     if (failure) return failed(*failure);
     std::printf("%s: %d x %d, %s\n", options.output.c_str(), width, height,
                 std::string(options.pattern->caption).c_str());
-    return kWritten;
+    return printedWith(kWritten);
 }
 
 }  // namespace
@@ -100,7 +114,7 @@ int runRenderCommand(const std::vector<std::string>& args)
     const ParsedCommand command = parseCommandLine(args);
     if (std::holds_alternative<HelpRequest>(command)) {
         std::fputs(helpText().c_str(), stdout);
-        return kWritten;
+        return printedWith(kWritten);
     }
     if (const auto* error = std::get_if<UsageError>(&command)) return usageError(error->message);
     return render(std::get<RenderOptions>(command));

@@ -1,7 +1,11 @@
 #include "engine/number_text.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
+#include <stdexcept>
+
+#include "engine/field_value.h"
 
 namespace zentrel {
 namespace {
@@ -13,6 +17,11 @@ struct Decimal {
     std::string digits;  // significant digits, no trailing zeros
     int exponent = 0;    // of the first digit
 };
+
+void dropTrailingZeros(std::string& digits)
+{
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+}
 
 Decimal roundedDecimal(double value)
 {
@@ -30,8 +39,23 @@ Decimal roundedDecimal(double value)
     for (; *p && *p != 'e'; ++p)
         if (*p != '.') d.digits += *p;
     d.exponent = std::atoi(p + 1);
-    while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
+    dropTrailingZeros(d.digits);
     return d;
+}
+
+// One unit less in the last of the 15 digits. Applied to a rounding up, it
+// gives the rounding toward zero.
+void stepTowardZero(Decimal& d)
+{
+    d.digits.resize(kSignificantDigits, '0');
+    for (std::size_t i = d.digits.size(); i-- > 0;) {
+        if (d.digits[i] != '0') {
+            --d.digits[i];
+            break;
+        }
+        d.digits[i] = '9';
+    }
+    dropTrailingZeros(d.digits);
 }
 
 std::string plainForm(const Decimal& d)
@@ -56,16 +80,24 @@ std::string exponentForm(const Decimal& d)
     return text;
 }
 
-}  // namespace
-
-std::string numberText(double value)
+std::string writtenForm(const Decimal& d)
 {
-    if (value == 0) return "0";
-    const Decimal d = roundedDecimal(value);
     const bool plain = d.exponent >= -4 && d.exponent < kSignificantDigits;
     std::string text = d.negative ? "-" : "";
     text += plain ? plainForm(d) : exponentForm(d);
     return text;
+}
+
+}  // namespace
+
+std::string numberText(double value)
+{
+    if (!std::isfinite(value)) throw std::invalid_argument("numberText needs a finite number");
+    if (value == 0) return "0";
+    Decimal d = roundedDecimal(value);
+    // Only the few doubles next to the largest one round up past it.
+    if (!fieldValue(writtenForm(d))) stepTowardZero(d);
+    return writtenForm(d);
 }
 
 }  // namespace zentrel

@@ -6,8 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
+#include <limits>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -165,6 +168,48 @@ TEST(NumberText, PlainFormsHaveALeadingDigitAndNoTrailingZeros)
             EXPECT_FALSE(m.hasExponent) << text;
         }
     }
+}
+
+// The largest doubles: rounded to nearest, their 15 digits would read
+// 1.79769313486232E+308, past the largest double, and the field conversion
+// would refuse the text. Rounded toward zero instead, they read back.
+struct LargestCase {
+    double value;
+    const char* text;
+};
+
+class NumberTextLargest : public ::testing::TestWithParam<LargestCase> {};
+
+TEST_P(NumberTextLargest, ReadsBackWithinTheDoubleRange)
+{
+    const std::string text = numberText(GetParam().value);
+    EXPECT_EQ(text, GetParam().text);
+    const Outcome<double> back = fieldValue(text);
+    ASSERT_TRUE(back.ok()) << text << ": " << back.failure().message();
+    EXPECT_EQ(numberText(back.value()), text) << "not stable";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    NextToTheLargestDouble, NumberTextLargest,
+    ::testing::Values(LargestCase{DBL_MAX, "1.79769313486231E+308"},
+                      LargestCase{-DBL_MAX, "-1.79769313486231E+308"},
+                      // "x" on 8.988465674311576E+307, just below half the largest.
+                      LargestCase{8.988465674311576e307 * 2, "1.79769313486231E+308"},
+                      LargestCase{std::nextafter(DBL_MAX, 0.0), "1.79769313486231E+308"},
+                      // Below the doubles that round up past the largest,
+                      // rounding is to nearest as everywhere else.
+                      LargestCase{1.797693134862315e308, "1.79769313486231E+308"},
+                      LargestCase{1.797693134862305e308, "1.7976931348623E+308"},
+                      LargestCase{1.7976931348622e308, "1.7976931348622E+308"},
+                      LargestCase{8.98846567431158e307, "8.98846567431158E+307"}));
+
+// A NaN or an infinity has no number text; asking for one is a fault of the
+// caller, reported as such instead of a text of whatever happens to be there.
+TEST(NumberText, RefusesWhatIsNotAFiniteNumber)
+{
+    for (double v : {std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::quiet_NaN(),
+                     std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()})
+        EXPECT_THROW(numberText(v), std::invalid_argument) << v;
 }
 
 }  // namespace

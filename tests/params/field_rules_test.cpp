@@ -278,6 +278,62 @@ TEST(FieldRulesCmdXX, ZoomsAndMovesToTheCorners)
 }
 
 // ---------------------------------------------------------------------------
+// Clicks one after another: what one click writes, the next one reads.
+
+struct ClickSequenceRow {
+    const char* name;
+    FieldTexts start;
+    std::vector<Rule> clicks;
+    FieldTexts end;
+};
+
+// A value just below half the largest double doubles to one of the largest
+// doubles; its text reads back, so the following click can use the field.
+TEST(FieldRulesSequences, AWrittenTextIsReadByTheNextClick)
+{
+    const char* nearHalf = "8.988465674311576E+307";
+    const std::vector<ClickSequenceRow> rows = {
+        {"x then V on TextTwo", texts("1", nearHalf, "150", "1"),
+         {with(doublePosition, Axis::Down), with(moveDown, Direction::Forward)},
+         texts("1", "1.79769313486231E+308", "150", "1")},
+        {"x then / on TextOne", texts(nearHalf, "1", "150", "1"),
+         {with(doublePosition, Axis::Across), with(halvePosition, Axis::Across)},
+         texts("8.98846567431155E+307", "1", "150", "1")},
+        {"OOM then >> on TextFour", texts("1", "1", "150", nearHalf), {doubleXoom, stepXoomIn},
+         texts("1", "1", "150", "8.98846567431155E+307")},
+        {"<< then X on TextFour", texts("1", "1", "150", nearHalf), {stepXoomOut, halveXoom},
+         texts("1", "1", "150", "8.98846567431155E+307")},
+    };
+    for (const ClickSequenceRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        FieldTexts f = row.start;
+        for (const Rule& click : row.clicks) {
+            const Outcome<FieldTexts> result = click(f);
+            ASSERT_TRUE(result.ok()) << result.failure().message();
+            f = result.value();
+        }
+        EXPECT_EQ(shown(f), shown(row.end));
+    }
+}
+
+// Doubling the largest value again is a true overflow: the click refuses it
+// as it refuses doubling a typed 1.7e308, for its result, not because the
+// field cannot be read.
+TEST(FieldRulesSequences, DoublingTheLargestWrittenValueIsRefusedForItsResult)
+{
+    const FieldTexts f = texts("1", "1", "150", "8.988465674311576E+307");
+    for (const Rule& click : {Rule(doubleXoom), Rule(stepXoomOut)}) {
+        const Outcome<FieldTexts> once = click(f);
+        ASSERT_TRUE(once.ok()) << once.failure().message();
+        const Outcome<FieldTexts> twice = click(once.value());
+        const Outcome<FieldTexts> typed = click(texts("1", "1", "150", "1.7e308"));
+        ASSERT_FALSE(twice.ok());
+        ASSERT_FALSE(typed.ok());
+        EXPECT_EQ(twice.failure().message(), typed.failure().message());
+    }
+}
+
+// ---------------------------------------------------------------------------
 // Failures: no texts at all; the field, what was wrong with its text, and
 // that text as it was read
 

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "engine/outcome.h"
+
+namespace zentrel::cli {
+
+// A file written out of sight in the folder of its destination and given its
+// name only when it is complete, replacing any file of that name in one step.
+//
+// It is an unnamed file (O_TMPFILE) wherever the file system allows one, so
+// that whatever ends the process before it is named (SIGKILL, a power cut, a
+// file-size limit) leaves nothing behind. Elsewhere it is a hidden named file
+// beside its destination, removed on failure and by the signals that end a
+// process. Hidden names are short, so any name the system allows works.
+class StagedFile {
+public:
+    static Outcome<StagedFile> create(const std::string& path);
+    // The hidden named file alone, as on a file system without unnamed files.
+    static Outcome<StagedFile> createNamed(const std::string& path);
+
+    StagedFile(StagedFile&& other) noexcept;
+    StagedFile& operator=(StagedFile&&) = delete;
+    // A file never published is removed.
+    ~StagedFile();
+
+    std::FILE* stream() const { return stream_; }
+
+    // Writes out the stream, brings the file onto the disk, and names it.
+    std::optional<Failure> publish();
+
+private:
+    StagedFile(std::string path, std::FILE* stream, std::string hiddenName);
+
+    // Why the last call failed, by errno.
+    Failure failure() const;
+    std::optional<Failure> closeStream();
+
+    std::string path_;
+    std::FILE* stream_;
+    std::string hiddenName_;  // "" for an unnamed file
+};
+
+}  // namespace zentrel::cli
