@@ -65,6 +65,8 @@ FaultWords wordsFor(Fault fault)
         return {"The picture could not be written to", "Choose another folder or free some space."};
     case Fault::NotAView:
         return {"This is not a view:", "Copy a view in Zentrel, or open a picture it saved."};
+    case Fault::PosterTooLarge:
+        return {"The poster would be", "Choose a smaller density or supersampling."};
     }
     return {"Something went wrong", "Try again."};
 }

@@ -62,6 +62,7 @@ FaultWords wordsFor(Fault fault)
     case Fault::PositionTooLarge: return {"the picture lies too far out", kMoveOrZoom};
     case Fault::CannotWrite: return {"cannot write", "check the folder and the free space"};
     case Fault::NotAView: return {"not a view:", "give the options of a view, as --help shows them"};
+    case Fault::PosterTooLarge: return {"the picture would be", "give a smaller --density or --supersample"};
     }
     return {"something went wrong", "try again"};
 }

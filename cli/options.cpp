@@ -2,15 +2,22 @@
 
 #include <charconv>
 #include <optional>
+#include <utility>
 
-#include "cli/image_file.h"
+#include "cli/failure_text.h"
+#include "engine/field_value.h"
 #include "patterns/pattern_table.h"
+#include "picture/image_file.h"
+#include "picture/picture_view.h"
 
 namespace zentrel::cli {
 namespace {
 
 constexpr const char* kOptionList =
-    "--pattern, --x, --y, --size, --xoom, --bright, --threads, -o/--output, --help";
+    "--pattern, --all, --x, --y, --size, --height, --width, --xoom, --bright, --density, "
+    "--supersample, --from, --threads, -o/--output, --help";
+
+constexpr const char* kPatternMark = "{pattern}";
 
 std::string patternChoices()
 {
@@ -22,21 +29,6 @@ std::string patternChoices()
     return list;
 }
 
-// The field (or other setting) an option writes its value to.
-std::string* fieldFor(const std::string& option, RenderOptions& o, std::string& pattern,
-                      std::string& threads)
-{
-    if (option == "--pattern") return &pattern;
-    if (option == "--x") return &o.fields.across;
-    if (option == "--y") return &o.fields.down;
-    if (option == "--size") return &o.fields.size;
-    if (option == "--xoom") return &o.fields.xoom;
-    if (option == "--bright") return &o.fields.brightness;
-    if (option == "--threads") return &threads;
-    if (option == "-o" || option == "--output") return &o.output;
-    return nullptr;
-}
-
 std::optional<int> threadCount(const std::string& text)
 {
     int n = 0;
@@ -46,13 +38,13 @@ std::optional<int> threadCount(const std::string& text)
     return n;
 }
 
-}  // namespace
+using Setting = std::pair<std::string, std::string>;  // option, value
 
-ParsedCommand parseCommandLine(const std::vector<std::string>& args)
+// The options as written, each with its value ("" for --all).
+std::variant<std::vector<Setting>, HelpRequest, UsageError> settingsOf(
+    const std::vector<std::string>& args)
 {
-    RenderOptions options;
-    std::string pattern;
-    std::string threads;
+    std::vector<Setting> settings;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string option = args[i];
         std::optional<std::string> value;
@@ -61,48 +53,131 @@ ParsedCommand parseCommandLine(const std::vector<std::string>& args)
             option.resize(eq);
         }
         if (option == "--help" || option == "-h") return HelpRequest{};
-        std::string* target = fieldFor(option, options, pattern, threads);
-        if (!target)
-            return UsageError{"unknown option '" + option + "' (options: " + kOptionList + ")"};
-        if (!value) {
+        const bool known = isViewOption(option) || option == "--all" || option == "--from" ||
+                           option == "--threads" || option == "-o" || option == "--output";
+        if (!known) return UsageError{"unknown option '" + option + "' (options: " + kOptionList + ")"};
+        if (option != "--all" && !value) {
             if (i + 1 >= args.size()) return UsageError{"option " + option + " needs a value"};
             value = args[++i];
         }
-        *target = *value;
+        settings.emplace_back(option, value.value_or(""));
     }
+    return settings;
+}
 
-    if (pattern.empty()) return UsageError{"missing --pattern NAME (one of: " + patternChoices() + ")"};
-    options.pattern = findPattern(pattern);
-    if (!options.pattern)
-        return UsageError{"unknown pattern '" + pattern + "' (one of: " + patternChoices() + ")"};
-    if (options.output.empty()) return UsageError{"missing -o FILE (a .png or .ppm file)"};
-    if (!pictureFormatOf(options.output))
-        return UsageError{"output file '" + options.output + "' must end in .png or .ppm"};
-    if (!threads.empty()) {
-        const auto n = threadCount(threads);
-        if (!n) return UsageError{"--threads needs a whole number from 1 to 256, not '" + threads + "'"};
-        options.threads = *n;
+// The view of the picture named by --from, if any, to start from.
+std::variant<View, UsageError> startingView(const std::vector<Setting>& settings)
+{
+    View view;
+    for (const auto& [option, value] : settings) {
+        if (option != "--from") continue;
+        const Outcome<View> from = viewOfPicture(value);
+        if (!from) return UsageError{"--from: " + from.failure().where};
+        view = from.value();
     }
+    return view;
+}
+
+std::optional<UsageError> apply(RenderOptions& o, const std::string& option, const std::string& value)
+{
+    if (option == "--from") return std::nullopt;
+    if (option == "--all") {
+        o.all = true;
+    } else if (option == "-o" || option == "--output") {
+        o.output = value;
+    } else if (option == "--threads") {
+        const auto n = threadCount(value);
+        if (!n) return UsageError{"--threads needs a whole number from 1 to 256, not '" + value + "'"};
+        o.threads = *n;
+    } else if (option == "--pattern" && !findPattern(value)) {
+        return UsageError{"unknown pattern '" + value + "' (one of: " + patternChoices() + ")"};
+    } else if (auto failure = setViewOption(o.view, option, value)) {
+        return UsageError{failure->where};
+    }
+    return std::nullopt;
+}
+
+// A size text that holds no number at all is a mistake, not a size of 0.
+std::optional<UsageError> checkSize(const FieldTexts& fields)
+{
+    if (scanNumber(fields.size, true).kind != NumberScan::Kind::None) return std::nullopt;
+    return UsageError{failureText(fieldFailure(FieldRole::Size, FieldProblem::NotANumber, fields.size))};
+}
+
+std::optional<UsageError> checkOutput(const RenderOptions& o)
+{
+    if (o.output.empty()) return UsageError{"missing -o FILE (a .png or .ppm file)"};
+    if (!pictureFormatOf(o.output))
+        return UsageError{"output file '" + o.output + "' must end in .png or .ppm"};
+    if (o.all && o.output.find(kPatternMark) == std::string::npos)
+        return UsageError{"with --all, -o needs {pattern} in its name, as in 'out/{pattern}.png'"};
+    return std::nullopt;
+}
+
+}  // namespace
+
+ParsedCommand parseCommandLine(const std::vector<std::string>& args)
+{
+    auto parsed = settingsOf(args);
+    if (auto* help = std::get_if<HelpRequest>(&parsed)) return *help;
+    if (auto* error = std::get_if<UsageError>(&parsed)) return *error;
+    const auto& settings = std::get<std::vector<Setting>>(parsed);
+
+    auto start = startingView(settings);
+    if (auto* error = std::get_if<UsageError>(&start)) return *error;
+    RenderOptions options;
+    options.view = std::get<View>(start);
+    for (const auto& [option, value] : settings)
+        if (auto error = apply(options, option, value)) return *error;
+
+    if (options.all) options.view.pattern = patternTable().front();
+    if (!options.view.pattern)
+        return UsageError{"missing --pattern NAME (one of: " + patternChoices() + ")"};
+    if (auto error = checkSize(options.view.fields)) return *error;
+    if (auto error = checkOutput(options)) return *error;
     return options;
+}
+
+std::string outputFor(const std::string& output, const Pattern& pattern)
+{
+    std::string named = output;
+    for (auto at = named.find(kPatternMark); at != std::string::npos; at = named.find(kPatternMark))
+        named.replace(at, std::string(kPatternMark).size(), pattern.caption);
+    return named;
 }
 
 std::string helpText()
 {
     return "Usage: zentrel-render --pattern NAME [options] -o FILE\n"
+           "       zentrel-render --all [options] -o 'NAME{pattern}.png'\n"
+           "       zentrel-render --from PICTURE [options] -o FILE\n"
            "\n"
            "Draws one pattern picture and writes it to FILE, a PNG (.png) or a\n"
            "binary PPM (.ppm). The picture is exactly the one the window draws\n"
-           "for the same field texts, pixel for pixel.\n"
+           "for the same field texts, pixel for pixel; with --density it shows the\n"
+           "same view with more pixels. Every file carries its view, so --from can\n"
+           "take it up again.\n"
            "\n"
            "Options (each TEXT is read like the window's field of the same role):\n"
-           "  --pattern NAME   the pattern, by button caption or routine name:\n"
-           "                   " + patternChoices() + "\n"
+           "  --pattern NAME   the pattern, by button caption or routine name, in any\n"
+           "                   letter case: " + patternChoices() + "\n"
+           "  --all            every pattern of the view, each to the file named by\n"
+           "                   -o with {pattern} replaced by the pattern's caption\n"
            "  --x TEXT         horizontal position (the lower \"zero point\"), default 1\n"
            "  --y TEXT         vertical position (the upper \"zero point\"), default 1\n"
            "  --size TEXT      size in pixels (\"side\"), default 150; the picture is\n"
            "                   size x size, except 768, which gives 1024 x 768\n"
+           "  --height TEXT    the same as --size\n"
+           "  --width N        the width in pixels instead of the one the size gives,\n"
+           "                   from 1 to 65536\n"
            "  --xoom TEXT      the XOOM, default 1; smaller values zoom in\n"
            "  --bright TEXT    brightness, default 150\n"
+           "  --density N      the same view N times finer, N from 1 to 256: a picture\n"
+           "                   N times as wide and as high\n"
+           "  --supersample K  each pixel the average of K x K samples, K from 1 to\n"
+           "                   16: smooth posters without moire\n"
+           "  --from PICTURE   the view of a picture this program wrote; the other\n"
+           "                   options change it\n"
            "  --threads N      threads that compute, default one per core\n"
            "  -o, --output FILE  the picture file to write (.png or .ppm)\n"
            "  -h, --help       this text\n"
@@ -111,6 +186,8 @@ std::string helpText()
            "Examples:\n"
            "  zentrel-render --pattern aqua --size 768 --xoom 0.15 -o big.png\n"
            "  zentrel-render --pattern tang --x 100 --y 100 --bright 200 -o tang.ppm\n"
+           "  zentrel-render --from big.png --density 16 --supersample 2 -o poster.png\n"
+           "  zentrel-render --all --size 300 -o 'all/{pattern}.png'\n"
            "\n"
            "Exit status: 0 written; 1 the file (or the standard output) could not be\n"
            "written; 2 a bad command line or nothing to draw; 3 the formulas failed\n"

@@ -4,16 +4,15 @@
 #include <variant>
 #include <vector>
 
-#include "engine/field_texts.h"
-#include "engine/pattern.h"
+#include "picture/view.h"
 
 namespace zentrel::cli {
 
 struct RenderOptions {
-    const Pattern* pattern = nullptr;
-    FieldTexts fields;
+    View view;
     std::string output;
-    int threads = 0;  // 0: one per core
+    int threads = 0;   // 0: one per core
+    bool all = false;  // every pattern, "{pattern}" in the output named after each
 };
 
 struct HelpRequest {};
@@ -25,7 +24,12 @@ struct UsageError {
 
 using ParsedCommand = std::variant<RenderOptions, HelpRequest, UsageError>;
 
+// The options in any order; --from takes the view of a picture first, and
+// every other option of the view overrides it.
 ParsedCommand parseCommandLine(const std::vector<std::string>& args);
+
+// The output with "{pattern}" replaced by the pattern's caption.
+std::string outputFor(const std::string& output, const Pattern& pattern);
 
 std::string helpText();
 

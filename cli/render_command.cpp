@@ -10,17 +10,16 @@
 #include <cstring>
 
 #include "cli/failure_text.h"
-#include "cli/image_file.h"
 #include "cli/options.h"
-#include "cli/poster.h"
+#include "cli/progress_line.h"
 #include "engine/field_value.h"
 #include "engine/sweep.h"
 #include "engine/worker_pool.h"
+#include "patterns/pattern_table.h"
+#include "picture/poster.h"
 
 namespace zentrel::cli {
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 int fail(const std::string& message, ExitStatus status)
 {
@@ -44,29 +43,6 @@ int printedWith(int status)
     return fail(std::string("cannot write the standard output: ") + std::strerror(errno), kCannotWrite);
 }
 
-// A progress line on a terminal, once a render has taken more than a second.
-class ProgressLine {
-public:
-    void operator()(const Progress& p)
-    {
-        const double elapsed = std::chrono::duration<double>(Clock::now() - start_).count();
-        if (!isatty(STDERR_FILENO) || elapsed < 1.0 || p.rowsDone == p.rows) return;
-        const double fraction = static_cast<double>(p.rowsDone) / static_cast<double>(p.rows);
-        const double left = elapsed / fraction - elapsed;
-        std::fprintf(stderr, "\rzentrel-render: %3.0f%%, row %lld of %lld, about %.0f s left   ",
-                     100 * fraction, p.rowsDone, p.rows, std::ceil(left));
-        shown_ = true;
-    }
-    ~ProgressLine()
-    {
-        if (shown_) std::fputc('\n', stderr);
-    }
-
-private:
-    Clock::time_point start_ = Clock::now();
-    bool shown_ = false;
-};
-
 // A size the renderer will not even try, whatever the pattern: told apart
 // from a failure of the formulas, as a command line to be mended.
 bool beyondTheLargestExtent(const FieldTexts& fields)
@@ -75,36 +51,43 @@ bool beyondTheLargestExtent(const FieldTexts& fields)
     return size && (size.value() > kMaxExtent || widthForSize(size.value()) > kMaxExtent);
 }
 
-int render(const RenderOptions& options)
+int render(WorkerPool& pool, const View& view, const std::string& output)
 {
-    if (beyondTheLargestExtent(options.fields))
+    if (beyondTheLargestExtent(view.fields))
         return usageError(failureText(
-            fieldFailure(FieldRole::Size, FieldProblem::PictureTooLarge, options.fields.size)));
-    const auto prepared = prepareSweep(*options.pattern, options.fields);
-    if (!prepared) return failed(prepared.failure());
-    if (prepared.value().empty())
-        return usageError("nothing to draw: --size " + options.fields.size + " is below 1");
-    const auto& [snapshot, grid] = prepared.value();
+            fieldFailure(FieldRole::Size, FieldProblem::PictureTooLarge, view.fields.size)));
+    const auto plan = planPoster(view);
+    if (!plan && plan.failure().fault == Fault::PosterTooLarge) return usageError(failureText(plan.failure()));
+    if (!plan) return failed(plan.failure());
+    if (plan.value().empty())
+        return usageError("nothing to draw: --size " + view.fields.size + " is below 1");
+    Outcome<PosterEnd> written = PosterEnd::Written;
+    {
+        ProgressLine progress(stderr, isatty(STDERR_FILENO));
+        written = writePoster(pool, view, plan.value(), output, {std::ref(progress)});
+    }
+    if (!written) return failed(written.failure());
+    std::printf("%s: %d x %d, %s\n", output.c_str(), plan.value().width, plan.value().height,
+                std::string(view.pattern->caption).c_str());
+    return kWritten;
+}
 
-    const int width = static_cast<int>(grid.xs.size());
-    const int height = static_cast<int>(grid.ys.size());
+int renderAll(const RenderOptions& options)
+{
     // A file-size limit (ulimit -f) would end the process with SIGXFSZ; ignored,
     // it makes the write fail (EFBIG), reported like a full disk.
     std::signal(SIGXFSZ, SIG_IGN);
-    auto file = ImageFile::create(options.output, width, height);
-    if (!file) return failed(file.failure());
-
     WorkerPool pool(options.threads > 0 ? options.threads : defaultThreadCount());
-    std::optional<Failure> failure;
-    {
-        ProgressLine progress;
-        failure = renderBands(pool, *options.pattern, snapshot, grid, *file.value(), std::ref(progress));
+    if (!options.all) return printedWith(render(pool, options.view, options.output));
+    // Every pattern is tried; the first that fails gives the status.
+    int status = kWritten;
+    for (const Pattern* pattern : patternTable()) {
+        View view = options.view;
+        view.pattern = pattern;
+        const int s = render(pool, view, outputFor(options.output, *pattern));
+        if (status == kWritten) status = s;
     }
-    if (!failure) failure = file.value()->commit();
-    if (failure) return failed(*failure);
-    std::printf("%s: %d x %d, %s\n", options.output.c_str(), width, height,
-                std::string(options.pattern->caption).c_str());
-    return printedWith(kWritten);
+    return printedWith(status);
 }
 
 }  // namespace
@@ -117,7 +100,7 @@ int runRenderCommand(const std::vector<std::string>& args)
         return printedWith(kWritten);
     }
     if (const auto* error = std::get_if<UsageError>(&command)) return usageError(error->message);
-    return render(std::get<RenderOptions>(command));
+    return renderAll(std::get<RenderOptions>(command));
 }
 
 }  // namespace zentrel::cli

@@ -39,6 +39,7 @@ const char* faultName(Fault fault)
     case Fault::PositionTooLarge: return "Position too large";
     case Fault::CannotWrite: return "Cannot write";
     case Fault::NotAView: return "Not a view";
+    case Fault::PosterTooLarge: return "Poster too large";
     }
     return "Error";
 }

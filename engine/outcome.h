@@ -18,7 +18,8 @@ enum class Fault {
     TypeMismatch,
     PositionTooLarge,
     CannotWrite,
-    NotAView,  // a text or a file that should name a view does not
+    NotAView,        // a text or a file that should name a view does not
+    PosterTooLarge,  // a picture of more pixels than one file may hold
 };
 
 const char* faultName(Fault fault);

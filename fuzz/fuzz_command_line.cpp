@@ -1,16 +1,15 @@
 // The renderer's command line, any words at all. The parser answers with a
 // help request, a reason to refuse, or options that can be run: a pattern,
-// a .png or .ppm file and a thread count in range, and field texts that a
-// drawing can prepare from without failing in any other way than by a
-// failure with its message.
+// a .png or .ppm file, a thread count, density and supersampling in range,
+// and a view whose recipe reads back to the same view.
 
 #include <string>
 #include <variant>
 #include <vector>
 
-#include "cli/image_file.h"
 #include "cli/options.h"
-#include "engine/sweep.h"
+#include "engine/smooth.h"
+#include "picture/image_file.h"
 #include "fuzz_input.h"
 
 namespace zentrel::fuzz {
@@ -18,11 +17,15 @@ namespace {
 
 void checkOptions(const cli::RenderOptions& options)
 {
-    require(options.pattern != nullptr, "a pattern");
-    require(cli::pictureFormatOf(options.output).has_value(), "a .png or .ppm file");
+    require(options.view.pattern != nullptr, "a pattern");
+    require(pictureFormatOf(options.output).has_value(), "a .png or .ppm file");
     require(options.threads >= 0 && options.threads <= 256, "threads 0 (one per core) to 256");
-    const Outcome<PreparedSweep> prepared = prepareSweep(*options.pattern, options.fields);
-    require(prepared.ok() || !prepared.failure().message().empty(), "a failure says what failed");
+    require(options.view.density >= 1 && options.view.density <= kMaxDensity, "a density in range");
+    require(options.view.supersample >= 1 && options.view.supersample <= kMaxSupersample,
+            "a supersampling in range");
+    // The view reads back from its own recipe.
+    const Outcome<View> back = viewOf(recipeOf(options.view));
+    require(back.ok() && back.value() == options.view, "the recipe reads back");
 }
 
 void checkCommandLine(std::string_view input)

@@ -15,6 +15,7 @@
 #include "engine/colour.h"
 #include "engine/field_texts.h"
 #include "engine/render.h"
+#include "picture/picture_view.h"
 #include "patterns/pattern_table.h"
 #include "render_process.h"
 #include "support.h"
@@ -52,6 +53,7 @@ struct WrittenRow : NamedRow {
     FieldTexts fields;
     const char* output;
     int width, height;
+    Sampling sampling = {};
 };
 
 // The longest file name the system allows, 255 bytes, and one byte more.
@@ -65,7 +67,6 @@ const WrittenRow kWritten[] = {
      {"--pattern", "hari", "--x", "7.5", "--y", "-20", "--size", "25", "--xoom", "0.2", "--bright",
       "90", "--threads", "3", "--output", "hari.ppm"},
      "hari", F("7.5", "-20", "25", "0.2", "90"), "hari.ppm", 25, 25},
-    // The routine's name picks the pattern as well as the caption.
     // The pattern by its routine's name, in any letter case.
     {"equals_form_one_thread",
      {"--pattern=SIZZLE", "--x=3", "--y=4", "--size=21", "--xoom=2", "--bright=77", "--threads=1",
@@ -81,6 +82,10 @@ const WrittenRow kWritten[] = {
      F("1", "1", "2.5"), "eels.png", 2, 2},
     {"longest_name", {"--pattern", "aqua", "--size", "20", "-o", kLongestName}, "aqua",
      F("1", "1", "20"), kLongestName.c_str(), 20, 20},
+    // The same view with more pixels, and a width of its own.
+    {"density_and_width",
+     {"--pattern", "louis", "--height", "20", "--width", "30", "--density", "3", "-o", "l.png"},
+     "louis", F("1", "1", "20"), "l.png", 90, 60, Sampling{3, 30}},
 };
 
 class RenderCliWrites : public RenderCli, public ::testing::WithParamInterface<WrittenRow> {};
@@ -93,7 +98,8 @@ TEST_P(RenderCliWrites, ThePictureOfTheseFields)
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(written(), Names{row.output});
     EXPECT_NE(r.out.find(row.output), std::string::npos) << r.out;
-    const Outcome<Picture> picture = renderPicture(*findPattern(row.pattern), row.fields, 2);
+    const Outcome<Picture> picture =
+        renderPicture(*findPattern(row.pattern), row.fields, 2, row.sampling);
     ASSERT_TRUE(picture.ok()) << picture.failure().message();
     EXPECT_EQ(std::pair(picture.value().width, picture.value().height),
               std::pair(row.width, row.height));
@@ -106,8 +112,9 @@ INSTANTIATE_TEST_SUITE_P(Pictures, RenderCliWrites, ::testing::ValuesIn(kWritten
 // Refused: status 2 for a bad command line or nothing to draw, status 1 for a
 // file that cannot be written; the problem named on one line, nothing left.
 
-const Names kOptions = {"--pattern", "--x",       "--y", "--size",   "--xoom",
-                        "--bright",  "--threads", "-o",  "--output", "--help"};
+const Names kOptions = {"--pattern", "--all",     "--x",      "--y",           "--size",
+                        "--height",  "--width",   "--xoom",   "--bright",      "--density",
+                        "--supersample", "--from", "--threads", "-o", "--output", "--help"};
 
 struct RefusedRow : NamedRow {
     Args args;
@@ -132,6 +139,14 @@ const RefusedRow kRefused[] = {
     {"size_below_one", {"--pattern", "aqua", "--size", "0.5", "-o", "x.png"}, 2, {"--size"}},
     {"size_beyond_the_largest", {"--pattern", "aqua", "--size", "70000", "-o", "x.png"}, 2,
      {"--size \"70000\"", "65536"}},
+    {"size_in_words", {"--pattern", "aqua", "--size", "abc", "-o", "x.png"}, 2,
+     {"--size \"abc\" is not a number"}},
+    {"poster_beyond_the_largest", {"--pattern", "aqua", "--size", "768", "--density", "65", "-o", "x.png"},
+     2, {"66560 x 49920", "--density"}},
+    {"fractional_density", {"--pattern", "aqua", "--density", "1.5", "-o", "x.png"}, 2,
+     {"--density", "1.5"}},
+    {"all_without_a_template", {"--all", "-o", "x.png"}, 2, {"{pattern}"}},
+    {"from_no_picture", {"--from", "nothing.png", "-o", "x.png"}, 2, {"--from", "nothing.png"}},
     {"missing_directory", {"--pattern", "aqua", "--size", "10", "-o", "/nonexistent/dir/x.png"},
      1, {"/nonexistent/dir/x.png"}},
     {"name_beyond_the_system_limit", {"--pattern", "aqua", "--size", "10", "-o", kTooLongName}, 1,
@@ -205,6 +220,38 @@ TEST_P(RenderCliFailure, ExitsWithStatusThreeAndLeavesNoFile)
 }
 
 INSTANTIATE_TEST_SUITE_P(Formulas, RenderCliFailure, ::testing::ValuesIn(kFailures), byName);
+
+TEST_F(RenderCli, AllPatternsOfOneViewEachToItsFile)
+{
+    const Result r = run({"--all", "--size", "12", "--xoom", "0.3", "-o", "all-{pattern}.ppm"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    Names expected;
+    for (const Pattern* p : patternTable()) expected.push_back("all-" + std::string(p->caption) + ".ppm");
+    std::sort(expected.begin(), expected.end());
+    ASSERT_EQ(written(), expected);
+    for (const Pattern* p : patternTable()) {
+        const auto picture = renderPicture(*p, F("1", "1", "12", "0.3"));
+        EXPECT_TRUE(isThePicture(work_ / ("all-" + std::string(p->caption) + ".ppm"), picture.value()))
+            << p->caption;
+    }
+}
+
+TEST_F(RenderCli, FromAPictureWithOptionsThatOverrideItsView)
+{
+    ASSERT_EQ(run({"--pattern", "hari", "--x", "7.5", "--y", "it's 3", "--size", "20", "--density",
+                   "2", "-o", "first.png"})
+                  .status,
+              0);
+    // The other options win, in whichever place they stand.
+    const Result r = run({"--size", "10", "--from", "first.png", "--supersample", "2", "-o", "second.ppm"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("second.ppm: 20 x 20, hari"), std::string::npos) << r.out;
+    const Outcome<View> view = viewOfPicture((work_ / "second.ppm").string());
+    ASSERT_TRUE(view.ok()) << view.failure().message();
+    EXPECT_EQ(recipeOf(view.value()),
+              "--pattern hari --x 7.5 --y 'it'\\''s 3' --size 10 --xoom 1 --bright 150 "
+              "--density 2 --supersample 2");
+}
 
 TEST_F(RenderCli, HelpNamesEveryOptionAndPatternAndWinsOverEverythingElse)
 {

@@ -17,11 +17,6 @@ namespace zentrel::test {
 
 namespace fs = std::filesystem;
 
-std::string readFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 std::optional<Picture> readPicture(const fs::path& path)
 {

@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "engine/render.h"
+#include "support.h"
 
 namespace zentrel::test {
 
 using Args = std::vector<std::string>;
-using Names = std::vector<std::string>;
 
 inline const char* const kOlderFile = "an older file of that name";
 
@@ -34,7 +34,6 @@ struct Result {
     std::string out, err;
 };
 
-std::string readFile(const std::filesystem::path& path);
 
 // The picture in a file the renderer wrote: a binary PPM, or a PNG.
 std::optional<Picture> readPicture(const std::filesystem::path& path);

@@ -73,7 +73,8 @@ check_programs_run() {
   "$prefix/bin/zentrel-render" --help >/dev/null || fail "zentrel-render --help"
   "$prefix/bin/zentrel-render" --pattern aqua --size 8 --threads 1 -o "$work/aqua.ppm" >/dev/null ||
     fail "zentrel-render could not draw"
-  [ "$(head -n 2 "$work/aqua.ppm")" = "$(printf 'P6\n8 8')" ] || fail "aqua.ppm is no 8 x 8 picture"
+  [ "$(grep -a -v '^#' "$work/aqua.ppm" | head -n 2)" = "$(printf 'P6\n8 8')" ] ||
+    fail "aqua.ppm is no 8 x 8 picture"
   rm -rf "$work"
   [[ $("$prefix/bin/zentrel" --version) == "zentrel "* ]] || fail "zentrel --version"
   status=0

@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <limits>
 
 #include "engine/colour.h"
 
@@ -45,6 +46,12 @@ void expectFirstFailure(const PictureFaultRow& row, int threads)
                                          << " pixels differ, first at column, row" << first;
 }
 
+std::string readFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 void writePpm(const std::filesystem::path& path, const Picture& picture)
 {
     std::ofstream out(path, std::ios::binary);
@@ -64,7 +71,10 @@ std::optional<Picture> readPpm(const std::filesystem::path& path)
     std::string magic;
     int maximum = 0;
     Picture picture;
-    if (!(in >> magic >> picture.width >> picture.height >> maximum) || magic != "P6" ||
+    in >> magic;
+    // Comment lines may follow the magic number.
+    while (in >> std::ws && in.peek() == '#') in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+    if (!(in >> picture.width >> picture.height >> maximum) || magic != "P6" ||
         maximum != 255 || picture.width < 0 || picture.height < 0)
         return std::nullopt;
     in.get();  // the one blank after the header

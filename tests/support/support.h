@@ -11,6 +11,7 @@
 #include <ostream>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "engine/field_texts.h"
 #include "engine/math_path.h"
@@ -73,6 +74,12 @@ inline constexpr auto byNameAndThreads = [](const auto& info) {
 // Same size and every pixel the same; otherwise where the first pixels differ
 // and how many do.
 ::testing::AssertionResult samePicture(const Picture& actual, const Picture& expected);
+
+// The names in a folder, sorted.
+using Names = std::vector<std::string>;
+
+// A file's bytes, or "" when it cannot be read.
+std::string readFile(const std::filesystem::path& path);
 
 // A picture kept as a binary PPM file, rows top to bottom.
 void writePpm(const std::filesystem::path& path, const Picture& picture);

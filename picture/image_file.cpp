@@ -1,4 +1,4 @@
-#include "cli/image_file.h"
+#include "picture/image_file.h"
 
 #include <png.h>
 
@@ -9,7 +9,7 @@
 
 #include "engine/colour.h"
 
-namespace zentrel::cli {
+namespace zentrel {
 namespace {
 
 class PpmFile final : public ImageFile {
@@ -17,9 +17,10 @@ public:
     using ImageFile::ImageFile;
 
 private:
-    bool start(int height) override
+    bool start(int height, const std::string& recipe) override
     {
-        return std::fprintf(file_, "P6\n%d %d\n255\n", width_, height) > 0;
+        return std::fprintf(file_, "P6\n# %s: %s\n# %s: %s\n%d %d\n255\n", kSoftwareKey,
+                            softwareName(), kViewKey, recipe.c_str(), width_, height) > 0;
     }
     bool writeRow(const unsigned char* rgb) override
     {
@@ -40,7 +41,7 @@ public:
     ~PngFile() override { png_destroy_write_struct(&png_, &info_); }
 
 private:
-    bool start(int height) override
+    bool start(int height, const std::string& recipe) override
     {
         png_ = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, stopWithoutPrinting,
                                        ignoreWarning);
@@ -50,8 +51,28 @@ private:
         png_init_io(png_, file_);
         png_set_IHDR(png_, info_, width_, height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                      PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+        setText(recipe);
         png_write_info(png_, info_);
         return true;
+    }
+    // The program in plain text; the recipe as UTF-8 international text,
+    // since the field texts may hold any character.
+    void setText(const std::string& recipe)
+    {
+        std::string software = softwareName();
+        std::string view = recipe;
+        png_text text[2] = {};
+        text[0].compression = PNG_TEXT_COMPRESSION_NONE;
+        text[0].key = const_cast<char*>(kSoftwareKey);
+        text[0].text = software.data();
+        text[0].text_length = software.size();
+        text[1].compression = PNG_ITXT_COMPRESSION_NONE;
+        text[1].key = const_cast<char*>(kViewKey);
+        text[1].text = view.data();
+        text[1].itxt_length = view.size();
+        text[1].lang = const_cast<char*>("");
+        text[1].lang_key = const_cast<char*>("");
+        png_set_text(png_, info_, text, 2);
     }
     bool writeRow(const unsigned char* rgb) override
     {
@@ -92,8 +113,10 @@ ImageFile::ImageFile(std::string path, StagedFile file, int width)
 
 ImageFile::~ImageFile() = default;
 
+const char* softwareName() { return "Zentrel " ZENTREL_VERSION; }
+
 Outcome<std::unique_ptr<ImageFile>> ImageFile::create(const std::string& path, int width,
-                                                      int height)
+                                                      int height, const std::string& recipe)
 {
     auto staged = StagedFile::create(path);
     if (!staged) return staged.failure();
@@ -102,7 +125,7 @@ Outcome<std::unique_ptr<ImageFile>> ImageFile::create(const std::string& path, i
         image.reset(new PpmFile(path, std::move(staged.value()), width));
     else
         image.reset(new PngFile(path, std::move(staged.value()), width));
-    if (!image->start(height)) return image->writeFailure();
+    if (!image->start(height, recipe)) return image->writeFailure();
     return image;
 }
 
@@ -132,4 +155,4 @@ std::optional<Failure> ImageFile::commit()
     return staged_.publish();
 }
 
-}  // namespace zentrel::cli
+}  // namespace zentrel

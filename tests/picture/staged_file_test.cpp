@@ -13,8 +13,7 @@
 #include <optional>
 #include <string>
 
-#include "cli/staged_file.h"
-#include "render_process.h"
+#include "picture/staged_file.h"
 #include "support.h"
 
 namespace zentrel {
@@ -22,7 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using cli::StagedFile;
+
 using test::Names;
 using test::readFile;
 

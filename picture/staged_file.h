@@ -6,7 +6,7 @@
 
 #include "engine/outcome.h"
 
-namespace zentrel::cli {
+namespace zentrel {
 
 // A file written out of sight in the folder of its destination and given its
 // name only when it is complete, replacing any file of that name in one step.
@@ -44,4 +44,4 @@ private:
     std::string hiddenName_;  // "" for an unnamed file
 };
 
-}  // namespace zentrel::cli
+}  // namespace zentrel

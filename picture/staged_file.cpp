@@ -1,4 +1,4 @@
-#include "cli/staged_file.h"
+#include "picture/staged_file.h"
 
 #include <fcntl.h>
 #include <limits.h>
@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <cstring>
 
-namespace zentrel::cli {
+namespace zentrel {
 namespace {
 
 // The hidden name that exists right now, if any, for a signal handler to
@@ -183,4 +183,4 @@ std::optional<Failure> StagedFile::closeStream()
     return std::nullopt;
 }
 
-}  // namespace zentrel::cli
+}  // namespace zentrel

@@ -1,0 +1,87 @@
+#include "picture/picture_view.h"
+
+#include <png.h>
+
+#include <cerrno>
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <optional>
+
+#include "picture/image_file.h"
+
+namespace zentrel {
+namespace {
+
+Failure notAView(const std::string& path, const std::string& why)
+{
+    return Failure{Fault::NotAView, path + " " + why};
+}
+
+using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+extern "C" void stopReading(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+extern "C" void ignoreReadWarning(png_structp, png_const_charp) {}
+
+// The recipe in the text chunks ahead of a PNG's image data, if any; false
+// when the file is damaged.
+bool pngRecipe(std::FILE* file, std::optional<std::string>& recipe)
+{
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, stopReading, ignoreReadWarning);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    bool read = false;
+    if (info && !setjmp(png_jmpbuf(png))) {
+        png_init_io(png, file);
+        png_set_sig_bytes(png, 8);  // the caller read the signature
+        png_read_info(png, info);
+        png_textp text = nullptr;
+        int count = 0;
+        png_get_text(png, info, &text, &count);
+        for (int i = 0; i < count; ++i)
+            if (std::strcmp(text[i].key, kViewKey) == 0)
+                recipe = std::string(text[i].text, text[i].compression > 0 ? text[i].itxt_length
+                                                                           : text[i].text_length);
+        read = true;
+    }
+    png_destroy_read_struct(&png, &info, nullptr);
+    return read;
+}
+
+// The recipe in the comment lines of a PPM's header, if any.
+std::optional<std::string> ppmRecipe(std::FILE* file)
+{
+    const std::string marker = std::string("# ") + kViewKey + ": ";
+    char line[65536];
+    while (std::fgets(line, sizeof line, file) && line[0] == '#') {
+        std::string text = line;
+        if (!text.empty() && text.back() == '\n') text.pop_back();
+        if (text.rfind(marker, 0) == 0) return text.substr(marker.size());
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+Outcome<View> viewOfPicture(const std::string& path)
+{
+    File file(std::fopen(path.c_str(), "rb"), &std::fclose);
+    if (!file) return notAView(path, std::string("cannot be read: ") + std::strerror(errno));
+    unsigned char magic[8] = {};
+    const std::size_t got = std::fread(magic, 1, sizeof magic, file.get());
+    std::optional<std::string> recipe;
+    if (got == sizeof magic && png_sig_cmp(magic, 0, sizeof magic) == 0) {
+        if (!pngRecipe(file.get(), recipe)) return notAView(path, "is a damaged PNG");
+    } else if (got >= 3 && magic[0] == 'P' && magic[1] == '6' && magic[2] == '\n') {
+        std::fseek(file.get(), 3, SEEK_SET);
+        recipe = ppmRecipe(file.get());
+    } else {
+        return notAView(path, "is no PNG or PPM picture");
+    }
+    if (!recipe) return notAView(path, "holds no view: Zentrel did not write it");
+    auto view = viewOf(*recipe);
+    if (!view) return notAView(path, "holds a damaged view: " + view.failure().where);
+    return view;
+}
+
+}  // namespace zentrel

@@ -1,0 +1,145 @@
+#include "picture/poster.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "engine/column_stream.h"
+#include "engine/smooth.h"
+#include "picture/image_file.h"
+
+namespace zentrel {
+namespace {
+
+// About 4 MB of samples per band: little memory, a progress step often.
+constexpr std::size_t kBandSamples = std::size_t{1} << 20;
+
+// A failing column of a band, with its index in the sweep.
+struct ColumnFailure {
+    std::size_t column;
+    Failure failure;
+};
+
+struct Stopped {};  // the poster was cancelled
+
+using ColumnTake = std::function<void(std::size_t, std::span<const Colour>)>;
+
+// The first column of xs that fails on the rows ys, if any.
+std::optional<ColumnFailure> firstFailingColumn(WorkerPool& pool, const PosterPlan& plan,
+                                                const Pattern& pattern, std::span<const double> xs,
+                                                std::span<const double> ys, Priority priority,
+                                                const std::function<bool()>& cancelled,
+                                                const ColumnTake& take)
+{
+    ColumnStream stream(pool, pattern, plan.sweep.snapshot, xs, ys, priority);
+    for (std::size_t c = 0; c < xs.size(); ++c) {
+        if (cancelled()) throw Stopped{};
+        const auto column = stream.next();
+        if (!column) return ColumnFailure{c, column.failure()};
+        take(c, column.value());
+    }
+    return std::nullopt;
+}
+
+// Renders the poster band by band into the file.
+class PosterBands {
+public:
+    PosterBands(WorkerPool& pool, const View& view, const PosterPlan& plan, ImageFile& file,
+                const PosterWatch& watch, Priority priority)
+        : pool_(pool), pattern_(*view.pattern), plan_(plan), file_(file), watch_(watch),
+          priority_(priority)
+    {
+    }
+
+    std::optional<Failure> run()
+    {
+        const std::size_t k = plan_.supersample;
+        const std::size_t sampleWidth = plan_.sweep.grid.xs.size();
+        const std::size_t rows = plan_.height;
+        const std::size_t bandRows =
+            std::clamp<std::size_t>(kBandSamples / (sampleWidth * k * k), 1, rows);
+        std::vector<Colour> samples(bandRows * k * sampleWidth);
+        std::vector<Colour> pixels(bandRows * plan_.width);
+        for (std::size_t top = 0; top < rows; top += bandRows) {
+            const std::size_t n = std::min(bandRows, rows - top);
+            if (auto failure = sampleBand(top * k, n * k, samples)) return failure;
+            averageBlocks(std::span<const Colour>(samples).first(n * k * sampleWidth),
+                          static_cast<int>(sampleWidth), static_cast<int>(k), pixels.data());
+            if (auto failure = file_.writeRows(std::span<const Colour>(pixels).first(n * plan_.width)))
+                return failure;
+            watch_.progress({static_cast<long long>(top + n), static_cast<long long>(rows)});
+        }
+        return std::nullopt;
+    }
+
+private:
+    std::optional<Failure> sampleBand(std::size_t firstRow, std::size_t sampleRows,
+                                      std::vector<Colour>& samples)
+    {
+        const auto& grid = plan_.sweep.grid;
+        const std::size_t width = grid.xs.size();
+        const auto ys = std::span<const double>(grid.ys).subspan(firstRow, sampleRows);
+        const auto failed = firstFailingColumn(
+            pool_, plan_, pattern_, grid.xs, ys, priority_, watch_.cancelled,
+            [&](std::size_t c, std::span<const Colour> column) {
+                for (std::size_t r = 0; r < sampleRows; ++r) samples[r * width + c] = column[r];
+            });
+        if (!failed) return std::nullopt;
+        return firstInSweepOrder(firstRow + sampleRows, *failed);
+    }
+
+    // A band failed at column c; a column left of c may still fail further
+    // down, and that failure comes first in sweep order.
+    Failure firstInSweepOrder(std::size_t rowsBelow, const ColumnFailure& found)
+    {
+        const auto& grid = plan_.sweep.grid;
+        if (found.column == 0 || rowsBelow >= grid.ys.size()) return found.failure;
+        const auto earlier = firstFailingColumn(
+            pool_, plan_, pattern_, std::span<const double>(grid.xs).first(found.column),
+            std::span<const double>(grid.ys).subspan(rowsBelow), priority_, watch_.cancelled,
+            [](std::size_t, std::span<const Colour>) {});
+        return earlier ? earlier->failure : found.failure;
+    }
+
+    WorkerPool& pool_;
+    const Pattern& pattern_;
+    const PosterPlan& plan_;
+    ImageFile& file_;
+    const PosterWatch& watch_;
+    const Priority priority_;
+};
+
+}  // namespace
+
+Outcome<PosterPlan> planPoster(const View& view)
+{
+    auto sweep = prepareSweep(*view.pattern, view.fields, view.sampling());
+    if (!sweep) return sweep.failure();
+    const auto k = static_cast<std::size_t>(view.supersample);
+    const std::size_t width = sweep.value().grid.xs.size() / k;
+    const std::size_t height = sweep.value().grid.ys.size() / k;
+    if (width > kMaxExtent || height > kMaxExtent)
+        return Failure{Fault::PosterTooLarge, std::to_string(width) + " x " + std::to_string(height) +
+                                                  " pixels, the largest is " +
+                                                  std::to_string(static_cast<int>(kMaxExtent)) +
+                                                  " across and down"};
+    return PosterPlan{std::move(sweep.value()), view.supersample, static_cast<int>(width),
+                      static_cast<int>(height)};
+}
+
+Outcome<PosterEnd> writePoster(WorkerPool& pool, const View& view, const PosterPlan& plan,
+                               const std::string& path, const PosterWatch& watch,
+                               Priority priority)
+{
+    auto file = ImageFile::create(path, plan.width, plan.height, recipeOf(view));
+    if (!file) return file.failure();
+    try {
+        if (auto failure = PosterBands(pool, view, plan, *file.value(), watch, priority).run())
+            return *failure;
+    } catch (const Stopped&) {
+        return PosterEnd::Cancelled;
+    }
+    if (auto failure = file.value()->commit()) return *failure;
+    return PosterEnd::Written;
+}
+
+}  // namespace zentrel
