@@ -1,7 +1,11 @@
 #include "app/main_window.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -18,6 +22,7 @@
 #include "app/layout.h"
 #include "app/picture_surface.h"
 #include "app/return_key.h"
+#include "app/view_keeper.h"
 #include "engine/worker_pool.h"
 #include "params/navigation.h"
 #include "params/presets.h"
@@ -54,6 +59,8 @@ MainWindow::MainWindow(QWidget* parent)
     openAddress = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     endProgram = [] { std::_Exit(0); };
     buildControls();
+    keeper_ = new ViewKeeper(*this, this);
+    setAcceptDrops(true);
     textThree_->setFocus();
 }
 
@@ -178,10 +185,34 @@ void MainWindow::showFailure(const QString& text)
 void MainWindow::patternClicked(int index)
 {
     const Pattern& pattern = *patternTable()[index];
-    const DrawingEnd end =
-        drawing_->draw(pattern, fieldTexts(), [this, index] { highlightPatternButton(index); });
+    const FieldTexts fields = fieldTexts();
+    const DrawingEnd end = drawing_->draw(pattern, fields, [&] {
+        highlightPatternButton(index);
+        chosenPattern_ = &pattern;
+        drawingViews_.push_back(viewWith(pattern, fields));
+        shownView_ = drawingViews_.back();
+    });
+    if (end.kind == DrawingEnd::Kind::Refused) return;
+    // A drawing this one ran inside goes on over the same picture.
+    drawingViews_.pop_back();
+    if (!drawingViews_.empty()) shownView_ = drawingViews_.back();
     if (end.failure)
         showFailure(QString::fromStdString(drawingFailureText(pattern.caption, *end.failure)));
+}
+
+std::optional<View> MainWindow::shownView() const { return shownView_; }
+
+std::optional<View> MainWindow::typedView() const
+{
+    if (!chosenPattern_) return std::nullopt;
+    return viewWith(*chosenPattern_, fieldTexts());
+}
+
+void MainWindow::showView(const View& view)
+{
+    writeFieldTexts(view.fields);
+    for (int i = 0; i < kPatternCount; ++i)
+        if (patternTable()[i] == view.pattern) return patternClicked(i);
 }
 
 void MainWindow::highlightPatternButton(int index)
@@ -197,6 +228,7 @@ void MainWindow::resetClicked()
     drawing_->requestHalt();
     writeFieldTexts(resetFields());
     surface_->clear();
+    shownView_.reset();
 }
 
 void MainWindow::linkClicked()
@@ -219,6 +251,21 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
             applyFieldRule(checkSize(fieldTexts()));
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) { keeper_->showMenu(event->globalPos()); }
+
+// A picture file dropped on the window opens its view.
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls() && event->mimeData()->urls().front().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    event->acceptProposedAction();
+    keeper_->openPicture(event->mimeData()->urls().front().toLocalFile());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

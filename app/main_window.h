@@ -5,8 +5,11 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 #include <string_view>
 
+#include "app/view_host.h"
 #include "engine/drawing.h"
 #include "engine/field_texts.h"
 #include "engine/outcome.h"
@@ -18,11 +21,12 @@ class QStyle;
 namespace zentrel::app {
 
 class PictureSurface;
+class ViewKeeper;
 struct ControlSpec;
 
 // The program's one window, qTac: every control at its place, the picture
 // surface beneath them, and the handlers behind them.
-class MainWindow : public QWidget {
+class MainWindow : public QWidget, public ViewHost {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr);
@@ -33,6 +37,13 @@ public:
     FieldTexts fieldTexts() const;
     const PictureSurface& surface() const { return *surface_; }
     DrawingController& drawing() { return *drawing_; }
+    ViewKeeper& keeper() { return *keeper_; }
+
+    std::optional<View> shownView() const override;
+    std::optional<View> typedView() const override;
+    void showView(const View& view) override;
+    void showFailure(const QString& text) override;
+    QWidget* dialogParent() override { return this; }
 
     // Opens the address in the user's browser; false when none can start.
     std::function<bool(const QUrl&)> openAddress;
@@ -42,6 +53,9 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildControls();
@@ -60,11 +74,16 @@ private:
 
     void writeFieldTexts(const FieldTexts& texts);
     void applyFieldRule(const Outcome<FieldTexts>& result);
-    void showFailure(const QString& text);
 
     std::unique_ptr<QStyle> classicStyle_;
     PictureSurface* surface_ = nullptr;
     std::unique_ptr<DrawingController> drawing_;
+    ViewKeeper* keeper_ = nullptr;
+    // The views of the drawings running now, innermost last, and of the
+    // picture on the surface.
+    std::vector<View> drawingViews_;
+    std::optional<View> shownView_;
+    const Pattern* chosenPattern_ = nullptr;
     QVector<QPushButton*> patternButtons_;
     QLineEdit* textOne_ = nullptr;
     QLineEdit* textTwo_ = nullptr;

@@ -11,6 +11,12 @@ Outcome<Picture> renderPicture(const Pattern& pattern, const FieldTexts& fields,
                                const Sampling& sampling)
 {
     WorkerPool pool(threads);
+    return renderPicture(pool, pattern, fields, sampling);
+}
+
+Outcome<Picture> renderPicture(WorkerPool& pool, const Pattern& pattern, const FieldTexts& fields,
+                               const Sampling& sampling)
+{
     Picture picture;
     const auto failure = sweep(pool, pattern, fields, [&](int, std::span<const Colour> column) {
         picture.height = static_cast<int>(column.size());

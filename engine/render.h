@@ -23,7 +23,12 @@ struct Picture {
     }
 };
 
-// Takes the pattern's snapshot of the fields and sweeps the whole picture.
+class WorkerPool;
+
+// Takes the pattern's snapshot of the fields and sweeps the whole picture on
+// the pool, or on a pool of its own of that many threads.
+Outcome<Picture> renderPicture(WorkerPool& pool, const Pattern& pattern, const FieldTexts& fields,
+                               const Sampling& sampling = {});
 Outcome<Picture> renderPicture(const Pattern& pattern, const FieldTexts& fields,
                                int threads = 1, const Sampling& sampling = {});
 

@@ -79,6 +79,14 @@ Sampling View::sampling() const
     return Sampling{density * supersample, width ? std::optional<double>(*width) : std::nullopt};
 }
 
+View viewWith(const Pattern& pattern, FieldTexts fields)
+{
+    View view;
+    view.pattern = &pattern;
+    view.fields = std::move(fields);
+    return view;
+}
+
 std::string recipeOf(const View& view)
 {
     std::string recipe = "--pattern " + std::string(view.pattern->caption);

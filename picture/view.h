@@ -30,6 +30,9 @@ struct View {
     Sampling sampling() const;
 };
 
+// The view of a pattern with these field texts, one sample a pixel.
+View viewWith(const Pattern& pattern, FieldTexts fields);
+
 // "--pattern aqua --x 1 --y 1 --size 768 --xoom 0.15 --bright 150", and
 // --density, --supersample and --width where they are not the defaults.
 std::string recipeOf(const View& view);

@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "app/click_label.h"
+#include "message_box_watch.h"
 #include "app/desktop_identity.h"
 #include "app/main_window.h"
 #include "app/picture_surface.h"
@@ -18,6 +19,7 @@
 
 using namespace zentrel;
 using namespace zentrel::app;
+using zentrel::test::MessageBoxWatch;
 
 namespace {
 
@@ -27,33 +29,6 @@ constexpr int kPictureTop = 51;
 
 QRgb toQRgb(Colour c) { return qRgb(redOf(c), greenOf(c), blueOf(c)); }
 
-// The message box that a handler opens, closed as soon as it shows.
-struct MessageBoxWatch {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    Qt::TextInteractionFlags interaction;
-
-    void arm()
-    {
-        QTimer::singleShot(0, [this] { closeWhenShown(); });
-    }
-
-private:
-    void closeWhenShown()
-    {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) {
-            QTimer::singleShot(10, [this] { closeWhenShown(); });
-            return;
-        }
-        title = box->windowTitle();
-        text = box->text();
-        icon = box->icon();
-        interaction = box->textInteractionFlags();
-        box->accept();
-    }
-};
 
 }  // namespace
 

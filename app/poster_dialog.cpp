@@ -1,0 +1,211 @@
+#include "app/poster_dialog.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "app/failure_text.h"
+#include "engine/smooth.h"
+#include "picture/poster.h"
+
+namespace zentrel::app {
+namespace {
+
+QSpinBox* spinBox(int lowest, int highest, const QString& suffix)
+{
+    auto* box = new QSpinBox;
+    box->setRange(lowest, highest);
+    box->setSuffix(suffix);
+    return box;
+}
+
+// The width of the view's picture at density 1, 0 when it has none.
+int baseWidth(const View& view)
+{
+    View plain = view;
+    plain.density = plain.supersample = 1;
+    const auto plan = planPoster(plain);
+    return plan ? plan.value().width : 0;
+}
+
+}  // namespace
+
+PosterDialog::PosterDialog(QWidget* parent)
+    : QDialog(parent),
+      density_(spinBox(1, kMaxDensity, " \u00d7")),
+      width_(spinBox(1, static_cast<int>(kMaxExtent), " pixels")),
+      supersample_(spinBox(1, kMaxSupersample, "")),
+      file_(new QLineEdit),
+      size_(new QLabel),
+      progress_(new QProgressBar),
+      timeLeft_(new QLabel),
+      render_(new QPushButton("Render")),
+      cancel_(new QPushButton("Close"))
+{
+    setWindowTitle("Render poster");
+    setObjectName("posterDialog");
+    auto* choose = new QPushButton("Choose\u2026");
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(file_);
+    fileRow->addWidget(choose);
+    auto* form = new QFormLayout;
+    form->addRow("Density (the same view, finer):", density_);
+    form->addRow("or width:", width_);
+    form->addRow("Smoothing (samples across and down a pixel):", supersample_);
+    form->addRow("Poster:", size_);
+    form->addRow("File:", fileRow);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(render_);
+    buttons->addWidget(cancel_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(progress_);
+    layout->addWidget(timeLeft_);
+    layout->addLayout(buttons);
+    render_->setDefault(true);
+    file_->setMinimumWidth(320);
+
+    connect(density_, &QSpinBox::valueChanged, this, &PosterDialog::showSize);
+    connect(supersample_, &QSpinBox::valueChanged, this, &PosterDialog::showSize);
+    connect(width_, &QSpinBox::editingFinished, this, [this] {
+        const int base = baseWidth(view_);
+        if (base > 0) density_->setValue(std::max(1, static_cast<int>(std::lround(width_->value() / double(base)))));
+        showSize();
+    });
+    connect(choose, &QPushButton::clicked, this, [this] {
+        const QString path = chooseFile_ ? chooseFile_() : QString();
+        if (!path.isEmpty()) file_->setText(path);
+    });
+    connect(render_, &QPushButton::clicked, this, &PosterDialog::startRendering);
+    connect(cancel_, &QPushButton::clicked, this, [this] {
+        if (rendering()) cancel();
+        else close();
+    });
+    setRendering(false);
+}
+
+PosterDialog::~PosterDialog()
+{
+    cancelRequested_ = true;
+    if (worker_.joinable()) worker_.join();
+}
+
+void PosterDialog::offer(const View& view, std::function<QString()> chooseFile)
+{
+    if (!rendering()) {
+        view_ = view;
+        showSize();
+    }
+    chooseFile_ = std::move(chooseFile);
+    show();
+    raise();
+    activateWindow();
+}
+
+void PosterDialog::setDensity(int density) { density_->setValue(density); }
+void PosterDialog::setSupersample(int supersample) { supersample_->setValue(supersample); }
+void PosterDialog::setFile(const QString& path) { file_->setText(path); }
+
+View PosterDialog::posterView() const
+{
+    View poster = view_;
+    poster.density = density_->value();
+    poster.supersample = supersample_->value();
+    return poster;
+}
+
+void PosterDialog::showSize()
+{
+    const auto plan = planPoster(posterView());
+    if (!plan) {
+        size_->setText(QString::fromStdString(failureText(plan.failure())));
+        return;
+    }
+    size_->setText(QString("%1 \u00d7 %2 pixels of \u201c%3\u201d")
+                       .arg(plan.value().width)
+                       .arg(plan.value().height)
+                       .arg(QString::fromUtf8(view_.pattern->caption.data(),
+                                              static_cast<qsizetype>(view_.pattern->caption.size()))));
+    width_->blockSignals(true);
+    width_->setValue(std::max(1, plan.value().width));
+    width_->blockSignals(false);
+}
+
+void PosterDialog::startRendering()
+{
+    if (rendering()) return;
+    if (file_->text().isEmpty()) {
+        const QString path = chooseFile_ ? chooseFile_() : QString();
+        if (path.isEmpty()) return;
+        file_->setText(path);
+    }
+    const View view = posterView();
+    auto plan = planPoster(view);
+    if (!plan) return done(QString::fromStdString(failureText(plan.failure())));
+    if (plan.value().empty()) return done("The picture is empty: the size is below 1.");
+    const std::string path = file_->text().toStdString();
+    cancelRequested_ = false;
+    setRendering(true);
+    clock_.start();
+    worker_ = std::thread([this, view, plan = std::move(plan.value()), path] {
+        PosterWatch watch;
+        watch.progress = [this](const Progress& p) {
+            QMetaObject::invokeMethod(this, [this, p] { showProgress(p.rowsDone, p.rows); },
+                                      Qt::QueuedConnection);
+        };
+        watch.cancelled = [this] { return cancelRequested_.load(); };
+        const auto end = writePoster(WorkerPool::shared(), view, plan, path, watch, Priority::Background);
+        const QString outcome =
+            !end ? QString::fromStdString(failureText(end.failure()))
+            : end.value() == PosterEnd::Cancelled
+                ? QString("Cancelled: nothing was written.")
+                : QString("Written: %1, %2 \u00d7 %3 pixels.")
+                      .arg(QString::fromStdString(path))
+                      .arg(plan.width)
+                      .arg(plan.height);
+        QMetaObject::invokeMethod(this, [this, outcome] { done(outcome); }, Qt::QueuedConnection);
+    });
+}
+
+void PosterDialog::cancel() { cancelRequested_ = true; }
+
+void PosterDialog::showProgress(long long rowsDone, long long rows)
+{
+    progress_->setValue(static_cast<int>(100 * rowsDone / std::max(1LL, rows)));
+    const double elapsed = clock_.elapsed() / 1000.0;
+    const double fraction = static_cast<double>(rowsDone) / static_cast<double>(rows);
+    if (fraction > 0) timeLeft_->setText(QString("About %1 s left").arg(std::ceil(elapsed / fraction - elapsed)));
+}
+
+void PosterDialog::done(const QString& outcome)
+{
+    if (worker_.joinable()) worker_.join();
+    setRendering(false);
+    outcome_ = outcome;
+    timeLeft_->setText(outcome);
+    emit finished();
+}
+
+void PosterDialog::setRendering(bool on)
+{
+    for (QWidget* w : {static_cast<QWidget*>(density_), static_cast<QWidget*>(width_),
+                       static_cast<QWidget*>(supersample_), static_cast<QWidget*>(file_),
+                       static_cast<QWidget*>(render_)})
+        w->setEnabled(!on);
+    cancel_->setText(on ? "Cancel" : "Close");
+    progress_->setVisible(on);
+    if (on) {
+        progress_->setValue(0);
+        timeLeft_->clear();
+    }
+}
+
+}  // namespace zentrel::app

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QMenu;
+class QPoint;
+class QWidget;
+
+namespace zentrel::app {
+
+class PosterDialog;
+class ViewHost;
+
+// Keeping and sharing what the window shows: the picture saved or copied,
+// the view copied as a line of text and pasted back, a picture's view
+// opened, and posters rendered in the background. Each is an action with
+// its key, added to the window and to the picture's context menu.
+class ViewKeeper : public QObject {
+    Q_OBJECT
+public:
+    ViewKeeper(ViewHost& host, QWidget* window);
+    ~ViewKeeper() override;
+
+    // The context menu of the picture, at a point on the screen.
+    void showMenu(const QPoint& at);
+    // Opens the view of a picture file, as a drop or "Open view from
+    // picture..." does.
+    void openPicture(const QString& path);
+
+    void savePicture();
+    void copyPicture();
+    void copyView();
+    void pasteView();
+    void openViewFromPicture();
+    void renderPoster();
+
+    // The file dialogs, given the folder to start in; "" when the person
+    // cancels. Tests replace them.
+    std::function<QString(QWidget* parent, const QString& folder)> askPictureToSave;
+    std::function<QString(QWidget* parent, const QString& folder)> askPictureToOpen;
+
+    PosterDialog* posterDialog() const { return poster_; }
+
+private:
+    // The folder the file dialogs remember, and where they start.
+    QString pictureFolder() const;
+    void rememberFolderOf(const QString& path);
+
+    ViewHost& host_;
+    QWidget* window_;
+    QMenu* menu_;
+    PosterDialog* poster_ = nullptr;
+};
+
+}  // namespace zentrel::app

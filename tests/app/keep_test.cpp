@@ -1,0 +1,253 @@
+// Keeping and sharing from the window: the picture saved and copied, the
+// view copied and pasted, a picture's view opened by a drop, and posters in
+// the background; every refusal changes no field and leaves no file.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QDropEvent>
+#include <QImage>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/main_window.h"
+#include "app/poster_dialog.h"
+#include "app/view_keeper.h"
+#include "engine/colour.h"
+#include "engine/render.h"
+#include "engine/worker_pool.h"
+#include "message_box_watch.h"
+#include "patterns/pattern_table.h"
+#include "picture/picture_view.h"
+#include "picture/poster.h"
+
+using namespace zentrel;
+using namespace zentrel::app;
+using zentrel::test::MessageBoxWatch;
+
+namespace {
+
+const FieldTexts kView{"2", "-5.5", "60", "0.7", "140"};
+
+// The picture in an image, against the engine's picture of the view.
+bool sameAsEngine(const QImage& image, const View& view)
+{
+    const auto picture = renderPicture(*view.pattern, view.fields, 2);
+    if (!picture || image.width() != picture.value().width || image.height() != picture.value().height)
+        return false;
+    for (int c = 0; c < image.width(); ++c)
+        for (int r = 0; r < image.height(); ++r) {
+            const Colour colour = picture.value().at(c, r);
+            if (image.pixel(c, r) != qRgb(redOf(colour), greenOf(colour), blueOf(colour))) return false;
+        }
+    return true;
+}
+
+}  // namespace
+
+class KeepTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init();
+    void cleanup();
+
+    void savingWritesThePictureOnTheWindowWithItsView();
+    void copyingThePictureLeavesItOnTheClipboard();
+    void aCopiedViewPastedBackRestoresTheFieldsAndDraws();
+    void pastingWhatIsNoViewSaysWhyAndChangesNothing();
+    void droppingAPictureOpensItsView();
+    void openingAPictureWithoutAViewSaysSo();
+    void nothingDrawnNothingToKeep();
+    void aPosterRendersWhileTheWindowDrawsOn();
+    void aCancelledPosterLeavesNoFile();
+
+private:
+    void setFields(const FieldTexts& f);
+    void draw(const char* caption);
+    QString path(const QString& name) const { return dir_->filePath(name); }
+    bool nothingWritten() const { return QDir(dir_->path()).isEmpty(); }
+
+    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<QTemporaryDir> dir_;
+};
+
+void KeepTest::init()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+    window_ = std::make_unique<MainWindow>();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+}
+
+void KeepTest::cleanup()
+{
+    window_.reset();
+    dir_.reset();
+}
+
+void KeepTest::setFields(const FieldTexts& f)
+{
+    const std::pair<const char*, const std::string*> fields[] = {
+        {"TextOne", &f.across}, {"TextTwo", &f.down}, {"TextThree", &f.size},
+        {"TextFour", &f.xoom},  {"Textfive", &f.brightness}};
+    for (const auto& [name, text] : fields)
+        window_->findChild<QLineEdit*>(name)->setText(QString::fromStdString(*text));
+}
+
+void KeepTest::draw(const char* caption)
+{
+    for (int i = 0; i < kPatternCount; ++i)
+        if (patternTable()[i]->caption == caption)
+            QTest::mouseClick(window_->findChild<QPushButton*>(QString("CMD(%1)").arg(i)), Qt::LeftButton);
+}
+
+void KeepTest::savingWritesThePictureOnTheWindowWithItsView()
+{
+    setFields(kView);
+    draw("kanga");
+    // A name without an ending becomes a PNG.
+    window_->keeper().askPictureToSave = [this](QWidget*, const QString&) { return path("kept"); };
+    window_->keeper().savePicture();
+
+    const View expected = viewWith(*findPattern("kanga"), kView);
+    QVERIFY(sameAsEngine(QImage(path("kept.png")), expected));
+    const auto back = viewOfPicture(path("kept.png").toStdString());
+    QVERIFY2(back.ok(), back.ok() ? "" : back.failure().message().c_str());
+    QVERIFY(back.value() == expected);
+}
+
+void KeepTest::copyingThePictureLeavesItOnTheClipboard()
+{
+    setFields(kView);
+    draw("pug");
+    window_->keeper().copyPicture();
+    QVERIFY(sameAsEngine(QApplication::clipboard()->image(), viewWith(*findPattern("pug"), kView)));
+}
+
+void KeepTest::aCopiedViewPastedBackRestoresTheFieldsAndDraws()
+{
+    const FieldTexts typed{"it's 3", "&H10", "40", "1e-2", " 90 "};
+    setFields(typed);
+    draw("tang");
+    window_->keeper().copyView();
+    QCOMPARE(QApplication::clipboard()->text(),
+             QString::fromStdString(commandOf(viewWith(*findPattern("tang"), typed))));
+
+    setFields(FieldTexts{});
+    draw("aqua");
+    window_->keeper().pasteView();
+    QCOMPARE(window_->fieldTexts(), typed);
+    QVERIFY(window_->shownView() == viewWith(*findPattern("tang"), typed));
+}
+
+void KeepTest::pastingWhatIsNoViewSaysWhyAndChangesNothing()
+{
+    setFields(kView);
+    for (const char* text : {"What a lovely picture!", "--pattern zebra --x 1", "--pattern aqua --x 'open"}) {
+        QApplication::clipboard()->setText(text);
+        MessageBoxWatch watch;
+        watch.arm();
+        window_->keeper().pasteView();
+        QCOMPARE(watch.icon, QMessageBox::Critical);
+        QVERIFY2(watch.text.startsWith("This is not a view:"), qPrintable(watch.text));
+        QCOMPARE(window_->fieldTexts(), kView);
+    }
+}
+
+void KeepTest::droppingAPictureOpensItsView()
+{
+    View view = viewWith(*findPattern("louis"), kView);
+    view.density = 2;
+    WorkerPool pool(2);
+    QVERIFY(writePoster(pool, view, planPoster(view).value(), path("dropped.png").toStdString()).ok());
+
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path("dropped.png"))});
+    QDragEnterEvent enter(QPoint(600, 400), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window_.get(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(600, 400), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window_.get(), &drop);
+
+    QCOMPARE(window_->fieldTexts(), kView);
+    QVERIFY(window_->shownView() == viewWith(*findPattern("louis"), kView));
+}
+
+void KeepTest::openingAPictureWithoutAViewSaysSo()
+{
+    setFields(kView);
+    QImage(8, 8, QImage::Format_RGB32).save(path("foreign.png"));
+    MessageBoxWatch watch;
+    watch.arm();
+    window_->keeper().openPicture(path("foreign.png"));
+    QVERIFY2(watch.text.contains("holds no view"), qPrintable(watch.text));
+    QCOMPARE(window_->fieldTexts(), kView);
+}
+
+void KeepTest::nothingDrawnNothingToKeep()
+{
+    bool asked = false;
+    window_->keeper().askPictureToSave = [&](QWidget*, const QString&) {
+        asked = true;
+        return path("never.png");
+    };
+    MessageBoxWatch watch;
+    watch.arm();
+    window_->keeper().savePicture();
+    QVERIFY2(watch.text.contains("Click a pattern first"), qPrintable(watch.text));
+    QVERIFY(!asked);
+    QVERIFY(nothingWritten());
+}
+
+void KeepTest::aPosterRendersWhileTheWindowDrawsOn()
+{
+    setFields(kView);
+    draw("gall");
+    window_->keeper().renderPoster();
+    PosterDialog* dialog = window_->keeper().posterDialog();
+    QVERIFY(dialog && dialog->isVisible());
+    dialog->setDensity(3);
+    dialog->setSupersample(2);
+    dialog->setFile(path("poster.png"));
+    QSignalSpy finished(dialog, &PosterDialog::finished);
+    dialog->startRendering();
+    // The window goes on drawing meanwhile.
+    draw("jay");
+    QVERIFY(finished.count() == 1 || finished.wait(30000));
+    QVERIFY2(dialog->outcome().startsWith("Written:"), qPrintable(dialog->outcome()));
+
+    View expected = viewWith(*findPattern("gall"), kView);
+    expected.density = 3;
+    expected.supersample = 2;
+    WorkerPool pool(2);
+    QVERIFY(writePoster(pool, expected, planPoster(expected).value(), path("same.png").toStdString()).ok());
+    QCOMPARE(QImage(path("poster.png")), QImage(path("same.png")));
+    QVERIFY(viewOfPicture(path("poster.png").toStdString()).value() == expected);
+}
+
+void KeepTest::aCancelledPosterLeavesNoFile()
+{
+    setFields({"1", "1", "768", "0.15", "150"});
+    draw("aqua");
+    window_->keeper().renderPoster();
+    PosterDialog* dialog = window_->keeper().posterDialog();
+    dialog->setDensity(16);
+    dialog->setFile(path("cancelled.png"));
+    QSignalSpy finished(dialog, &PosterDialog::finished);
+    dialog->startRendering();
+    QVERIFY(dialog->rendering());
+    dialog->cancel();
+    QVERIFY(finished.count() == 1 || finished.wait(30000));
+    QCOMPARE(dialog->outcome(), QString("Cancelled: nothing was written."));
+    QVERIFY(nothingWritten());
+}
+
+QTEST_MAIN(KeepTest)
+#include "keep_test.moc"
