@@ -2,12 +2,14 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "app/desktop_identity.h"
 #include "app/main_window.h"
 #include "app/start_up.h"
+#include "app/window_frame.h"
 
 int main(int argc, char** argv)
 {
@@ -18,9 +20,12 @@ int main(int argc, char** argv)
         std::fputs(end->err.c_str(), stderr);
         return end->status;
     }
+    if (const auto scale = zentrel::app::scaleFactorToUse(std::getenv("QT_SCALE_FACTOR")))
+        setenv("QT_SCALE_FACTOR", scale->c_str(), 1);
     QApplication app(argc, argv);
     zentrel::app::setDesktopIdentity();
-    zentrel::app::MainWindow window;
-    window.show();
+    auto* window = new zentrel::app::MainWindow;
+    zentrel::app::WindowFrame frame(window);
+    frame.show();
     return app.exec();
 }

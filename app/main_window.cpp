@@ -6,6 +6,9 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QShowEvent>
+#include <QWindow>
+#include <cmath>
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -146,7 +149,7 @@ void MainWindow::run(const ControlSpec& spec)
     case Action::ZoomTopRight: return applyFieldRule(zoomIntoCorner(f, Corner::TopRight));
     case Action::ZoomTopLeft: return applyFieldRule(zoomIntoCorner(f, Corner::TopLeft));
     case Action::Exit: return endProgram();
-    case Action::Minimise: return showMinimized();
+    case Action::Minimise: return window()->showMinimized();
     case Action::OpenLink: return linkClicked();
     }
 }
@@ -251,6 +254,27 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
             applyFieldRule(checkSize(fieldTexts()));
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    matchScreenDensity();
+    if (QWindow* shown = window()->windowHandle())
+        connect(shown, &QWindow::screenChanged, this, &MainWindow::matchScreenDensity,
+                Qt::UniqueConnection);
+}
+
+// A screen of two pixels a point gets pictures drawn twice as finely; the
+// picture drawn for the other screen is gone.
+void MainWindow::matchScreenDensity()
+{
+    const int density = std::max(1, static_cast<int>(std::ceil(devicePixelRatioF() - 0.01)));
+    if (density == surface_->density()) return;
+    drawing_->requestHalt();
+    drawing_->setDensity(density);
+    surface_->setDensity(density);
+    shownView_.reset();
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) { keeper_->showMenu(event->globalPos()); }

@@ -53,6 +53,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -72,6 +73,7 @@ private:
     void resetClicked();
     void linkClicked();
 
+    void matchScreenDensity();
     void writeFieldTexts(const FieldTexts& texts);
     void applyFieldRule(const Outcome<FieldTexts>& result);
 

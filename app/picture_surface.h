@@ -13,12 +13,22 @@ namespace zentrel::app {
 // The layer beneath every control that the patterns draw on. The picture is
 // kept in an image, so it survives covering and minimising; it reaches the
 // screen at most about sixty times a second while a drawing runs.
+//
+// On a screen of more pixels than logical points the image holds density x
+// density samples per point, so that a picture drawn that much finer is as
+// sharp as the screen.
 class PictureSurface : public QWidget, public Canvas {
     Q_OBJECT
 public:
     explicit PictureSurface(QWidget* parent);
 
-    // Points outside the window are not drawn.
+    // Samples per logical point across and down; a new density clears the
+    // surface.
+    int density() const { return density_; }
+    void setDensity(int density);
+
+    // Column c of a sweep lands on image column density * 161 + c, its rows
+    // from density * 51 on; points outside the window are not drawn.
     void plotColumn(int column, std::span<const Colour> colours) override;
     void showIfDue() override;
     void showAll() override;
@@ -31,6 +41,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The logical rectangle that covers these image pixels.
+    QRect logical(const QRect& pixels) const;
+
+    int density_ = 1;
     QImage image_;
     QRect dirty_;
     QElapsedTimer sinceShown_;

@@ -104,4 +104,13 @@ std::string helpText()
            "to open it on.\n";
 }
 
+std::optional<std::string> scaleFactorToUse(const char* given)
+{
+    if (!given || !*given) return std::nullopt;
+    char* end = nullptr;
+    const double factor = std::strtod(given, &end);
+    if (end == given || factor >= 1) return std::nullopt;
+    return std::string("1");
+}
+
 }  // namespace zentrel::app

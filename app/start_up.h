@@ -38,4 +38,9 @@ std::optional<EarlyEnd> endBeforeTheWindow(const std::vector<std::string>& args,
 
 std::string helpText();
 
+// The scale factor to ask of the toolkit instead of the one given, if any:
+// below 1 its controls lose their captions and pictures their columns, so
+// the window is drawn at 1 there.
+std::optional<std::string> scaleFactorToUse(const char* given);
+
 }  // namespace zentrel::app

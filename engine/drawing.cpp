@@ -41,7 +41,7 @@ DrawingEnd DrawingController::draw(const Pattern& pattern, const FieldTexts& fie
         pumpEvents_();
         halted = haltRequested_;
         return !halted;
-    });
+    }, Sampling{density_, std::nullopt});
     canvas_.showAll();
     if (failure) return {DrawingEnd::Kind::Failed, std::move(failure)};
     return {halted ? DrawingEnd::Kind::Halted : DrawingEnd::Kind::Finished, std::nullopt};

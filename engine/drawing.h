@@ -48,6 +48,9 @@ public:
     bool haltRequested() const { return haltRequested_; }
     // Drawings running now, the innermost counted.
     int nesting() const { return nesting_; }
+    // Values per unit of the formula coordinates across and down: a canvas
+    // of more pixels than points draws the same view finer.
+    void setDensity(int density) { density_ = density; }
 
     // Called after each column is plotted, before the event pump; lets a
     // test act at a precise column.
@@ -59,6 +62,7 @@ private:
     std::function<void()> pumpEvents_;
     bool haltRequested_ = false;
     int nesting_ = 0;
+    int density_ = 1;
 };
 
 }  // namespace zentrel

@@ -193,5 +193,18 @@ TEST(ZentrelStarted, OnTheOffscreenPlatformOpensItsWindow)
     EXPECT_FALSE(byOption.ended) << "status " << byOption.status << ": " << byOption.err;
 }
 
+// Below a scale factor of 1 the toolkit loses captions and picture columns:
+// such a factor is asked as 1; any other is left as given.
+TEST(ScaleFactor, BelowOneIsAskedAsOne)
+{
+    const std::pair<const char*, std::optional<std::string>> rows[] = {
+        {nullptr, std::nullopt}, {"", std::nullopt},     {"0.75", "1"},
+        {"0.5", "1"},            {"1", std::nullopt},    {"1.5", std::nullopt},
+        {"2", std::nullopt},     {"big", std::nullopt},
+    };
+    for (const auto& [given, used] : rows)
+        EXPECT_EQ(app::scaleFactorToUse(given), used) << (given ? given : "(unset)");
+}
+
 }  // namespace
 }  // namespace zentrel

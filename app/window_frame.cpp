@@ -1,0 +1,41 @@
+#include "app/window_frame.h"
+
+#include <QCloseEvent>
+#include <QScreen>
+#include <QScrollBar>
+
+#include "app/main_window.h"
+
+namespace zentrel::app {
+
+WindowFrame::WindowFrame(MainWindow* window) : window_(window)
+{
+    setObjectName("windowFrame");
+    setWindowTitle(window->windowTitle());
+    setFrameShape(QFrame::NoFrame);
+    setWidgetResizable(false);
+    setWidget(window);
+    fitToScreen();
+}
+
+void WindowFrame::fitToScreen()
+{
+    const QSize content = window_->size();
+    const QRect room = screen()->availableGeometry();
+    QSize size = content.boundedTo(room.size());
+    // A scroll bar takes room from the other side.
+    if (content.width() > room.width())
+        size.rheight() = std::min(room.height(), content.height() + horizontalScrollBar()->sizeHint().height());
+    if (content.height() > room.height())
+        size.rwidth() = std::min(room.width(), content.width() + verticalScrollBar()->sizeHint().width());
+    resize(size);
+}
+
+void WindowFrame::closeEvent(QCloseEvent* event)
+{
+    // Closing the frame ends the program as the window's exit labels do.
+    event->ignore();
+    window_->close();
+}
+
+}  // namespace zentrel::app
