@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -22,6 +23,7 @@
 #include "app/click_label.h"
 #include "app/control_factory.h"
 #include "app/failure_text.h"
+#include "app/keys.h"
 #include "app/layout.h"
 #include "app/picture_surface.h"
 #include "app/return_key.h"
@@ -63,6 +65,7 @@ MainWindow::MainWindow(QWidget* parent)
     endProgram = [] { std::_Exit(0); };
     buildControls();
     keeper_ = new ViewKeeper(*this, this);
+    addKeys();
     setAcceptDrops(true);
     textThree_->setFocus();
 }
@@ -102,7 +105,7 @@ void MainWindow::buildControls()
 void MainWindow::connectControl(QWidget* control, const ControlSpec& spec)
 {
     if (spec.action == Action::None) return;
-    const auto handler = [this, &spec] { run(spec); };
+    const auto handler = [this, &spec] { run(spec.action, spec.pattern); };
     if (auto* button = qobject_cast<QPushButton*>(control))
         connect(button, &QPushButton::clicked, this, handler);
     else if (auto* label = qobject_cast<ClickLabel*>(control))
@@ -121,12 +124,22 @@ void MainWindow::setTabOrder()
     }
 }
 
-void MainWindow::run(const ControlSpec& spec)
+void MainWindow::addKeys()
+{
+    for (const KeyRow& row : navigationKeys()) {
+        auto* key = new QAction(this);
+        key->setShortcut(QKeySequence(QString::fromStdString(row.keys)));
+        connect(key, &QAction::triggered, this, [this, &row] { run(row.action, row.pattern); });
+        addAction(key);
+    }
+}
+
+void MainWindow::run(Action action, int pattern)
 {
     const FieldTexts f = fieldTexts();
-    switch (spec.action) {
+    switch (action) {
     case Action::None: return;
-    case Action::DrawPattern: return patternClicked(spec.pattern);
+    case Action::DrawPattern: return patternClicked(pattern);
     case Action::Halt: return drawing_->requestHalt();
     case Action::Reset: return resetClicked();
     case Action::SmallPreset: return writeFieldTexts(smallPreset(f));

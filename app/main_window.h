@@ -23,6 +23,7 @@ namespace zentrel::app {
 class PictureSurface;
 class ViewKeeper;
 struct ControlSpec;
+enum class Action;
 
 // The program's one window, qTac: every control at its place, the picture
 // surface beneath them, and the handlers behind them.
@@ -67,7 +68,8 @@ private:
     template <class T = QWidget>
     T* control(std::string_view name) const;
 
-    void run(const ControlSpec& spec);
+    void addKeys();
+    void run(Action action, int pattern);
     void patternClicked(int index);
     void highlightPatternButton(int index);
     void resetClicked();

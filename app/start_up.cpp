@@ -1,5 +1,7 @@
 #include "app/start_up.h"
 
+#include "app/keys.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <sstream>
@@ -76,6 +78,20 @@ std::optional<EarlyEnd> endBeforeTheWindow(const std::vector<std::string>& args,
                     "WAYLAND_DISPLAY); zentrel-render draws the pictures without one.\n"};
 }
 
+namespace {
+
+// "  Alt+A        draws "aqua"", one key a line.
+std::string keyLines()
+{
+    std::string lines;
+    for (const KeyText& key : allKeys())
+        lines += "  " + key.keys + std::string(key.keys.size() < 15 ? 15 - key.keys.size() : 1, ' ') +
+                 key.what + "\n";
+    return lines;
+}
+
+}  // namespace
+
 std::string helpText()
 {
     return "Usage: zentrel [--help | --version]\n"
@@ -101,7 +117,10 @@ std::string helpText()
            "  draws the same pictures into files without a desktop.\n"
            "\n"
            "Exit status: 0 when the window is closed; 2 when there is no desktop\n"
-           "to open it on.\n";
+           "to open it on.\n"
+           "\n"
+           "Keys:\n" +
+           keyLines();
 }
 
 std::optional<std::string> scaleFactorToUse(const char* given)

@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 
 #include "app/failure_text.h"
+#include "app/keys.h"
 #include "app/poster_dialog.h"
 #include "app/view_host.h"
 #include "engine/colour.h"
@@ -26,19 +27,23 @@ namespace {
 // Every way of keeping a view: one row each, with its key.
 struct KeepAction {
     const char* text;
-    QKeySequence key;
+    const char* keys;
+    const char* what;
     void (ViewKeeper::*run)();
 };
 
 const KeepAction kActions[] = {
-    {"Save picture\u2026", QKeySequence(Qt::CTRL | Qt::Key_S), &ViewKeeper::savePicture},
+    {"Save picture\u2026", "Ctrl+S", "saves the picture as a PNG that holds its view",
+     &ViewKeeper::savePicture},
     // A field with the focus keeps Ctrl+C for its own text.
-    {"Copy picture", QKeySequence(Qt::CTRL | Qt::Key_C), &ViewKeeper::copyPicture},
-    {"Copy view", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &ViewKeeper::copyView},
-    {"Paste view", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), &ViewKeeper::pasteView},
-    {"Open view from picture\u2026", QKeySequence(Qt::CTRL | Qt::Key_O),
+    {"Copy picture", "Ctrl+C", "copies the picture (outside the fields)", &ViewKeeper::copyPicture},
+    {"Copy view", "Ctrl+Shift+C", "copies the view as a zentrel-render command",
+     &ViewKeeper::copyView},
+    {"Paste view", "Ctrl+Shift+V", "takes a copied view and draws it", &ViewKeeper::pasteView},
+    {"Open view from picture\u2026", "Ctrl+O", "opens the view of a saved picture",
      &ViewKeeper::openViewFromPicture},
-    {"Render poster\u2026", QKeySequence(Qt::CTRL | Qt::Key_P), &ViewKeeper::renderPoster},
+    {"Render poster\u2026", "Ctrl+P", "renders the view as a larger, smoother picture",
+     &ViewKeeper::renderPoster},
 };
 
 const char* const kFolderSetting = "pictures/folder";
@@ -65,12 +70,19 @@ QString withPngEnding(const QString& path)
 
 }  // namespace
 
+std::vector<KeyText> keepKeys()
+{
+    std::vector<KeyText> keys;
+    for (const KeepAction& row : kActions) keys.push_back({row.keys, row.what});
+    return keys;
+}
+
 ViewKeeper::ViewKeeper(ViewHost& host, QWidget* window)
     : QObject(window), host_(host), window_(window), menu_(new QMenu(window))
 {
     for (const KeepAction& row : kActions) {
         auto* action = new QAction(QString::fromUtf8(row.text), window);
-        action->setShortcut(row.key);
+        action->setShortcut(QKeySequence(QString::fromLatin1(row.keys)));
         connect(action, &QAction::triggered, this, [this, run = row.run] { (this->*run)(); });
         window->addAction(action);
         menu_->addAction(action);

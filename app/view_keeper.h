@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -11,6 +12,11 @@ class QPoint;
 class QWidget;
 
 namespace zentrel::app {
+
+struct KeyText;
+
+// The keys of keeping and sharing, in words, for --help.
+std::vector<KeyText> keepKeys();
 
 class PosterDialog;
 class ViewHost;

@@ -56,6 +56,8 @@ private slots:
     void returnAndEnterPressTheFocusedButtonAsSpaceDoes();
     void linkWithoutBrowserShowsTheMessage();
     void exitLabelEndsTheProgramMidDrawing();
+    void keysDoWhatTheirButtonsDoButNotInAField();
+    void escapeHaltsAndAltWithAnInitialDraws();
     void presentsItselfToTheDesktopAsZentrelWithItsIcon();
 
 private:
@@ -386,6 +388,48 @@ void MainWindowTest::presentsItselfToTheDesktopAsZentrelWithItsIcon()
     const QImage icon = window.windowIcon().pixmap(QSize(64, 64)).toImage();
     QVERIFY(qGray(icon.pixel(32, 32)) > 200);
     QVERIFY(qGray(icon.pixel(32, 8)) < 100);
+}
+
+void MainWindowTest::keysDoWhatTheirButtonsDoButNotInAField()
+{
+    control<QPushButton>("cmdstop")->setFocus();
+    const std::pair<Qt::Key, FieldTexts> presses[] = {
+        {Qt::Key_Right, {"76", "1", "150", "1", "150"}},
+        {Qt::Key_Down, {"76", "76", "150", "1", "150"}},
+        {Qt::Key_Left, {"1", "76", "150", "1", "150"}},
+        {Qt::Key_Up, {"1", "1", "150", "1", "150"}},
+        {Qt::Key_Plus, {"1", "1", "150", "0.5", "150"}},
+        {Qt::Key_Minus, {"1", "1", "150", "1", "150"}},
+    };
+    for (const auto& [key, fields] : presses) {
+        QTest::keyClick(window_.get(), key);
+        QCOMPARE(window_->fieldTexts(), fields);
+    }
+    // In a field the same keys move the cursor and type.
+    auto* across = control<QLineEdit>("TextOne");
+    across->setFocus();
+    across->setCursorPosition(1);
+    QTest::keyClick(across, Qt::Key_Left);
+    QTest::keyClick(across, Qt::Key_Plus);
+    QTest::keyClick(across, Qt::Key_Right);
+    QTest::keyClick(across, Qt::Key_Minus);
+    QCOMPARE(window_->fieldTexts(), (FieldTexts{"+1-", "1", "150", "1", "150"}));
+}
+
+void MainWindowTest::escapeHaltsAndAltWithAnInitialDraws()
+{
+    window_->drawing().columnObserver = [this](int column) {
+        if (column == 9) QTimer::singleShot(0, [this] { QTest::keyClick(window_.get(), Qt::Key_Escape); });
+    };
+    // The focus in a field: Alt and a letter types nothing there.
+    control<QLineEdit>("TextOne")->setFocus();
+    QTest::keyClick(control<QLineEdit>("TextOne"), Qt::Key_T, Qt::AltModifier);
+
+    QCOMPARE(window_->fieldTexts(), FieldTexts{});
+    QCOMPARE(patternButton(18)->palette().color(QPalette::Button), QColor(255, 255, 0));
+    const auto tang = renderPicture(*patternTable()[18], FieldTexts{});
+    for (int c = 0; c < 10; ++c) QVERIFY(columnMatches(c, tang.value()));
+    for (int c = 10; c < 150; ++c) QVERIFY(columnIsBlank(c, 150));
 }
 
 QTEST_MAIN(MainWindowTest)
