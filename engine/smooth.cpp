@@ -18,10 +18,21 @@ double decoded(double code)
     return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
 }
 
+// Linear values are looked up in steps this fine first; the guess is then
+// within one code of the nearest, and the half-way points settle it.
+constexpr int kGuessSteps = 1 << 16;
+
 struct Codes {
     std::array<double, 256> linear;      // of each code
     std::array<double, 255> thresholds;  // where code c + 0.5 lies in linear light
+    std::vector<unsigned char> guess;    // by linear value in kGuessSteps steps
 };
+
+// How many half-way points lie at or below a linear value: its nearest code.
+int nearestCode(const std::array<double, 255>& t, double linear)
+{
+    return static_cast<int>(std::upper_bound(t.begin(), t.end(), linear) - t.begin());
+}
 
 const Codes& codes()
 {
@@ -29,24 +40,28 @@ const Codes& codes()
         Codes c;
         for (int code = 0; code < 256; ++code) c.linear[code] = decoded(code);
         for (int code = 0; code < 255; ++code) c.thresholds[code] = decoded(code + 0.5);
+        c.guess.resize(kGuessSteps + 1);
+        for (int i = 0; i <= kGuessSteps; ++i)
+            c.guess[i] = static_cast<unsigned char>(nearestCode(c.thresholds, double(i) / kGuessSteps));
         return c;
     }();
     return table;
 }
 
-// The nearest code of a linear value: how many half-way points lie at or
-// below it.
-int encoded(double linear)
+int encoded(const Codes& c, double linear)
 {
-    const auto& t = codes().thresholds;
-    return static_cast<int>(std::upper_bound(t.begin(), t.end(), linear) - t.begin());
+    int code = c.guess[static_cast<int>(linear * kGuessSteps + 0.5)];
+    if (code < 255 && linear >= c.thresholds[code]) ++code;
+    else if (code > 0 && linear < c.thresholds[code - 1]) --code;
+    return code;
 }
 
 }  // namespace
 
 void averageBlocks(std::span<const Colour> samples, int sampleWidth, int k, Colour* out)
 {
-    const auto& linear = codes().linear;
+    const Codes& table = codes();
+    const auto& linear = table.linear;
     const int width = sampleWidth / k;
     const int rows = static_cast<int>(samples.size()) / sampleWidth / k;
     const double blockSize = static_cast<double>(k) * k;
@@ -65,9 +80,9 @@ void averageBlocks(std::span<const Colour> samples, int sampleWidth, int k, Colo
         for (int c = 0; c < width; ++c) {
             const double* sum = &sums[static_cast<std::size_t>(c) * 3];
             out[static_cast<std::size_t>(row) * width + c] =
-                static_cast<Colour>(encoded(sum[0] / blockSize)) +
-                256u * static_cast<Colour>(encoded(sum[1] / blockSize)) +
-                65536u * static_cast<Colour>(encoded(sum[2] / blockSize));
+                static_cast<Colour>(encoded(table, sum[0] / blockSize)) +
+                256u * static_cast<Colour>(encoded(table, sum[1] / blockSize)) +
+                65536u * static_cast<Colour>(encoded(table, sum[2] / blockSize));
         }
     }
 }

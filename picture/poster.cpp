@@ -56,15 +56,18 @@ public:
         const std::size_t sampleWidth = plan_.sweep.grid.xs.size();
         const std::size_t rows = plan_.height;
         const std::size_t bandRows =
-            std::clamp<std::size_t>(kBandSamples / (sampleWidth * k * k), 1, rows);
+            std::clamp<std::size_t>(kBandSamples / (sampleWidth * k), 1, rows);
         std::vector<Colour> samples(bandRows * k * sampleWidth);
         std::vector<Colour> pixels(bandRows * plan_.width);
         for (std::size_t top = 0; top < rows; top += bandRows) {
             const std::size_t n = std::min(bandRows, rows - top);
             if (auto failure = sampleBand(top * k, n * k, samples)) return failure;
-            averageBlocks(std::span<const Colour>(samples).first(n * k * sampleWidth),
-                          static_cast<int>(sampleWidth), static_cast<int>(k), pixels.data());
-            if (auto failure = file_.writeRows(std::span<const Colour>(pixels).first(n * plan_.width)))
+            // One sample a pixel is the pixel itself.
+            if (k > 1)
+                averageBlocks(std::span<const Colour>(samples).first(n * k * sampleWidth),
+                              static_cast<int>(sampleWidth), static_cast<int>(k), pixels.data());
+            const auto& band = k > 1 ? pixels : samples;
+            if (auto failure = file_.writeRows(std::span<const Colour>(band).first(n * plan_.width)))
                 return failure;
             watch_.progress({static_cast<long long>(top + n), static_cast<long long>(rows)});
         }

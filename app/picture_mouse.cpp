@@ -1,0 +1,78 @@
+#include "app/picture_mouse.h"
+
+#include <QMouseEvent>
+#include <QWheelEvent>
+#include <QWidget>
+#include <cmath>
+
+#include "engine/canvas.h"
+
+namespace zentrel::app {
+namespace {
+
+// Left of this lies the control panel.
+constexpr double kPictureAreaLeft = 150;
+// A press that moves less than this is a click, not a drag.
+constexpr int kDragStart = 3;
+
+}  // namespace
+
+PictureMouse::PictureMouse(QWidget* surface) : QObject(surface), surface_(surface)
+{
+    surface->installEventFilter(this);
+}
+
+bool PictureMouse::onPicture(const QPointF& at) const { return at.x() >= kPictureAreaLeft; }
+
+QPointF PictureMouse::pictureOf(const QPointF& at) { return at - QPointF(kPlotLeft, kPlotTop); }
+
+bool PictureMouse::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != surface_) return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* e = static_cast<QMouseEvent*>(event);
+        if (e->button() == Qt::BackButton || e->button() == Qt::ForwardButton) {
+            emit stepThroughHistory(e->button() == Qt::BackButton ? -1 : 1);
+            return true;
+        }
+        if (e->button() != Qt::LeftButton || !onPicture(e->position())) return false;
+        pressedAt_ = e->position().toPoint();
+        dragging_ = false;
+        return true;
+    }
+    case QEvent::MouseMove: {
+        auto* e = static_cast<QMouseEvent*>(event);
+        if (!(e->buttons() & Qt::LeftButton) || pressedAt_.isNull()) return false;
+        const QPoint offset = e->position().toPoint() - pressedAt_;
+        dragging_ = dragging_ || offset.manhattanLength() >= kDragStart;
+        if (dragging_) emit panning(offset);
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        auto* e = static_cast<QMouseEvent*>(event);
+        if (e->button() != Qt::LeftButton || pressedAt_.isNull()) return false;
+        if (dragging_) emit panned(e->position().toPoint() - pressedAt_);
+        pressedAt_ = QPoint();
+        dragging_ = false;
+        return true;
+    }
+    case QEvent::MouseButtonDblClick: {
+        auto* e = static_cast<QMouseEvent*>(event);
+        if (e->button() != Qt::LeftButton || !onPicture(e->position())) return false;
+        emit zoomedInAround(pictureOf(e->position()));
+        return true;
+    }
+    case QEvent::Wheel: {
+        auto* e = static_cast<QWheelEvent*>(event);
+        if (!onPicture(e->position()) || e->angleDelta().y() == 0) return false;
+        // 120 eighths of a degree make a notch; a finer wheel turns less.
+        emit zoomedAt(pictureOf(e->position()), std::exp2(e->angleDelta().y() / 120.0));
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+}  // namespace zentrel::app
