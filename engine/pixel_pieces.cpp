@@ -66,7 +66,8 @@ Picture blankPicture(const SweepGrid& grid)
 
 void placePiece(Picture& picture, const Piece& piece)
 {
-    Colour* column = picture.colours.data() + static_cast<std::size_t>(piece.column) * picture.height;
+    Colour* column =
+        picture.colours.data() + static_cast<std::size_t>(piece.column) * picture.height;
     for (std::size_t i = 0; i < piece.rows.size(); ++i) column[piece.rows[i]] = piece.colours[i];
 }
 

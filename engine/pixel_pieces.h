@@ -24,7 +24,8 @@ struct Piece {
     int block = 1;
 };
 
-// Receives each piece as it is computed; returns false to stop.
+// Receives each piece as it is computed, its spans valid during the call
+// alone; returns false to stop.
 using PieceSink = std::function<bool(const Piece&)>;
 
 // Pixels to compute: every listed row of every listed column, both in

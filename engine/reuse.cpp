@@ -55,7 +55,8 @@ std::vector<RowRun> keptRuns(const std::vector<int>& oldRows)
 Overlap overlapOf(const DrawnView& old, const Pattern& pattern, const PreparedSweep& next)
 {
     if (!sameColouring(*old.pattern, old.sweep.snapshot, pattern, next.snapshot))
-        return {std::vector<int>(next.grid.xs.size(), -1), std::vector<int>(next.grid.ys.size(), -1)};
+        return {std::vector<int>(next.grid.xs.size(), -1),
+                std::vector<int>(next.grid.ys.size(), -1)};
     return {matches(old.sweep.grid.xs, next.grid.xs), matches(old.sweep.grid.ys, next.grid.ys)};
 }
 

@@ -23,7 +23,10 @@ bool ViewHistory::record(const View& left)
     return true;
 }
 
-std::optional<View> ViewHistory::back(const View& current) { return step(back_, forward_, current); }
+std::optional<View> ViewHistory::back(const View& current)
+{
+    return step(back_, forward_, current);
+}
 
 std::optional<View> ViewHistory::forward(const View& current)
 {

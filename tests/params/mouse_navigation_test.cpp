@@ -200,7 +200,8 @@ TEST(MouseTexts, AreTheProgramsNumberTexts)
         {"drag", panView(start, 10, -4), F("-9", "5", "150", "1")},
         {"drag_across_only", panView(F("1", "1 2", "150"), 2.5, 0), F("-1.5", "1 2", "150")},
         // Only the fields a rule reads can fail it.
-        {"wheel_with_bright_1e999", zoomAround(F("1", "1", "150", "1", "1e999"), kCentred, {0, 0}, 2),
+        {"wheel_with_bright_1e999",
+         zoomAround(F("1", "1", "150", "1", "1e999"), kCentred, {0, 0}, 2),
          F("-72", "-72", "150", "0.5", "1e999")},
     };
     for (const TextRow& row : rows) {

@@ -76,7 +76,8 @@ TEST(ViewHistory, BothWaysTogetherStayWithinTheBound)
     for (int n = 0; n < 10; ++n) history.record(view(n));
     View current = view(10);
     for (int step = 0; step < 50; ++step) {
-        const std::optional<View> next = step % 3 ? history.back(current) : history.forward(current);
+        const std::optional<View> next =
+            step % 3 ? history.back(current) : history.forward(current);
         if (next) current = *next;
         EXPECT_LE(history.backSteps() + history.forwardSteps(), 4u);
     }
