@@ -5,6 +5,7 @@
 #include <span>
 #include <vector>
 
+#include "engine/pixel_pieces.h"
 #include "engine/sweep.h"
 #include "engine/worker_pool.h"
 
@@ -45,14 +46,22 @@ std::pair<double, double> medianMsInTurn(int runs, const Work& a, const Work& b)
     return {median(std::move(timesA)), median(std::move(timesB))};
 }
 
-void drawFresh(const Pattern& pattern, const FieldTexts& fields)
+void drawFreshPicture(const Pattern& pattern, const FieldTexts& fields)
 {
-    sweep(WorkerPool::shared(), pattern, fields, [](int, std::span<const Colour>) { return true; });
+    Picture picture = blankPicture(prepareSweep(pattern, fields).value().grid);
+    sweep(WorkerPool::shared(), pattern, fields, [&](int c, std::span<const Colour> column) {
+        std::copy(column.begin(), column.end(),
+                  picture.colours.begin() + static_cast<std::ptrdiff_t>(c) * picture.height);
+        return true;
+    });
 }
 
 double allCoresMs(int runs, const Pattern& pattern)
 {
-    return medianMs(runs, [&] { drawFresh(pattern, kLargePicture); });
+    return medianMs(runs, [&] {
+        sweep(WorkerPool::shared(), pattern, kLargePicture,
+              [](int, std::span<const Colour>) { return true; });
+    });
 }
 
 }  // namespace zentrel::bench

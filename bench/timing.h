@@ -23,9 +23,11 @@ std::pair<double, double> medianMsInTurn(int runs, const Work& a, const Work& b)
 // a / b, or 0 where b is no time at all.
 inline double ratio(double a, double b) { return b > 0 ? a / b : 0.0; }
 
-// A whole drawing of the fields on all cores, as the window draws it, and
-// the median time of runs of them.
-void drawFresh(const Pattern& pattern, const FieldTexts& fields);
+// The median time of a whole drawing of the large picture on all cores.
 double allCoresMs(int runs, const Pattern& pattern);
+
+// A whole drawing of the fields on all cores, every column kept in a picture
+// made ready for it, as a window keeps them.
+void drawFreshPicture(const Pattern& pattern, const FieldTexts& fields);
 
 }  // namespace zentrel::bench
