@@ -1,7 +1,7 @@
 // zentrel-bench: how fast every pattern draws at 1024 x 768 on each maths
 // path, on one thread and on every core, against the C library's maths as
 // the program used before, against the bare cost of the maths calls, and in
-// the window.
+// the window; and how fast a view is redrawn with what is drawn already.
 //
 //   zentrel-bench [--runs N]     medians of N runs (default 5)
 
@@ -10,7 +10,6 @@
 #include <QPushButton>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -30,26 +29,13 @@
 #include "libm_patterns.h"
 #include "maths_floor.h"
 #include "patterns/pattern_table.h"
+#include "redraw_bench.h"
+#include "timing.h"
 
 namespace {
 
 using namespace zentrel;
 using namespace zentrel::bench;
-using Clock = std::chrono::steady_clock;
-
-const FieldTexts kLargePicture{"1", "1", "768", "0.15", "150"};
-
-double medianMs(int runs, const std::function<void()>& work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = Clock::now();
-        work();
-        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-    }
-    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
-    return times[runs / 2];
-}
 
 // Every column on a thread of its own, one after the other, as a worker
 // computes them.
@@ -65,14 +51,6 @@ double oneThreadMs(int runs, const Pattern& pattern)
         });
     }).join();
     return ms;
-}
-
-double allCoresMs(int runs, const Pattern& pattern)
-{
-    return medianMs(runs, [&] {
-        sweep(WorkerPool::shared(), pattern, kLargePicture,
-              [](int, std::span<const Colour>) { return true; });
-    });
 }
 
 // One pattern's maths calls for a whole picture, with a sample of their
@@ -182,8 +160,6 @@ struct Times {
     }
 };
 
-double ratio(double a, double b) { return b > 0 ? a / b : 0.0; }
-
 void printPatternRow(const std::string& caption, const Times& t)
 {
     std::printf("%-8s %8.1f %8.1f %6.2f %8.1f %6.2f %7.1f %6.2f %8.1f %6.2f %6.2f%%\n",
@@ -229,6 +205,7 @@ int main(int argc, char** argv)
         total += t;
     }
     printPatternRow("all 19", total);
+    printRedrawRows(runs);
 
     std::printf("\nEvery path, all nineteen pictures (C lib on one thread: %.1f ms)\n", total.libm);
     std::printf("%-8s %8s %6s %8s %6s %7s %6s\n", "path", "1 thread", "/C lib", "all", "speedup",

@@ -57,40 +57,58 @@ double scaled(double v, Scaling scaling)
     return scaling.op == Scaling::Op::Times ? v * scaling.factor : v / scaling.factor;
 }
 
-void placeOrigin(Origin origin, double one, double two, Snapshot& s, FieldReader& in)
+void placeOrigin(Origin origin, double one, double two, Placement& p, FieldReader& in)
 {
     switch (origin) {
     case Origin::Centred:
-        s.left = one - in.half(s.width, FieldRole::Size);
-        s.top = two - in.half(s.size, FieldRole::Size);
+        p.left = one - in.half(p.width, FieldRole::Size);
+        p.top = two - in.half(p.size, FieldRole::Size);
         break;
     case Origin::CentredPlainHalves:
-        s.left = one - s.width / 2;
-        s.top = two - s.size / 2;
+        p.left = one - p.width / 2;
+        p.top = two - p.size / 2;
         break;
     case Origin::ExchangedHalves:
-        s.left = one - s.size / 2;
-        s.top = two - s.width / 2;
+        p.left = one - p.size / 2;
+        p.top = two - p.width / 2;
         break;
     case Origin::Corner:
-        s.left = one;
-        s.top = two;
+        p.left = one;
+        p.top = two;
         break;
     case Origin::CornerAcross:
-        s.left = one;
-        s.top = two - in.half(s.size, FieldRole::Size);
+        p.left = one;
+        p.top = two - in.half(p.size, FieldRole::Size);
         break;
     case Origin::ShiftedCorner:
-        s.left = one + 150;
-        s.top = two - 150;
+        p.left = one + 150;
+        p.top = two - 150;
         break;
     case Origin::AheadAcross:
-        s.left = one + in.half(s.width, FieldRole::Size);
-        s.top = two;
+        p.left = one + in.half(p.width, FieldRole::Size);
+        p.top = two;
         break;
     }
-    in.checked(s.left, FieldRole::Across);
-    in.checked(s.top, FieldRole::Down);
+    in.checked(p.left, FieldRole::Across);
+    in.checked(p.top, FieldRole::Down);
+}
+
+// Reads the position and size fields in the pattern's order.
+Placement place(const SnapshotRule& rule, std::optional<double> width, FieldReader& in)
+{
+    Placement p;
+    double one = 0;
+    double two = 0;
+    const auto readPositions = [&] {
+        one = in.read(FieldRole::Across);
+        two = in.read(FieldRole::Down);
+    };
+    if (rule.order == ReadOrder::PositionsFirst) readPositions();
+    p.size = in.read(FieldRole::Size);
+    p.width = width.value_or(widthForSize(p.size));
+    if (rule.order == ReadOrder::SizeFirst) readPositions();
+    placeOrigin(rule.origin, one, two, p, in);
+    return p;
 }
 
 }  // namespace
@@ -101,23 +119,22 @@ Outcome<Snapshot> takeSnapshot(const SnapshotRule& rule, const FieldTexts& field
                                std::optional<double> width)
 {
     FieldReader in(fields);
-    Snapshot s;
-    double one = 0;
-    double two = 0;
-    const auto readPositions = [&] {
-        one = in.read(FieldRole::Across);
-        two = in.read(FieldRole::Down);
-    };
-    if (rule.order == ReadOrder::PositionsFirst) readPositions();
-    s.size = in.read(FieldRole::Size);
-    s.width = width.value_or(widthForSize(s.size));
-    if (rule.order == ReadOrder::SizeFirst) readPositions();
-    placeOrigin(rule.origin, one, two, s, in);
+    const Placement p = place(rule, width, in);
+    Snapshot s{.size = p.size, .width = p.width, .left = p.left, .top = p.top};
     s.zoom = in.checked(scaled(in.read(FieldRole::Xoom), rule.zoom), FieldRole::Xoom);
     s.bright =
         in.checked(scaled(in.read(FieldRole::Brightness), rule.bright), FieldRole::Brightness);
     if (in.failure()) return *in.failure();
     return s;
+}
+
+Outcome<Placement> placePicture(const SnapshotRule& rule, const FieldTexts& fields,
+                                std::optional<double> width)
+{
+    FieldReader in(fields);
+    const Placement p = place(rule, width, in);
+    if (in.failure()) return *in.failure();
+    return p;
 }
 
 }  // namespace zentrel

@@ -46,6 +46,15 @@ struct SnapshotRule {
     ReadOrder order = ReadOrder::SizeFirst;
 };
 
+// Where a picture lies: its extents and the formula coordinates just left of
+// its first column and just above its first row.
+struct Placement {
+    double size = 0;
+    double width = 0;
+    double left = 0;
+    double top = 0;
+};
+
 // The values a drawing takes once at its start and keeps to its end.
 struct Snapshot {
     double size = 0;
@@ -64,5 +73,11 @@ double widthForSize(double size);
 // place of the one the size gives.
 Outcome<Snapshot> takeSnapshot(const SnapshotRule& rule, const FieldTexts& fields,
                                std::optional<double> width = {});
+
+// The placement alone, as the snapshot has it: it reads the position and size
+// fields only, so a Xoom or brightness that would fail the snapshot does not
+// fail it.
+Outcome<Placement> placePicture(const SnapshotRule& rule, const FieldTexts& fields,
+                                std::optional<double> width = {});
 
 }  // namespace zentrel

@@ -11,6 +11,7 @@
 
 #include "engine/field_value.h"
 #include "fuzz_input.h"
+#include "params/mouse_navigation.h"
 #include "params/navigation.h"
 #include "params/presets.h"
 #include "params/strict_value.h"
@@ -66,6 +67,22 @@ const std::vector<Rule>& rules()
         {"top right", [](const FieldTexts& f) { return zoomIntoCorner(f, Corner::TopRight); },
          {kAcross, kDown, kXoom}},
         {"top left", [](const FieldTexts& f) { return zoomIntoCorner(f, Corner::TopLeft); },
+         {kAcross, kDown, kXoom}},
+        // The mouse, on pictures placed by several origin rules.
+        {"drag", [](const FieldTexts& f) { return panView(f, 3, -2.5); }, {kAcross, kDown}},
+        {"wheel in",
+         [](const FieldTexts& f) { return zoomAround(f, {{Origin::Centred}}, {10, 20}, 2); },
+         {kAcross, kDown, kXoom}},
+        {"wheel out",
+         [](const FieldTexts& f) { return zoomAround(f, {{Origin::Corner}}, {0.5, 7}, 0.5); },
+         {kAcross, kDown, kXoom}},
+        {"fine wheel",
+         [](const FieldTexts& f) {
+             return zoomAround(f, {{Origin::ExchangedHalves}, 300}, {99, 1}, 1.25);
+         },
+         {kAcross, kDown, kXoom}},
+        {"double click",
+         [](const FieldTexts& f) { return zoomInCentredOn(f, {{Origin::ShiftedCorner}}, {5, 5}); },
          {kAcross, kDown, kXoom}},
     };
     return all;

@@ -41,6 +41,11 @@ Outcome<FieldTexts> doubled(FieldTexts f, FieldRole field)
     return rewritten(std::move(f), field, fieldValue, [](double v) { return v + v; });
 }
 
+Outcome<FieldTexts> divided(FieldTexts f, FieldRole field, double by)
+{
+    return rewritten(std::move(f), field, fieldValue, [by](double v) { return v / by; });
+}
+
 Outcome<FieldTexts> moved(FieldTexts f, FieldRole field, Conversion convert, double by)
 {
     return rewritten(std::move(f), field, convert, [by](double v) { return v + by; });

@@ -20,6 +20,9 @@ Outcome<double> reading(const FieldTexts& f, FieldRole field, Conversion convert
 // a result beyond the double range changes nothing.
 Outcome<FieldTexts> halved(FieldTexts f, FieldRole field);
 Outcome<FieldTexts> doubled(FieldTexts f, FieldRole field);
+// Divided by a factor: by 2 it halves as halved does, by 0.5 it doubles as
+// doubled does, to the bit.
+Outcome<FieldTexts> divided(FieldTexts f, FieldRole field, double by);
 // Moves a position field by a signed amount.
 Outcome<FieldTexts> moved(FieldTexts f, FieldRole field, Conversion convert, double by);
 

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <vector>
+
+#include "engine/drawn_view.h"
+#include "engine/outcome.h"
+#include "engine/pixel_pieces.h"
+
+namespace zentrel {
+
+class WorkerPool;
+
+// What an old picture already holds of a new sweep: for each new column the
+// old column whose loop value is bit for bit the same, or -1, and so for
+// each row. Nothing at all when the two drawings colour differently.
+struct Overlap {
+    std::vector<int> oldColumns;  // by new column
+    std::vector<int> oldRows;     // by new row
+};
+
+Overlap overlapOf(const DrawnView& old, const Pattern& pattern, const PreparedSweep& next);
+
+// The new picture with every pixel the overlap keeps in its new place, the
+// others 0: what a window can show at once.
+Picture keptPixels(const DrawnView& old, const Overlap& overlap);
+
+// What is left to compute: the columns the old picture lacks, every row of
+// them, and in the columns it has, the rows it lacks.
+std::vector<PixelSet> missingPixels(const Overlap& overlap);
+
+// The new sweep's picture, the kept pixels moved and only the rest computed
+// on the pool: the very picture, or failure, of a fresh drawing.
+Outcome<Picture> redrawReusing(WorkerPool& pool, const DrawnView& old, const Pattern& pattern,
+                               const PreparedSweep& next);
+
+}  // namespace zentrel
