@@ -30,6 +30,8 @@ const std::vector<KeyRow>& navigationKeys()
             {"+", "as \"X\": halves the XOOM, zooming in", Action::HalveXoom},
             {"-", "as \"OOM\": doubles the XOOM, zooming out", Action::DoubleXoom},
             {"Esc", "as \"halt !\": stops the drawing", Action::Halt},
+            {"Alt+Left", "back to the view before (the mouse's back button too)", Action::Back},
+            {"Alt+Right", "forward again (the mouse's forward button too)", Action::Forward},
         };
         for (KeyRow& row : patternKeys()) r.push_back(std::move(row));
         return r;

@@ -52,6 +52,8 @@ enum class Action {
     Exit,
     Minimise,
     OpenLink,
+    Back,     // to the view before (keys and mouse buttons only)
+    Forward,
 };
 
 struct ControlSpec {

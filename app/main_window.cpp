@@ -25,10 +25,12 @@
 #include "app/failure_text.h"
 #include "app/keys.h"
 #include "app/layout.h"
+#include "app/picture_mouse.h"
 #include "app/picture_surface.h"
 #include "app/return_key.h"
 #include "app/view_keeper.h"
 #include "engine/worker_pool.h"
+#include "params/mouse_navigation.h"
 #include "params/navigation.h"
 #include "params/presets.h"
 #include "patterns/pattern_table.h"
@@ -85,6 +87,9 @@ void MainWindow::buildControls()
     surface_ = new PictureSurface(this);
     drawing_ = std::make_unique<DrawingController>(WorkerPool::shared(), *surface_,
                                                    [] { QCoreApplication::processEvents(); });
+    explorer_ = std::make_unique<Explorer>(WorkerPool::shared(), *surface_,
+                                           [] { QCoreApplication::processEvents(); });
+    connectMouse();
     auto* returnKey = new ReturnPressesButton(this);
     for (const ControlSpec& spec : controlLayout()) {
         QWidget* control = createControl(spec, this, classicStyle_.get());
@@ -142,9 +147,9 @@ void MainWindow::run(Action action, int pattern)
     case Action::DrawPattern: return patternClicked(pattern);
     case Action::Halt: return drawing_->requestHalt();
     case Action::Reset: return resetClicked();
-    case Action::SmallPreset: return writeFieldTexts(smallPreset(f));
-    case Action::MediumPreset: return writeFieldTexts(mediumPreset(f));
-    case Action::LargePreset: return writeFieldTexts(largePreset(f));
+    case Action::SmallPreset: return applyFieldRule(smallPreset(f));
+    case Action::MediumPreset: return applyFieldRule(mediumPreset(f));
+    case Action::LargePreset: return applyFieldRule(largePreset(f));
     case Action::HalveXoom: return applyFieldRule(halveXoom(f));
     case Action::DoubleXoom: return applyFieldRule(doubleXoom(f));
     case Action::MoveRight: return applyFieldRule(moveAcross(f, Direction::Forward));
@@ -164,6 +169,8 @@ void MainWindow::run(Action action, int pattern)
     case Action::Exit: return endProgram();
     case Action::Minimise: return window()->showMinimized();
     case Action::OpenLink: return linkClicked();
+    case Action::Back: return stepThroughHistory(-1);
+    case Action::Forward: return stepThroughHistory(1);
     }
 }
 
@@ -189,9 +196,29 @@ void MainWindow::writeFieldTexts(const FieldTexts& texts)
 
 void MainWindow::applyFieldRule(const Outcome<FieldTexts>& result)
 {
-    if (result) writeFieldTexts(result.value());
-    else showFailure(QString::fromStdString(failureText(result.failure())));
+    if (!result) return showFailure(QString::fromStdString(failureText(result.failure())));
+    if (result.value() == fieldTexts()) return;
+    recordView();
+    writeFieldTexts(result.value());
 }
+
+int MainWindow::chosenIndex() const
+{
+    for (int i = 0; i < kPatternCount; ++i)
+        if (patternTable()[i] == chosenPattern_) return i;
+    return -1;
+}
+
+// The size check as the size field loses the focus: it mends a text, it
+// moves to no other view.
+void MainWindow::checkSizeOnLeaving()
+{
+    const Outcome<FieldTexts> checked = checkSize(fieldTexts());
+    if (!checked) return showFailure(QString::fromStdString(failureText(checked.failure())));
+    writeFieldTexts(checked.value());
+}
+
+void MainWindow::recordView() { history_.record(ViewStep{chosenIndex(), fieldTexts()}); }
 
 void MainWindow::showFailure(const QString& text)
 {
@@ -203,12 +230,18 @@ void MainWindow::patternClicked(int index)
     const Pattern& pattern = *patternTable()[index];
     const FieldTexts fields = fieldTexts();
     const DrawingEnd end = drawing_->draw(pattern, fields, [&] {
+        stopExploring();
+        if (chosenPattern_ && chosenPattern_ != &pattern) recordView();
         highlightPatternButton(index);
         chosenPattern_ = &pattern;
         drawingViews_.push_back(viewWith(pattern, fields));
         shownView_ = drawingViews_.back();
     });
     if (end.kind == DrawingEnd::Kind::Refused) return;
+    // A whole picture is kept for the moves that follow; a part of one is
+    // no picture of any view.
+    if (end.drawn) explorer_->remember(end.drawn);
+    else explorer_->forget();
     // A drawing this one ran inside goes on over the same picture.
     drawingViews_.pop_back();
     if (!drawingViews_.empty()) shownView_ = drawingViews_.back();
@@ -226,6 +259,7 @@ std::optional<View> MainWindow::typedView() const
 
 void MainWindow::showView(const View& view)
 {
+    recordView();
     writeFieldTexts(view.fields);
     for (int i = 0; i < kPatternCount; ++i)
         if (patternTable()[i] == view.pattern) return patternClicked(i);
@@ -242,9 +276,89 @@ void MainWindow::highlightPatternButton(int index)
 void MainWindow::resetClicked()
 {
     drawing_->requestHalt();
+    stopExploring();
+    if (resetFields() != fieldTexts()) recordView();
     writeFieldTexts(resetFields());
     surface_->clear();
+    explorer_->forget();
     shownView_.reset();
+}
+
+void MainWindow::connectMouse()
+{
+    mouse_ = new PictureMouse(surface_);
+    connect(mouse_, &PictureMouse::panning, surface_, &PictureSurface::setShift);
+    connect(mouse_, &PictureMouse::panned, this, [this](QPoint offset) {
+        surface_->setShift(QPoint());
+        moveByHand([&](const View& shown) { return panView(shown.fields, offset.x(), offset.y()); });
+    });
+    connect(mouse_, &PictureMouse::zoomedAt, this, [this](QPointF at, double factor) {
+        moveByHand([&](const View& shown) {
+            return zoomAround(shown.fields, {shown.pattern->rule, std::nullopt}, {at.x(), at.y()}, factor);
+        });
+    });
+    connect(mouse_, &PictureMouse::zoomedInAround, this, [this](QPointF at) {
+        moveByHand([&](const View& shown) {
+            return zoomInCentredOn(shown.fields, {shown.pattern->rule, std::nullopt}, {at.x(), at.y()});
+        });
+    });
+    connect(mouse_, &PictureMouse::stepThroughHistory, this, &MainWindow::stepThroughHistory);
+}
+
+// The move is made from the view on the picture, where the hand is.
+void MainWindow::moveByHand(const std::function<Outcome<FieldTexts>(const View& shown)>& move)
+{
+    if (!shownView_) return;
+    const View shown = *shownView_;
+    const Outcome<FieldTexts> moved = move(shown);
+    if (!moved) return showFailure(QString::fromStdString(failureText(moved.failure())));
+    recordView();
+    writeFieldTexts(moved.value());
+    exploreTo(viewWith(*shown.pattern, moved.value()));
+}
+
+void MainWindow::exploreTo(const View& view)
+{
+    drawing_->requestHalt();
+    pendingView_ = view;
+    // A redraw running already gives way at its next piece.
+    if (exploring_) return;
+    exploring_ = true;
+    exploringStopped_ = false;
+    while (pendingView_ && !exploringStopped_) {
+        const View next = *pendingView_;
+        pendingView_.reset();
+        shownView_ = next;
+        const auto end = explorer_->show(*next.pattern, next.fields,
+                                         [this] { return pendingView_ || exploringStopped_; });
+        if (end.kind != Explorer::End::Kind::Failed) continue;
+        // Drawn column by column, the view fails where a button's drawing
+        // does, and says so.
+        exploring_ = false;
+        if (end.failure->field) return showFailure(QString::fromStdString(failureText(*end.failure)));
+        return patternClicked(chosenIndex());
+    }
+    exploring_ = false;
+}
+
+void MainWindow::stopExploring()
+{
+    exploringStopped_ = true;
+    pendingView_.reset();
+}
+
+void MainWindow::stepThroughHistory(int steps)
+{
+    const ViewStep current{chosenIndex(), fieldTexts()};
+    const auto target = steps < 0 ? history_.back(current) : history_.forward(current);
+    if (!target) return;
+    writeFieldTexts(target->fields);
+    if (target->pattern >= 0) {
+        chosenPattern_ = patternTable()[target->pattern];
+        highlightPatternButton(target->pattern);
+    }
+    // A view whose picture was on the window comes back with its picture.
+    if (shownView_ && chosenPattern_) exploreTo(viewWith(*chosenPattern_, target->fields));
 }
 
 void MainWindow::linkClicked()
@@ -264,7 +378,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     if (watched == textThree_ && event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            applyFieldRule(checkSize(fieldTexts()));
+            checkSizeOnLeaving();
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -286,6 +400,7 @@ void MainWindow::matchScreenDensity()
     if (density == surface_->density()) return;
     drawing_->requestHalt();
     drawing_->setDensity(density);
+    explorer_->setDensity(density);
     surface_->setDensity(density);
     shownView_.reset();
 }

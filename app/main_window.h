@@ -11,8 +11,10 @@
 
 #include "app/view_host.h"
 #include "engine/drawing.h"
+#include "engine/explorer.h"
 #include "engine/field_texts.h"
 #include "engine/outcome.h"
+#include "params/view_history.h"
 
 class QLineEdit;
 class QPushButton;
@@ -20,6 +22,7 @@ class QStyle;
 
 namespace zentrel::app {
 
+class PictureMouse;
 class PictureSurface;
 class ViewKeeper;
 struct ControlSpec;
@@ -77,12 +80,31 @@ private:
 
     void matchScreenDensity();
     void writeFieldTexts(const FieldTexts& texts);
+    // A rule's texts for the fields, the view left recorded for the way back.
     void applyFieldRule(const Outcome<FieldTexts>& result);
+    void recordView();
+    void checkSizeOnLeaving();
+    int chosenIndex() const;
+
+    // The hand on the picture: each move rewrites the fields and draws the
+    // chosen pattern again, coarse to fine or from what is known.
+    void connectMouse();
+    void moveByHand(const std::function<Outcome<FieldTexts>(const View& shown)>& move);
+    void exploreTo(const View& view);
+    void stopExploring();
+    void stepThroughHistory(int steps);
 
     std::unique_ptr<QStyle> classicStyle_;
     PictureSurface* surface_ = nullptr;
     std::unique_ptr<DrawingController> drawing_;
     ViewKeeper* keeper_ = nullptr;
+    PictureMouse* mouse_ = nullptr;
+    std::unique_ptr<Explorer> explorer_;
+    ViewHistory history_;
+    // The view the hand asked for last, while a redraw gives way to it.
+    std::optional<View> pendingView_;
+    bool exploring_ = false;
+    bool exploringStopped_ = false;
     // The views of the drawings running now, innermost last, and of the
     // picture on the surface.
     std::vector<View> drawingViews_;

@@ -54,6 +54,41 @@ void PictureSurface::plotColumn(int column, std::span<const Colour> colours)
     if (rows > 0) dirty_ |= logical(QRect(x, top, 1, rows));
 }
 
+void PictureSurface::setSample(int column, int row, Colour colour)
+{
+    const int x = kPlotLeft * density_ + column;
+    const int y = kPlotTop * density_ + row;
+    if (x >= 0 && x < image_.width() && y >= 0 && y < image_.height())
+        reinterpret_cast<QRgb*>(image_.scanLine(y))[x] =
+            qRgb(redOf(colour), greenOf(colour), blueOf(colour));
+}
+
+void PictureSurface::plotPiece(const Piece& piece, int columns, int rows)
+{
+    const int right = std::min(piece.column + piece.block, columns);
+    for (std::size_t i = 0; i < piece.rows.size(); ++i) {
+        const int bottom = std::min(piece.rows[i] + piece.block, rows);
+        for (int c = piece.column; c < right; ++c)
+            for (int r = piece.rows[i]; r < bottom; ++r) setSample(c, r, piece.colours[i]);
+    }
+    if (!piece.rows.empty())
+        dirty_ |= logical(QRect(kPlotLeft * density_ + piece.column, kPlotTop * density_ + piece.rows.front(),
+                                right - piece.column, rows - piece.rows.front()));
+}
+
+void PictureSurface::plotPicture(const Picture& picture)
+{
+    for (int c = 0; c < picture.width; ++c)
+        for (int r = 0; r < picture.height; ++r) setSample(c, r, picture.at(c, r));
+    dirty_ |= logical(QRect(kPlotLeft * density_, kPlotTop * density_, picture.width, picture.height));
+}
+
+void PictureSurface::setShift(QPoint offset)
+{
+    shift_ = offset;
+    update();
+}
+
 void PictureSurface::showIfDue()
 {
     if (dirty_.isEmpty() || sinceShown_.elapsed() < kFrameMilliseconds) return;
@@ -86,7 +121,8 @@ void PictureSurface::paintEvent(QPaintEvent* event)
     // The whole image, clipped to what needs painting: pieces scaled one by
     // one would round apart on such a screen and lose columns.
     painter.setClipRegion(event->region());
-    painter.drawImage(rect(), image_);
+    if (!shift_.isNull()) painter.fillRect(rect(), windowColour());
+    painter.drawImage(rect().translated(shift_), image_);
 }
 
 }  // namespace zentrel::app

@@ -32,6 +32,11 @@ public:
     void plotColumn(int column, std::span<const Colour> colours) override;
     void showIfDue() override;
     void showAll() override;
+    void plotPiece(const Piece& piece, int columns, int rows) override;
+    void plotPicture(const Picture& picture) override;
+    // Shows the picture moved by an offset in points, as a drag has moved
+    // it, until the offset is set back to none.
+    void setShift(QPoint offset);
     // Back to the window's background colour, at once.
     void clear();
 
@@ -43,11 +48,14 @@ protected:
 private:
     // The logical rectangle that covers these image pixels.
     QRect logical(const QRect& pixels) const;
+    // Sets the image pixel at a sample's column and row of the picture.
+    void setSample(int column, int row, Colour colour);
 
     int density_ = 1;
     QImage image_;
     QRect dirty_;
     QElapsedTimer sinceShown_;
+    QPoint shift_;
 };
 
 }  // namespace zentrel::app

@@ -3,6 +3,8 @@
 #include <span>
 
 #include "engine/pattern.h"
+#include "engine/pixel_pieces.h"
+#include "engine/render.h"
 
 namespace zentrel {
 
@@ -22,6 +24,11 @@ public:
     virtual void showIfDue() = 0;
     // When a drawing ends: shows everything plotted before returning.
     virtual void showAll() = 0;
+    // Sets a piece's pixels, each as a square of the piece's block, cut at
+    // the picture's columns and rows.
+    virtual void plotPiece(const Piece& piece, int columns, int rows) = 0;
+    // Sets the whole picture at once.
+    virtual void plotPicture(const Picture& picture) = 0;
 };
 
 }  // namespace zentrel

@@ -29,22 +29,32 @@ DrawingController::DrawingController(WorkerPool& pool, Canvas& canvas,
 DrawingEnd DrawingController::draw(const Pattern& pattern, const FieldTexts& fields,
                                    const std::function<void()>& started)
 {
-    if (nesting_ >= kMaxNesting) return {DrawingEnd::Kind::Refused, std::nullopt};
+    if (nesting_ >= kMaxNesting) return {DrawingEnd::Kind::Refused, std::nullopt, nullptr};
     haltRequested_ = false;
     started();
     const NestingLevel level(nesting_);
+    auto prepared = prepareSweep(pattern, fields, Sampling{density_, std::nullopt});
+    if (!prepared) return {DrawingEnd::Kind::Failed, prepared.failure(), nullptr};
+    // The picture is kept as it is computed, for the views that follow to
+    // reuse.
+    auto drawn = std::make_shared<DrawnView>(DrawnView{&pattern, prepared.value(), {}});
+    Picture& picture = drawn->picture;
     bool halted = false;
-    auto failure = sweep(pool_, pattern, fields, [&](int column, std::span<const Colour> colours) {
+    auto failure = sweep(pool_, pattern, prepared.value(), [&](int column, std::span<const Colour> colours) {
         canvas_.plotColumn(column, colours);
+        picture.height = static_cast<int>(colours.size());
+        ++picture.width;
+        picture.colours.insert(picture.colours.end(), colours.begin(), colours.end());
         canvas_.showIfDue();
         if (columnObserver) columnObserver(column);
         pumpEvents_();
         halted = haltRequested_;
         return !halted;
-    }, Sampling{density_, std::nullopt});
+    });
     canvas_.showAll();
-    if (failure) return {DrawingEnd::Kind::Failed, std::move(failure)};
-    return {halted ? DrawingEnd::Kind::Halted : DrawingEnd::Kind::Finished, std::nullopt};
+    if (failure) return {DrawingEnd::Kind::Failed, std::move(failure), nullptr};
+    if (halted) return {DrawingEnd::Kind::Halted, std::nullopt, nullptr};
+    return {DrawingEnd::Kind::Finished, std::nullopt, std::move(drawn)};
 }
 
 }  // namespace zentrel

@@ -3,6 +3,9 @@
 #include <functional>
 #include <optional>
 
+#include <memory>
+
+#include "engine/drawn_view.h"
 #include "engine/field_texts.h"
 #include "engine/outcome.h"
 #include "engine/pattern.h"
@@ -21,7 +24,8 @@ struct DrawingEnd {
         Failed,    // the fields or the formulas failed
     };
     Kind kind;
-    std::optional<Failure> failure;  // with Failed
+    std::optional<Failure> failure;          // with Failed
+    std::shared_ptr<const DrawnView> drawn;  // with Finished: the whole picture
 };
 
 // Runs drawings column by column onto a canvas, handing the events that

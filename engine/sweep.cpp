@@ -79,9 +79,14 @@ std::optional<Failure> sweep(WorkerPool& pool, const Pattern& pattern,
 {
     const auto prepared = prepareSweep(pattern, fields, sampling);
     if (!prepared) return prepared.failure();
-    if (prepared.value().empty()) return std::nullopt;
+    return sweep(pool, pattern, prepared.value(), take);
+}
 
-    const auto& [snapshot, grid] = prepared.value();
+std::optional<Failure> sweep(WorkerPool& pool, const Pattern& pattern,
+                             const PreparedSweep& prepared, const ColumnSink& take)
+{
+    if (prepared.empty()) return std::nullopt;
+    const auto& [snapshot, grid] = prepared;
     ColumnStream stream(pool, pattern, snapshot, grid.xs, grid.ys);
     for (int c = 0; c < stream.columnCount(); ++c) {
         const auto column = stream.next();

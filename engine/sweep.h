@@ -70,5 +70,8 @@ using ColumnSink = std::function<bool(int column, std::span<const Colour> colour
 std::optional<Failure> sweep(WorkerPool& pool, const Pattern& pattern,
                              const FieldTexts& fields, const ColumnSink& take,
                              const Sampling& sampling = {});
+// The same, from a sweep prepared already.
+std::optional<Failure> sweep(WorkerPool& pool, const Pattern& pattern,
+                             const PreparedSweep& prepared, const ColumnSink& take);
 
 }  // namespace zentrel

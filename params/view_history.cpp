@@ -6,7 +6,7 @@ namespace zentrel {
 
 ViewHistory::ViewHistory(std::size_t steps) : steps_(std::max<std::size_t>(steps, 1)) {}
 
-bool ViewHistory::keepable(const View& view)
+bool ViewHistory::keepable(const ViewStep& view)
 {
     for (FieldRole role : {FieldRole::Across, FieldRole::Down, FieldRole::Size, FieldRole::Xoom,
                            FieldRole::Brightness})
@@ -14,7 +14,7 @@ bool ViewHistory::keepable(const View& view)
     return true;
 }
 
-bool ViewHistory::record(const View& left)
+bool ViewHistory::record(const ViewStep& left)
 {
     forward_.clear();
     if (!keepable(left)) return false;
@@ -23,23 +23,23 @@ bool ViewHistory::record(const View& left)
     return true;
 }
 
-std::optional<View> ViewHistory::back(const View& current)
+std::optional<ViewStep> ViewHistory::back(const ViewStep& current)
 {
     return step(back_, forward_, current);
 }
 
-std::optional<View> ViewHistory::forward(const View& current)
+std::optional<ViewStep> ViewHistory::forward(const ViewStep& current)
 {
     return step(forward_, back_, current);
 }
 
 // Both ends together hold at most steps_ views: a step moves one view from
 // one end to the other, and a view that cannot be kept takes no place.
-std::optional<View> ViewHistory::step(std::deque<View>& from, std::deque<View>& to,
-                                      const View& current)
+std::optional<ViewStep> ViewHistory::step(std::deque<ViewStep>& from, std::deque<ViewStep>& to,
+                                      const ViewStep& current)
 {
     if (from.empty()) return std::nullopt;
-    View next = std::move(from.back());
+    ViewStep next = std::move(from.back());
     from.pop_back();
     if (keepable(current)) to.push_back(current);
     return next;

@@ -10,11 +10,11 @@ namespace zentrel {
 
 // A view as the history keeps it: the pattern's button index (-1 before any
 // was clicked) and the five field texts.
-struct View {
+struct ViewStep {
     int pattern = -1;
     FieldTexts fields;
 
-    bool operator==(const View&) const = default;
+    bool operator==(const ViewStep&) const = default;
 };
 
 // The views left behind, to go back to and forward again as a browser does:
@@ -33,25 +33,25 @@ public:
     // The view being left for another. The steps ahead go; a view that is
     // the newest step already is not recorded twice. False when the view is
     // not kept.
-    bool record(const View& left);
+    bool record(const ViewStep& left);
     // The view to show instead of current, which is kept for the way back
     // (forward, or back); none at the end of the history.
-    std::optional<View> back(const View& current);
-    std::optional<View> forward(const View& current);
+    std::optional<ViewStep> back(const ViewStep& current);
+    std::optional<ViewStep> forward(const ViewStep& current);
 
     std::size_t backSteps() const { return back_.size(); }
     std::size_t forwardSteps() const { return forward_.size(); }
 
     // Whether a view can be kept: none of its texts is too long.
-    static bool keepable(const View& view);
+    static bool keepable(const ViewStep& view);
 
 private:
     // Moves one step from one end to the other, keeping current at the end.
-    std::optional<View> step(std::deque<View>& from, std::deque<View>& to, const View& current);
+    std::optional<ViewStep> step(std::deque<ViewStep>& from, std::deque<ViewStep>& to, const ViewStep& current);
 
     std::size_t steps_;
-    std::deque<View> back_;     // oldest first
-    std::deque<View> forward_;  // the next step last
+    std::deque<ViewStep> back_;     // oldest first
+    std::deque<ViewStep> forward_;  // the next step last
 };
 
 }  // namespace zentrel

@@ -15,7 +15,7 @@ namespace {
 using test::F;
 
 // Views told apart by their pattern and position.
-View view(int n) { return {n % 19, F(std::to_string(n), "1", "150")}; }
+ViewStep view(int n) { return {n % 19, F(std::to_string(n), "1", "150")}; }
 
 TEST(ViewHistory, GoesBackAndForwardAsABrowserDoes)
 {
@@ -59,9 +59,9 @@ TEST(ViewHistory, KeepsTheNewest256StepsAndNoMore)
     ASSERT_EQ(ViewHistory::kDefaultSteps, 256u);
     for (int n = 0; n < 1000; ++n) history.record(view(n));
     EXPECT_EQ(history.backSteps(), 256u);
-    View current = view(1000);
+    ViewStep current = view(1000);
     for (int n = 999; n >= 1000 - 256; --n) {
-        const std::optional<View> back = history.back(current);
+        const std::optional<ViewStep> back = history.back(current);
         ASSERT_EQ(back, view(n));
         current = *back;
     }
@@ -74,9 +74,9 @@ TEST(ViewHistory, BothWaysTogetherStayWithinTheBound)
 {
     ViewHistory history(4);
     for (int n = 0; n < 10; ++n) history.record(view(n));
-    View current = view(10);
+    ViewStep current = view(10);
     for (int step = 0; step < 50; ++step) {
-        const std::optional<View> next =
+        const std::optional<ViewStep> next =
             step % 3 ? history.back(current) : history.forward(current);
         if (next) current = *next;
         EXPECT_LE(history.backSteps() + history.forwardSteps(), 4u);
@@ -86,9 +86,9 @@ TEST(ViewHistory, BothWaysTogetherStayWithinTheBound)
 TEST(ViewHistory, AViewWithATextTooLongIsNotKept)
 {
     ViewHistory history;
-    View longest = view(1);
+    ViewStep longest = view(1);
     longest.fields.brightness = std::string(ViewHistory::kMaxTextLength, '5');
-    View tooLong = view(2);
+    ViewStep tooLong = view(2);
     tooLong.fields.xoom = std::string(ViewHistory::kMaxTextLength + 1, '1');
     EXPECT_TRUE(history.record(longest));
     EXPECT_FALSE(history.record(tooLong));
