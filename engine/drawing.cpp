@@ -39,6 +39,7 @@ DrawingEnd DrawingController::draw(const Pattern& pattern, const FieldTexts& fie
     // reuse.
     auto drawn = std::make_shared<DrawnView>(DrawnView{&pattern, prepared.value(), {}});
     Picture& picture = drawn->picture;
+    picture.colours.reserve(prepared.value().grid.xs.size() * prepared.value().grid.ys.size());
     bool halted = false;
     auto failure = sweep(pool_, pattern, prepared.value(), [&](int column, std::span<const Colour> colours) {
         canvas_.plotColumn(column, colours);
