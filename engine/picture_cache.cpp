@@ -1,14 +1,13 @@
 #include "engine/picture_cache.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace zentrel {
 namespace {
 
 bool sameValues(const std::vector<double>& a, const std::vector<double>& b)
 {
-    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(double)) == 0;
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), sameBits);
 }
 
 bool sameView(const DrawnView& view, const Pattern& pattern, const PreparedSweep& sweep)
