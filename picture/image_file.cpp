@@ -56,20 +56,19 @@ private:
         return true;
     }
     // The program in plain text; the recipe as UTF-8 international text,
-    // since the field texts may hold any character.
+    // since the field texts may hold any character. Nothing here needs a
+    // destructor: libpng may leave by longjmp.
     void setText(const std::string& recipe)
     {
-        std::string software = softwareName();
-        std::string view = recipe;
         png_text text[2] = {};
         text[0].compression = PNG_TEXT_COMPRESSION_NONE;
         text[0].key = const_cast<char*>(kSoftwareKey);
-        text[0].text = software.data();
-        text[0].text_length = software.size();
+        text[0].text = const_cast<char*>(softwareName());
+        text[0].text_length = std::strlen(softwareName());
         text[1].compression = PNG_ITXT_COMPRESSION_NONE;
         text[1].key = const_cast<char*>(kViewKey);
-        text[1].text = view.data();
-        text[1].itxt_length = view.size();
+        text[1].text = const_cast<char*>(recipe.c_str());
+        text[1].itxt_length = recipe.size();
         text[1].lang = const_cast<char*>("");
         text[1].lang_key = const_cast<char*>("");
         png_set_text(png_, info_, text, 2);

@@ -24,17 +24,26 @@ using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 extern "C" void stopReading(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 extern "C" void ignoreReadWarning(png_structp, png_const_charp) {}
 
+// Reads a PNG's header and the chunks ahead of its image data; false when
+// the file is damaged. libpng reports that by longjmp, so nothing here may
+// need a destructor.
+bool readHeader(png_structp png, png_infop info, std::FILE* file)
+{
+    if (setjmp(png_jmpbuf(png))) return false;
+    png_init_io(png, file);
+    png_set_sig_bytes(png, 8);  // the caller read the signature
+    png_read_info(png, info);
+    return true;
+}
+
 // The recipe in the text chunks ahead of a PNG's image data, if any; false
 // when the file is damaged.
 bool pngRecipe(std::FILE* file, std::optional<std::string>& recipe)
 {
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, stopReading, ignoreReadWarning);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
-    bool read = false;
-    if (info && !setjmp(png_jmpbuf(png))) {
-        png_init_io(png, file);
-        png_set_sig_bytes(png, 8);  // the caller read the signature
-        png_read_info(png, info);
+    const bool read = info && readHeader(png, info, file);
+    if (read) {
         png_textp text = nullptr;
         int count = 0;
         png_get_text(png, info, &text, &count);
@@ -42,7 +51,6 @@ bool pngRecipe(std::FILE* file, std::optional<std::string>& recipe)
             if (std::strcmp(text[i].key, kViewKey) == 0)
                 recipe = std::string(text[i].text, text[i].compression > 0 ? text[i].itxt_length
                                                                            : text[i].text_length);
-        read = true;
     }
     png_destroy_read_struct(&png, &info, nullptr);
     return read;
