@@ -2,20 +2,21 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <vector>
 
 #include "engine/colour.h"
+#include "engine/isa_scalar.h"
 
 namespace zentrel {
 namespace {
 
 // The sRGB transfer function, code value 0..255 (possibly between codes) to
-// linear light 0..1.
+// linear light 0..1. Its pow is the formulas' own, so that a smooth poster
+// is the same on every machine, whatever its C library.
 double decoded(double code)
 {
     const double v = code / 255;
-    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    return v <= 0.04045 ? v / 12.92 : kScalarMaths.pow((v + 0.055) / 1.055, 2.4);
 }
 
 // Linear values are looked up in steps this fine first; the guess is then
