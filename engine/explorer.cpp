@@ -37,19 +37,16 @@ void Explorer::remember(std::shared_ptr<const DrawnView> drawn)
     shown_ = std::move(drawn);
 }
 
-std::optional<Failure> Explorer::compute(const Pattern& pattern, const PreparedSweep& sweep,
-                                         std::span<const PixelSet> sets, int block,
-                                         Picture& picture, const std::function<bool()>& stop,
-                                         bool& stopped)
+PieceSink Explorer::plotter(Picture& picture, const std::function<bool()>& stop, bool& stopped)
 {
-    return computePixels(pool_, pattern, sweep, sets, block, [&](const Piece& piece) {
+    return [&, this](const Piece& piece) {
         placePiece(picture, piece);
         canvas_.plotPiece(piece, picture.width, picture.height);
         canvas_.showIfDue();
         pumpEvents_();
         stopped = stop();
         return !stopped;
-    });
+    };
 }
 
 Explorer::End Explorer::show(const Pattern& pattern, const FieldTexts& fields,
@@ -64,25 +61,26 @@ Explorer::End Explorer::show(const Pattern& pattern, const FieldTexts& fields,
         shown_ = std::move(known);
         return {End::Kind::Shown, std::nullopt};
     }
-    Picture picture = blankPicture(sweep.grid);
-    std::optional<Failure> failure;
-    bool stopped = false;
     const Overlap overlap = shown_ ? overlapOf(*shown_, pattern, sweep) : Overlap{};
-    if (keepsAny(overlap)) {
-        picture = keptPixels(*shown_, overlap);
+    const bool reusing = keepsAny(overlap);
+    Picture picture = reusing ? keptPixels(*shown_, overlap) : blankPicture(sweep.grid);
+    bool stopped = false;
+    const PieceSink plot = plotter(picture, stop, stopped);
+    std::optional<Failure> failure;
+    if (reusing) {
         canvas_.plotPicture(picture);
-        failure = compute(pattern, sweep, missingPixels(overlap), 1, picture, stop, stopped);
+        failure = computeMissing(pool_, pattern, sweep, overlap, plot);
     } else {
         for (int block : kPassBlocks) {
-            failure = compute(pattern, sweep, passPixels(picture.width, picture.height, block),
-                              block, picture, stop, stopped);
+            failure = drawPass(pool_, pattern, sweep, block, plot);
             if (failure || stopped) break;
         }
     }
     canvas_.showAll();
     if (failure) return {End::Kind::Failed, std::move(failure)};
     if (stopped) return {End::Kind::Stopped, std::nullopt};
-    remember(std::make_shared<const DrawnView>(DrawnView{&pattern, sweep, std::move(picture)}));
+    remember(std::make_shared<const DrawnView>(
+        DrawnView{&pattern, std::move(prepared.value()), std::move(picture)}));
     return {End::Kind::Shown, std::nullopt};
 }
 

@@ -46,11 +46,9 @@ public:
     End show(const Pattern& pattern, const FieldTexts& fields, const std::function<bool()>& stop);
 
 private:
-    // Computes the sets into the picture, plotting each piece with its
-    // block.
-    std::optional<Failure> compute(const Pattern& pattern, const PreparedSweep& sweep,
-                                   std::span<const PixelSet> sets, int block, Picture& picture,
-                                   const std::function<bool()>& stop, bool& stopped);
+    // Places each piece in the picture and plots it with its block, pumping
+    // events; stopped tells whether stop() ended it.
+    PieceSink plotter(Picture& picture, const std::function<bool()>& stop, bool& stopped);
 
     WorkerPool& pool_;
     Canvas& canvas_;

@@ -77,6 +77,8 @@ Picture keptPixels(const DrawnView& old, const Overlap& overlap)
     return picture;
 }
 
+namespace {
+
 std::vector<PixelSet> missingPixels(const Overlap& overlap)
 {
     std::vector<int> allRows(overlap.oldRows.size());
@@ -85,13 +87,21 @@ std::vector<PixelSet> missingPixels(const Overlap& overlap)
             {indicesWhere(overlap.oldColumns, true), indicesWhere(overlap.oldRows, false)}};
 }
 
+}  // namespace
+
+std::optional<Failure> computeMissing(WorkerPool& pool, const Pattern& pattern,
+                                      const PreparedSweep& next, const Overlap& overlap,
+                                      const PieceSink& take)
+{
+    return computePixels(pool, pattern, next, missingPixels(overlap), 1, take);
+}
+
 Outcome<Picture> redrawReusing(WorkerPool& pool, const DrawnView& old, const Pattern& pattern,
                                const PreparedSweep& next)
 {
     const Overlap overlap = overlapOf(old, pattern, next);
     Picture picture = keptPixels(old, overlap);
-    const std::vector<PixelSet> missing = missingPixels(overlap);
-    const auto failure = computePixels(pool, pattern, next, missing, 1, [&](const Piece& piece) {
+    const auto failure = computeMissing(pool, pattern, next, overlap, [&](const Piece& piece) {
         placePiece(picture, piece);
         return true;
     });

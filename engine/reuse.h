@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "engine/drawn_view.h"
@@ -24,9 +25,12 @@ Overlap overlapOf(const DrawnView& old, const Pattern& pattern, const PreparedSw
 // others 0: what a window can show at once.
 Picture keptPixels(const DrawnView& old, const Overlap& overlap);
 
-// What is left to compute: the columns the old picture lacks, every row of
-// them, and in the columns it has, the rows it lacks.
-std::vector<PixelSet> missingPixels(const Overlap& overlap);
+// Computes the pixels the overlap leaves missing (the columns the old
+// picture lacks, and in the columns it has, the rows it lacks), in pieces
+// handed to take; stops when take returns false.
+std::optional<Failure> computeMissing(WorkerPool& pool, const Pattern& pattern,
+                                      const PreparedSweep& next, const Overlap& overlap,
+                                      const PieceSink& take);
 
 // The new sweep's picture, the kept pixels moved and only the rest computed
 // on the pool: the very picture, or failure, of a fresh drawing.
