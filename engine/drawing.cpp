@@ -37,15 +37,14 @@ DrawingEnd DrawingController::draw(const Pattern& pattern, const FieldTexts& fie
     if (!prepared) return {DrawingEnd::Kind::Failed, prepared.failure(), nullptr};
     // The picture is kept as it is computed, for the views that follow to
     // reuse.
-    auto drawn = std::make_shared<DrawnView>(DrawnView{&pattern, prepared.value(), {}});
+    Picture toFill = pictureToFill(prepared.value().grid);
+    auto drawn = std::make_shared<DrawnView>(
+        DrawnView{&pattern, std::move(prepared.value()), std::move(toFill)});
     Picture& picture = drawn->picture;
-    picture.colours.reserve(prepared.value().grid.xs.size() * prepared.value().grid.ys.size());
     bool halted = false;
-    auto failure = sweep(pool_, pattern, prepared.value(), [&](int column, std::span<const Colour> colours) {
+    auto failure = sweep(pool_, pattern, drawn->sweep, [&](int column, std::span<const Colour> colours) {
         canvas_.plotColumn(column, colours);
-        picture.height = static_cast<int>(colours.size());
-        ++picture.width;
-        picture.colours.insert(picture.colours.end(), colours.begin(), colours.end());
+        appendColumn(picture, colours);
         canvas_.showIfDue();
         if (columnObserver) columnObserver(column);
         pumpEvents_();

@@ -1,7 +1,5 @@
 #include "engine/render.h"
 
-#include <algorithm>
-
 #include "engine/worker_pool.h"
 #include "engine/sweep.h"
 
@@ -17,15 +15,29 @@ Outcome<Picture> renderPicture(const Pattern& pattern, const FieldTexts& fields,
 Outcome<Picture> renderPicture(WorkerPool& pool, const Pattern& pattern, const FieldTexts& fields,
                                const Sampling& sampling)
 {
-    Picture picture;
-    const auto failure = sweep(pool, pattern, fields, [&](int, std::span<const Colour> column) {
-        picture.height = static_cast<int>(column.size());
-        ++picture.width;
-        picture.colours.insert(picture.colours.end(), column.begin(), column.end());
+    const auto prepared = prepareSweep(pattern, fields, sampling);
+    if (!prepared) return prepared.failure();
+    Picture picture = pictureToFill(prepared.value().grid);
+    const auto failure = sweep(pool, pattern, prepared.value(), [&](int, std::span<const Colour> column) {
+        appendColumn(picture, column);
         return true;
-    }, sampling);
+    });
     if (failure) return *failure;
     return picture;
+}
+
+Picture pictureToFill(const SweepGrid& grid)
+{
+    Picture picture;
+    picture.colours.reserve(grid.xs.size() * grid.ys.size());
+    return picture;
+}
+
+void appendColumn(Picture& picture, std::span<const Colour> column)
+{
+    picture.height = static_cast<int>(column.size());
+    ++picture.width;
+    picture.colours.insert(picture.colours.end(), column.begin(), column.end());
 }
 
 }  // namespace zentrel

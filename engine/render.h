@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <vector>
 
 #include "engine/field_texts.h"
@@ -22,6 +23,11 @@ struct Picture {
         return colours[static_cast<std::size_t>(column) * height + row];
     }
 };
+
+// A picture with room for every column of the grid and none of them in yet,
+// and the next column put in on its right.
+Picture pictureToFill(const SweepGrid& grid);
+void appendColumn(Picture& picture, std::span<const Colour> column);
 
 class WorkerPool;
 
