@@ -83,7 +83,6 @@ struct PixelIsa : ScalarArithmetic {
         if (p == 0 && q < 0 && !f.first) f.first = Fault::DivisionByZero;
         note(f, r);
     }
-    static int firstBadLane(const Faults& f) { return f.first ? 0 : -1; }
 };
 
 }  // namespace zentrel

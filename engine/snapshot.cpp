@@ -119,8 +119,7 @@ Outcome<Snapshot> takeSnapshot(const SnapshotRule& rule, const FieldTexts& field
                                std::optional<double> width)
 {
     FieldReader in(fields);
-    const Placement p = place(rule, width, in);
-    Snapshot s{.size = p.size, .width = p.width, .left = p.left, .top = p.top};
+    Snapshot s{place(rule, width, in)};
     s.zoom = in.checked(scaled(in.read(FieldRole::Xoom), rule.zoom), FieldRole::Xoom);
     s.bright =
         in.checked(scaled(in.read(FieldRole::Brightness), rule.bright), FieldRole::Brightness);

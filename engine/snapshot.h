@@ -55,12 +55,9 @@ struct Placement {
     double top = 0;
 };
 
-// The values a drawing takes once at its start and keeps to its end.
-struct Snapshot {
-    double size = 0;
-    double width = 0;
-    double left = 0;
-    double top = 0;
+// The values a drawing takes once at its start and keeps to its end: where
+// the picture lies, and how the formulas scale.
+struct Snapshot : Placement {
     double zoom = 0;
     double bright = 0;
     double circle = kCircle;

@@ -33,8 +33,6 @@ inline constexpr double kMaxSamples = 1 << 20;
 struct Sampling {
     int density = 1;              // values per unit of the formula coordinates
     std::optional<double> width;  // instead of the width the size gives
-
-    bool operator==(const Sampling&) const = default;
 };
 
 // PositionTooLarge where adding 1 no longer moves a counter (positions of

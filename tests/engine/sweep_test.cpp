@@ -31,7 +31,7 @@ using test::PictureFaultRow;
 
 Snapshot extents(double left, double top, double width, double size)
 {
-    return {.size = size, .width = width, .left = left, .top = top};
+    return {{.size = size, .width = width, .left = left, .top = top}};
 }
 
 const char* const kHuge = "1e999";  // beyond the double range as typed
