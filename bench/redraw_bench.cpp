@@ -89,10 +89,10 @@ RedrawTimes redrawTimes(int runs, const Pattern& pattern)
     const auto old = drawn(pattern, kLargePicture);
     const FieldTexts dragged = draggedByAQuarter();
     std::tie(t.dragFresh, t.drag) = medianMsInTurn(
-        runs, [&] { drawFreshPicture(pattern, dragged); }, [&] { drag(*old, pattern, dragged); });
+        runs, [&] { renderPicture(WorkerPool::shared(), pattern, dragged); }, [&] { drag(*old, pattern, dragged); });
     const FieldTexts wheel = zoomedIn(pattern);
     std::tie(t.wheelFresh, t.passes) = medianMsInTurn(
-        runs, [&] { drawFreshPicture(pattern, wheel); }, [&] { drawPasses(pattern, wheel, 1); });
+        runs, [&] { renderPicture(WorkerPool::shared(), pattern, wheel); }, [&] { drawPasses(pattern, wheel, 1); });
     t.firstPass = medianMs(runs, [&] { drawPasses(pattern, wheel, kPassBlocks[0]); });
     return t;
 }

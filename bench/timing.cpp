@@ -5,7 +5,6 @@
 #include <span>
 #include <vector>
 
-#include "engine/pixel_pieces.h"
 #include "engine/sweep.h"
 #include "engine/worker_pool.h"
 
@@ -44,16 +43,6 @@ std::pair<double, double> medianMsInTurn(int runs, const Work& a, const Work& b)
         timesB.push_back(msOf(b));
     }
     return {median(std::move(timesA)), median(std::move(timesB))};
-}
-
-void drawFreshPicture(const Pattern& pattern, const FieldTexts& fields)
-{
-    Picture picture = blankPicture(prepareSweep(pattern, fields).value().grid);
-    sweep(WorkerPool::shared(), pattern, fields, [&](int c, std::span<const Colour> column) {
-        std::copy(column.begin(), column.end(),
-                  picture.colours.begin() + static_cast<std::ptrdiff_t>(c) * picture.height);
-        return true;
-    });
 }
 
 double allCoresMs(int runs, const Pattern& pattern)

@@ -26,8 +26,4 @@ inline double ratio(double a, double b) { return b > 0 ? a / b : 0.0; }
 // The median time of a whole drawing of the large picture on all cores.
 double allCoresMs(int runs, const Pattern& pattern);
 
-// A whole drawing of the fields on all cores, every column kept in a picture
-// made ready for it, as a window keeps them.
-void drawFreshPicture(const Pattern& pattern, const FieldTexts& fields);
-
 }  // namespace zentrel::bench
