@@ -118,6 +118,9 @@ TEST(PosterPlan, RefusesMorePixelsThanAFileHolds)
     EXPECT_EQ(plan.failure().fault, Fault::PosterTooLarge);
     EXPECT_EQ(plan.failure().where, "66560 x 49920 pixels, the largest is 65536 across and down");
     EXPECT_TRUE(planPoster(viewOf("aqua", F("1", "1", "768"), 64, 16)).ok());
+    const auto far = planPoster(viewOf("aqua", F("1", "1", "768"), 256, 16));
+    ASSERT_FALSE(far.ok());
+    EXPECT_EQ(far.failure().where, "262144 x 196608 pixels, the largest is 65536 across and down");
 }
 
 TEST(ViewOfPicture, SaysWhyAFileHoldsNoView)
