@@ -149,6 +149,10 @@ Outcome<View> viewOf(std::string_view line)
             value = option.substr(eq + 1);
             option.resize(eq);
         }
+        // The view --from names is in a picture file, which a line of text
+        // cannot reach: the person is told so, not that --from is unknown.
+        if (option == "--from")
+            return notAView("--from names a picture file, not a view: open that picture instead");
         const OtherOption* other = otherOption(option);
         if (!other && !isViewOption(option))
             return notAView("\"" + option + "\" is no option of a view");

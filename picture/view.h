@@ -48,7 +48,8 @@ bool isViewOption(std::string_view option);
 
 // The view a recipe or a zentrel-render command names, all of it or a
 // failure (NotAView) that says what is wrong. Options of the command that
-// are not the view's (the file, the threads) are passed over.
+// are not the view's (the file, the threads) are passed over; --from is
+// refused, its view being in a picture file that a line cannot reach.
 Outcome<View> viewOf(std::string_view line);
 
 }  // namespace zentrel
