@@ -38,10 +38,8 @@ constexpr OtherOption kOtherOptions[] = {
 std::optional<Failure> wholeNumber(std::string_view option, std::string_view text, int lowest,
                                    int highest, int& out)
 {
-    int n = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
-    if (error == std::errc() && end == text.data() + text.size() && n >= lowest && n <= highest) {
-        out = n;
+    if (const auto n = wholeNumberIn(text, lowest, highest)) {
+        out = *n;
         return std::nullopt;
     }
     return notAView(std::string(option) + " needs a whole number from " + std::to_string(lowest) +
@@ -73,6 +71,15 @@ const OtherOption* otherOption(std::string_view option)
 }
 
 }  // namespace
+
+std::optional<int> wholeNumberIn(std::string_view text, int lowest, int highest)
+{
+    int n = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (error != std::errc() || end != text.data() + text.size() || n < lowest || n > highest)
+        return std::nullopt;
+    return n;
+}
 
 Sampling View::sampling() const
 {

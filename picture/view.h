@@ -40,6 +40,10 @@ std::string recipeOf(const View& view);
 // The recipe as a zentrel-render command: "zentrel-render ... -o aqua.png".
 std::string commandOf(const View& view);
 
+// The whole number the text is, digits and nothing else around them, if it
+// is one from lowest to highest.
+std::optional<int> wholeNumberIn(std::string_view text, int lowest, int highest);
+
 // Sets one option of a view from its value, as the command line and the
 // recipe give it; NotAView when the value does not do, or the option is no
 // option of a view (isViewOption tells).
