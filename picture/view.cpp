@@ -72,6 +72,13 @@ const OtherOption* otherOption(std::string_view option)
 
 }  // namespace
 
+const char* optionOf(FieldRole role)
+{
+    for (const FieldOption& o : kFieldOptions)
+        if (o.role == role) return o.option;
+    return nullptr;
+}
+
 std::optional<int> wholeNumberIn(std::string_view text, int lowest, int highest)
 {
     int n = 0;

@@ -40,6 +40,9 @@ std::string recipeOf(const View& view);
 // The recipe as a zentrel-render command: "zentrel-render ... -o aqua.png".
 std::string commandOf(const View& view);
 
+// The option that sets the field, as in "--xoom"; null for no field.
+const char* optionOf(FieldRole role);
+
 // The whole number the text is, digits and nothing else around them, if it
 // is one from lowest to highest.
 std::optional<int> wholeNumberIn(std::string_view text, int lowest, int highest);
