@@ -1,7 +1,5 @@
 #include "picture/picture_view.h"
 
-#include <png.h>
-
 #include <cerrno>
 #include <csetjmp>
 #include <cstdio>
@@ -10,6 +8,7 @@
 #include <optional>
 
 #include "picture/image_file.h"
+#include "picture/png_errors.h"
 
 namespace zentrel {
 namespace {
@@ -20,9 +19,6 @@ Failure notAView(const std::string& path, const std::string& why)
 }
 
 using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
-
-extern "C" void stopReading(png_structp png, png_const_charp) { png_longjmp(png, 1); }
-extern "C" void ignoreReadWarning(png_structp, png_const_charp) {}
 
 // Reads a PNG's header and the chunks ahead of its image data; false when
 // the file is damaged. libpng reports that by longjmp, so nothing here may
@@ -40,7 +36,8 @@ bool readHeader(png_structp png, png_infop info, std::FILE* file)
 // when the file is damaged.
 bool pngRecipe(std::FILE* file, std::optional<std::string>& recipe)
 {
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, stopReading, ignoreReadWarning);
+    png_structp png =
+        png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, stopWithoutPrinting, ignoreWarning);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     const bool read = info && readHeader(png, info, file);
     if (read) {

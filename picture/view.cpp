@@ -4,12 +4,11 @@
 
 #include "engine/smooth.h"
 #include "patterns/pattern_table.h"
+#include "picture/not_a_view.h"
 #include "picture/words.h"
 
 namespace zentrel {
 namespace {
-
-Failure notAView(const std::string& why) { return Failure{Fault::NotAView, why}; }
 
 // The options that name a field, in the order a recipe gives them.
 struct FieldOption {
