@@ -53,17 +53,30 @@ bool pngRecipe(std::FILE* file, std::optional<std::string>& recipe)
     return read;
 }
 
-// The recipe in the comment lines of a PPM's header, if any.
-std::optional<std::string> ppmRecipe(std::FILE* file)
+// The longest recipe read from a PPM: far beyond any field texts a person
+// types, and a damaged file is not read into memory without end.
+constexpr std::size_t kLongestRecipe = std::size_t{1} << 20;
+
+// The recipe in the comment lines of a PPM's header, if any; false when it
+// is longer than kLongestRecipe, since a recipe cut short may read as
+// another view.
+bool ppmRecipe(std::FILE* file, std::optional<std::string>& recipe)
 {
     const std::string marker = std::string("# ") + kViewKey + ": ";
-    char line[65536];
-    while (std::fgets(line, sizeof line, file) && line[0] == '#') {
-        std::string text = line;
-        if (!text.empty() && text.back() == '\n') text.pop_back();
-        if (text.rfind(marker, 0) == 0) return text.substr(marker.size());
+    for (int c = std::getc(file); c == '#'; c = std::getc(file)) {
+        std::string line(1, '#');
+        bool cut = false;
+        for (c = std::getc(file); c != EOF && c != '\n'; c = std::getc(file)) {
+            if (line.size() < marker.size() + kLongestRecipe) line += static_cast<char>(c);
+            else cut = true;
+        }
+        if (line.rfind(marker, 0) == 0) {
+            if (cut) return false;
+            recipe = line.substr(marker.size());
+            return true;
+        }
     }
-    return std::nullopt;
+    return true;
 }
 
 }  // namespace
@@ -79,7 +92,7 @@ Outcome<View> viewOfPicture(const std::string& path)
         if (!pngRecipe(file.get(), recipe)) return notAView(path, "is a damaged PNG");
     } else if (got >= 3 && magic[0] == 'P' && magic[1] == '6' && magic[2] == '\n') {
         std::fseek(file.get(), 3, SEEK_SET);
-        recipe = ppmRecipe(file.get());
+        if (!ppmRecipe(file.get(), recipe)) return notAView(path, "holds a view too long to read");
     } else {
         return notAView(path, "is no PNG or PPM picture");
     }
