@@ -45,14 +45,14 @@ class PosterBands {
 public:
     PosterBands(WorkerPool& pool, const View& view, const PosterPlan& plan, ImageFile& file,
                 const PosterWatch& watch, Priority priority)
-        : pool_(pool), pattern_(*view.pattern), plan_(plan), file_(file), watch_(watch),
-          priority_(priority)
+        : pool_(pool), pattern_(*view.pattern), supersample_(view.supersample), plan_(plan),
+          file_(file), watch_(watch), priority_(priority)
     {
     }
 
     std::optional<Failure> run()
     {
-        const std::size_t k = plan_.supersample;
+        const std::size_t k = supersample_;
         const std::size_t sampleWidth = plan_.sweep.grid.xs.size();
         const std::size_t rows = plan_.height;
         const std::size_t bandRows =
@@ -105,6 +105,7 @@ private:
 
     WorkerPool& pool_;
     const Pattern& pattern_;
+    const std::size_t supersample_;
     const PosterPlan& plan_;
     ImageFile& file_;
     const PosterWatch& watch_;
@@ -130,8 +131,7 @@ Outcome<PosterPlan> planPoster(const View& view)
                                                   " across and down"};
     auto sweep = prepareSweep(*view.pattern, view.fields, view.sampling());
     if (!sweep) return sweep.failure();
-    return PosterPlan{std::move(sweep.value()), view.supersample, static_cast<int>(width),
-                      static_cast<int>(height)};
+    return PosterPlan{std::move(sweep.value()), static_cast<int>(width), static_cast<int>(height)};
 }
 
 Outcome<PosterEnd> writePoster(WorkerPool& pool, const View& view, const PosterPlan& plan,
