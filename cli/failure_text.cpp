@@ -1,5 +1,8 @@
 #include "cli/failure_text.h"
 
+#include "engine/sweep.h"
+#include "picture/view.h"
+
 namespace zentrel::cli {
 namespace {
 
@@ -12,14 +15,11 @@ struct OptionWords {
 
 OptionWords wordsFor(FieldRole role)
 {
-    switch (role) {
-    case FieldRole::Across: return {"--x", "1"};
-    case FieldRole::Down: return {"--y", "1"};
-    case FieldRole::Size: return {"--size", "150"};
-    case FieldRole::Xoom: return {"--xoom", "1"};
-    case FieldRole::Brightness: return {"--bright", "150"};
-    }
-    return {"an option", "1"};
+    const char* option = optionOf(role);
+    if (!option) return {"an option", "1"};
+    // The text a field starts with is a number it always takes.
+    static const FieldTexts starting;
+    return {option, fieldText(starting, role).c_str()};
 }
 
 std::string fieldLine(const FieldFailure& field)
@@ -37,7 +37,8 @@ std::string fieldLine(const FieldFailure& field)
     case FieldProblem::NoStep:
         return quoted + " is out of range for moving the picture: give a number from 1 to 1024";
     case FieldProblem::PictureTooLarge:
-        return quoted + " is above the largest picture: give a number from 1 to 65536";
+        return quoted + " is above the largest picture: give a number from 1 to " +
+               std::to_string(static_cast<int>(kMaxExtent));
     case FieldProblem::PositionTooFar:
         return quoted + " is too far out to draw: give a number from -1E+15 to 1E+15";
     }

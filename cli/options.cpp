@@ -1,6 +1,5 @@
 #include "cli/options.h"
 
-#include <charconv>
 #include <optional>
 #include <utility>
 
@@ -27,15 +26,6 @@ std::string patternChoices()
         list += std::string(p->caption) + " (" + std::string(p->routine) + ")";
     }
     return list;
-}
-
-std::optional<int> threadCount(const std::string& text)
-{
-    int n = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
-    if (error != std::errc() || end != text.data() + text.size() || n < 1 || n > 256)
-        return std::nullopt;
-    return n;
 }
 
 using Setting = std::pair<std::string, std::string>;  // option, value
@@ -86,7 +76,7 @@ std::optional<UsageError> apply(RenderOptions& o, const std::string& option, con
     } else if (option == "-o" || option == "--output") {
         o.output = value;
     } else if (option == "--threads") {
-        const auto n = threadCount(value);
+        const auto n = wholeNumberIn(value, 1, 256);
         if (!n) return UsageError{"--threads needs a whole number from 1 to 256, not '" + value + "'"};
         o.threads = *n;
     } else if (option == "--pattern" && !findPattern(value)) {

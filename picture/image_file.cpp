@@ -1,13 +1,12 @@
 #include "picture/image_file.h"
 
-#include <png.h>
-
 #include <cerrno>
 #include <csetjmp>
 #include <cstring>
 #include <vector>
 
 #include "engine/colour.h"
+#include "picture/png_errors.h"
 
 namespace zentrel {
 namespace {
@@ -28,12 +27,6 @@ private:
     }
     bool finish() override { return true; }
 };
-
-// libpng reports its errors by longjmp; every call into it stays inside a
-// function that set the jump buffer. It would also print them: the caller
-// reports the failure once, with the reason the system gave.
-extern "C" void stopWithoutPrinting(png_structp png, png_const_charp) { png_longjmp(png, 1); }
-extern "C" void ignoreWarning(png_structp, png_const_charp) {}
 
 class PngFile final : public ImageFile {
 public:
@@ -90,18 +83,12 @@ private:
     png_infop info_ = nullptr;
 };
 
-bool endsWith(const std::string& text, const std::string& tail)
-{
-    return text.size() >= tail.size() &&
-           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 }  // namespace
 
 std::optional<PictureFormat> pictureFormatOf(const std::string& path)
 {
-    if (endsWith(path, ".png")) return PictureFormat::Png;
-    if (endsWith(path, ".ppm")) return PictureFormat::Ppm;
+    if (path.ends_with(".png")) return PictureFormat::Png;
+    if (path.ends_with(".ppm")) return PictureFormat::Ppm;
     return std::nullopt;
 }
 

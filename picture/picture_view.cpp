@@ -1,7 +1,5 @@
 #include "picture/picture_view.h"
 
-#include <png.h>
-
 #include <cerrno>
 #include <csetjmp>
 #include <cstdio>
@@ -10,6 +8,7 @@
 #include <optional>
 
 #include "picture/image_file.h"
+#include "picture/png_errors.h"
 
 namespace zentrel {
 namespace {
@@ -20,9 +19,6 @@ Failure notAView(const std::string& path, const std::string& why)
 }
 
 using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
-
-extern "C" void stopReading(png_structp png, png_const_charp) { png_longjmp(png, 1); }
-extern "C" void ignoreReadWarning(png_structp, png_const_charp) {}
 
 // Reads a PNG's header and the chunks ahead of its image data; false when
 // the file is damaged. libpng reports that by longjmp, so nothing here may
@@ -40,7 +36,8 @@ bool readHeader(png_structp png, png_infop info, std::FILE* file)
 // when the file is damaged.
 bool pngRecipe(std::FILE* file, std::optional<std::string>& recipe)
 {
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, stopReading, ignoreReadWarning);
+    png_structp png =
+        png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, stopWithoutPrinting, ignoreWarning);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     const bool read = info && readHeader(png, info, file);
     if (read) {
@@ -56,17 +53,30 @@ bool pngRecipe(std::FILE* file, std::optional<std::string>& recipe)
     return read;
 }
 
-// The recipe in the comment lines of a PPM's header, if any.
-std::optional<std::string> ppmRecipe(std::FILE* file)
+// The longest recipe read from a PPM: far beyond any field texts a person
+// types, and a damaged file is not read into memory without end.
+constexpr std::size_t kLongestRecipe = std::size_t{1} << 20;
+
+// The recipe in the comment lines of a PPM's header, if any; false when it
+// is longer than kLongestRecipe, since a recipe cut short may read as
+// another view.
+bool ppmRecipe(std::FILE* file, std::optional<std::string>& recipe)
 {
     const std::string marker = std::string("# ") + kViewKey + ": ";
-    char line[65536];
-    while (std::fgets(line, sizeof line, file) && line[0] == '#') {
-        std::string text = line;
-        if (!text.empty() && text.back() == '\n') text.pop_back();
-        if (text.rfind(marker, 0) == 0) return text.substr(marker.size());
+    for (int c = std::getc(file); c == '#'; c = std::getc(file)) {
+        std::string line(1, '#');
+        bool cut = false;
+        for (c = std::getc(file); c != EOF && c != '\n'; c = std::getc(file)) {
+            if (line.size() < marker.size() + kLongestRecipe) line += static_cast<char>(c);
+            else cut = true;
+        }
+        if (line.rfind(marker, 0) == 0) {
+            if (cut) return false;
+            recipe = line.substr(marker.size());
+            return true;
+        }
     }
-    return std::nullopt;
+    return true;
 }
 
 }  // namespace
@@ -82,7 +92,7 @@ Outcome<View> viewOfPicture(const std::string& path)
         if (!pngRecipe(file.get(), recipe)) return notAView(path, "is a damaged PNG");
     } else if (got >= 3 && magic[0] == 'P' && magic[1] == '6' && magic[2] == '\n') {
         std::fseek(file.get(), 3, SEEK_SET);
-        recipe = ppmRecipe(file.get());
+        if (!ppmRecipe(file.get(), recipe)) return notAView(path, "holds a view too long to read");
     } else {
         return notAView(path, "is no PNG or PPM picture");
     }

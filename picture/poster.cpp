@@ -45,14 +45,14 @@ class PosterBands {
 public:
     PosterBands(WorkerPool& pool, const View& view, const PosterPlan& plan, ImageFile& file,
                 const PosterWatch& watch, Priority priority)
-        : pool_(pool), pattern_(*view.pattern), plan_(plan), file_(file), watch_(watch),
-          priority_(priority)
+        : pool_(pool), pattern_(*view.pattern), supersample_(view.supersample), plan_(plan),
+          file_(file), watch_(watch), priority_(priority)
     {
     }
 
     std::optional<Failure> run()
     {
-        const std::size_t k = plan_.supersample;
+        const std::size_t k = supersample_;
         const std::size_t sampleWidth = plan_.sweep.grid.xs.size();
         const std::size_t rows = plan_.height;
         const std::size_t bandRows =
@@ -105,6 +105,7 @@ private:
 
     WorkerPool& pool_;
     const Pattern& pattern_;
+    const std::size_t supersample_;
     const PosterPlan& plan_;
     ImageFile& file_;
     const PosterWatch& watch_;
@@ -115,18 +116,22 @@ private:
 
 Outcome<PosterPlan> planPoster(const View& view)
 {
-    auto sweep = prepareSweep(*view.pattern, view.fields, view.sampling());
-    if (!sweep) return sweep.failure();
-    const auto k = static_cast<std::size_t>(view.supersample);
-    const std::size_t width = sweep.value().grid.xs.size() / k;
-    const std::size_t height = sweep.value().grid.ys.size() / k;
+    // Sized at one sample a unit first: at density x supersample the sweep's
+    // own limit on samples would trip before this one, and blame the size
+    // field for what a smaller density or supersampling mends.
+    const auto base = prepareSweep(*view.pattern, view.fields, Sampling{1, view.sampling().width});
+    if (!base) return base.failure();
+    const auto density = static_cast<std::size_t>(view.density);
+    const std::size_t width = base.value().grid.xs.size() * density;
+    const std::size_t height = base.value().grid.ys.size() * density;
     if (width > kMaxExtent || height > kMaxExtent)
         return Failure{Fault::PosterTooLarge, std::to_string(width) + " x " + std::to_string(height) +
                                                   " pixels, the largest is " +
                                                   std::to_string(static_cast<int>(kMaxExtent)) +
                                                   " across and down"};
-    return PosterPlan{std::move(sweep.value()), view.supersample, static_cast<int>(width),
-                      static_cast<int>(height)};
+    auto sweep = prepareSweep(*view.pattern, view.fields, view.sampling());
+    if (!sweep) return sweep.failure();
+    return PosterPlan{std::move(sweep.value()), static_cast<int>(width), static_cast<int>(height)};
 }
 
 Outcome<PosterEnd> writePoster(WorkerPool& pool, const View& view, const PosterPlan& plan,

@@ -14,11 +14,10 @@
 namespace zentrel {
 
 // What a poster of a view comes to: the sweep at density x supersample
-// values per unit, and the size of the picture once each block of samples
-// is averaged.
+// values per unit, and the size of the picture once each block of the
+// view's supersample x supersample samples is averaged.
 struct PosterPlan {
     PreparedSweep sweep;
-    int supersample = 1;
     int width = 0;
     int height = 0;
 

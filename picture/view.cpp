@@ -4,12 +4,11 @@
 
 #include "engine/smooth.h"
 #include "patterns/pattern_table.h"
+#include "picture/not_a_view.h"
 #include "picture/words.h"
 
 namespace zentrel {
 namespace {
-
-Failure notAView(const std::string& why) { return Failure{Fault::NotAView, why}; }
 
 // The options that name a field, in the order a recipe gives them.
 struct FieldOption {
@@ -38,10 +37,8 @@ constexpr OtherOption kOtherOptions[] = {
 std::optional<Failure> wholeNumber(std::string_view option, std::string_view text, int lowest,
                                    int highest, int& out)
 {
-    int n = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
-    if (error == std::errc() && end == text.data() + text.size() && n >= lowest && n <= highest) {
-        out = n;
+    if (const auto n = wholeNumberIn(text, lowest, highest)) {
+        out = *n;
         return std::nullopt;
     }
     return notAView(std::string(option) + " needs a whole number from " + std::to_string(lowest) +
@@ -73,6 +70,22 @@ const OtherOption* otherOption(std::string_view option)
 }
 
 }  // namespace
+
+const char* optionOf(FieldRole role)
+{
+    for (const FieldOption& o : kFieldOptions)
+        if (o.role == role) return o.option;
+    return nullptr;
+}
+
+std::optional<int> wholeNumberIn(std::string_view text, int lowest, int highest)
+{
+    int n = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (error != std::errc() || end != text.data() + text.size() || n < lowest || n > highest)
+        return std::nullopt;
+    return n;
+}
 
 Sampling View::sampling() const
 {
@@ -149,6 +162,10 @@ Outcome<View> viewOf(std::string_view line)
             value = option.substr(eq + 1);
             option.resize(eq);
         }
+        // The view --from names is in a picture file, which a line of text
+        // cannot reach: the person is told so, not that --from is unknown.
+        if (option == "--from")
+            return notAView("--from names a picture file, not a view: open that picture instead");
         const OtherOption* other = otherOption(option);
         if (!other && !isViewOption(option))
             return notAView("\"" + option + "\" is no option of a view");

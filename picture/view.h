@@ -40,6 +40,13 @@ std::string recipeOf(const View& view);
 // The recipe as a zentrel-render command: "zentrel-render ... -o aqua.png".
 std::string commandOf(const View& view);
 
+// The option that sets the field, as in "--xoom"; null for no field.
+const char* optionOf(FieldRole role);
+
+// The whole number the text is, digits and nothing else around them, if it
+// is one from lowest to highest.
+std::optional<int> wholeNumberIn(std::string_view text, int lowest, int highest);
+
 // Sets one option of a view from its value, as the command line and the
 // recipe give it; NotAView when the value does not do, or the option is no
 // option of a view (isViewOption tells).
@@ -48,7 +55,8 @@ bool isViewOption(std::string_view option);
 
 // The view a recipe or a zentrel-render command names, all of it or a
 // failure (NotAView) that says what is wrong. Options of the command that
-// are not the view's (the file, the threads) are passed over.
+// are not the view's (the file, the threads) are passed over; --from is
+// refused, its view being in a picture file that a line cannot reach.
 Outcome<View> viewOf(std::string_view line);
 
 }  // namespace zentrel

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "picture/not_a_view.h"
+
 namespace zentrel {
 namespace {
 
@@ -28,8 +30,6 @@ std::string ansiQuoted(std::string_view word)
     }
     return q + "'";
 }
-
-Failure notAView(const std::string& why) { return Failure{Fault::NotAView, why}; }
 
 int hexDigit(char c)
 {

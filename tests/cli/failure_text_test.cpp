@@ -32,6 +32,8 @@ const LineRow kLines[] = {
      "--x \"abc\" is not a number: give a number such as 1"},
     {"y_empty", inField(FieldRole::Down, FieldProblem::NotANumber, " \t"),
      "--y is empty: give a number such as 1"},
+    {"size_empty", inField(FieldRole::Size, FieldProblem::NotANumber, ""),
+     "--size is empty: give a number such as 150"},
     {"xoom_too_large", inField(FieldRole::Xoom, FieldProblem::TooLarge, "1e309"),
      "--xoom \"1e309\" is too large a number: give a smaller one"},
     {"bright_result_too_large", inField(FieldRole::Brightness, FieldProblem::ResultTooLarge, "1e308"),

@@ -111,6 +111,20 @@ TEST_F(Poster, ACancelOrAFailureLeavesNoFile)
     EXPECT_TRUE(empty());
 }
 
+TEST_F(Poster, APpmCarriesALongViewWholeOrNotAtAll)
+{
+    const View longView = viewOf("aqua", F("1" + std::string(100000, 'x'), "1", "3"));
+    ASSERT_TRUE(writePoster(pool_, longView, planPoster(longView).value(), path("l.ppm")).ok());
+    const Outcome<View> back = viewOfPicture(path("l.ppm"));
+    ASSERT_TRUE(back.ok()) << back.failure().message();
+    EXPECT_TRUE(back.value() == longView);
+    // Cut short, it could read as another view.
+    const View tooLong = viewOf("aqua", F("1" + std::string(1 << 20, 'x'), "1", "3"));
+    ASSERT_TRUE(writePoster(pool_, tooLong, planPoster(tooLong).value(), path("t.ppm")).ok());
+    EXPECT_EQ(viewOfPicture(path("t.ppm")).failure().where,
+              path("t.ppm") + " holds a view too long to read");
+}
+
 TEST(PosterPlan, RefusesMorePixelsThanAFileHolds)
 {
     const auto plan = planPoster(viewOf("aqua", F("1", "1", "768"), 65, 2));
@@ -118,6 +132,9 @@ TEST(PosterPlan, RefusesMorePixelsThanAFileHolds)
     EXPECT_EQ(plan.failure().fault, Fault::PosterTooLarge);
     EXPECT_EQ(plan.failure().where, "66560 x 49920 pixels, the largest is 65536 across and down");
     EXPECT_TRUE(planPoster(viewOf("aqua", F("1", "1", "768"), 64, 16)).ok());
+    const auto far = planPoster(viewOf("aqua", F("1", "1", "768"), 256, 16));
+    ASSERT_FALSE(far.ok());
+    EXPECT_EQ(far.failure().where, "262144 x 196608 pixels, the largest is 65536 across and down");
 }
 
 TEST(ViewOfPicture, SaysWhyAFileHoldsNoView)

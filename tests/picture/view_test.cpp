@@ -109,6 +109,8 @@ const LineRow kLines[] = {
     {"supersample_beyond", "--pattern aqua --supersample 17",
      "--supersample needs a whole number from 1 to 16, not \"17\""},
     {"prose", "What a lovely picture!", "\"What\" is no option of a view"},
+    {"from_a_picture", "zentrel-render --from big.png --density 16 --supersample 2 -o poster.png",
+     "--from names a picture file, not a view: open that picture instead"},
     {"empty", "", "no pattern is named (--pattern)"},
 };
 
