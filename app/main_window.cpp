@@ -55,6 +55,14 @@ QString toQString(std::string_view text)
 
 std::string toStd(const QLineEdit* field) { return field->text().toStdString(); }
 
+// The pattern's button, or -1 for none.
+int indexOf(const Pattern* pattern)
+{
+    for (int i = 0; i < kPatternCount; ++i)
+        if (patternTable()[i] == pattern) return i;
+    return -1;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
@@ -202,12 +210,7 @@ void MainWindow::applyFieldRule(const Outcome<FieldTexts>& result)
     writeFieldTexts(result.value());
 }
 
-int MainWindow::chosenIndex() const
-{
-    for (int i = 0; i < kPatternCount; ++i)
-        if (patternTable()[i] == chosenPattern_) return i;
-    return -1;
-}
+int MainWindow::chosenIndex() const { return indexOf(chosenPattern_); }
 
 // The size check as the size field loses the focus: it mends a text, it
 // moves to no other view.
@@ -261,8 +264,7 @@ void MainWindow::showView(const View& view)
 {
     recordView();
     writeFieldTexts(view.fields);
-    for (int i = 0; i < kPatternCount; ++i)
-        if (patternTable()[i] == view.pattern) return patternClicked(i);
+    if (const int index = indexOf(view.pattern); index >= 0) patternClicked(index);
 }
 
 void MainWindow::highlightPatternButton(int index)
