@@ -338,7 +338,9 @@ void MainWindow::exploreTo(const View& view)
         // does, and says so.
         exploring_ = false;
         if (end.failure->field) return showFailure(QString::fromStdString(failureText(*end.failure)));
-        return patternClicked(chosenIndex());
+        // The failing view is the one explored, whatever pattern was clicked
+        // since (a drawing inside another leaves the outer one's picture).
+        return patternClicked(indexOf(next.pattern));
     }
     exploring_ = false;
 }
