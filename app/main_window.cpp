@@ -264,7 +264,15 @@ void MainWindow::showView(const View& view)
 {
     recordView();
     writeFieldTexts(view.fields);
-    if (const int index = indexOf(view.pattern); index >= 0) patternClicked(index);
+    const int index = indexOf(view.pattern);
+    if (index < 0) return;
+    // The view left is recorded above, its pattern with its fields; the
+    // drawing would otherwise record the old pattern with the new fields.
+    // The button is marked here too, for a drawing refused as too deeply
+    // nested.
+    chosenPattern_ = view.pattern;
+    highlightPatternButton(index);
+    patternClicked(index);
 }
 
 void MainWindow::highlightPatternButton(int index)
