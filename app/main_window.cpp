@@ -287,8 +287,7 @@ void MainWindow::resetClicked()
 {
     drawing_->requestHalt();
     stopExploring();
-    if (resetFields() != fieldTexts()) recordView();
-    writeFieldTexts(resetFields());
+    applyFieldRule(resetFields());
     surface_->clear();
     explorer_->forget();
     shownView_.reset();
