@@ -295,23 +295,23 @@ void MainWindow::resetClicked()
 
 void MainWindow::connectMouse()
 {
-    mouse_ = new PictureMouse(surface_);
-    connect(mouse_, &PictureMouse::panning, surface_, &PictureSurface::setShift);
-    connect(mouse_, &PictureMouse::panned, this, [this](QPoint offset) {
+    auto* mouse = new PictureMouse(surface_);
+    connect(mouse, &PictureMouse::panning, surface_, &PictureSurface::setShift);
+    connect(mouse, &PictureMouse::panned, this, [this](QPoint offset) {
         surface_->setShift(QPoint());
         moveByHand([&](const View& shown) { return panView(shown.fields, offset.x(), offset.y()); });
     });
-    connect(mouse_, &PictureMouse::zoomedAt, this, [this](QPointF at, double factor) {
+    connect(mouse, &PictureMouse::zoomedAt, this, [this](QPointF at, double factor) {
         moveByHand([&](const View& shown) {
             return zoomAround(shown.fields, {shown.pattern->rule, std::nullopt}, {at.x(), at.y()}, factor);
         });
     });
-    connect(mouse_, &PictureMouse::zoomedInAround, this, [this](QPointF at) {
+    connect(mouse, &PictureMouse::zoomedInAround, this, [this](QPointF at) {
         moveByHand([&](const View& shown) {
             return zoomInCentredOn(shown.fields, {shown.pattern->rule, std::nullopt}, {at.x(), at.y()});
         });
     });
-    connect(mouse_, &PictureMouse::stepThroughHistory, this, &MainWindow::stepThroughHistory);
+    connect(mouse, &PictureMouse::stepThroughHistory, this, &MainWindow::stepThroughHistory);
 }
 
 // The move is made from the view on the picture, where the hand is.

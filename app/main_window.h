@@ -22,7 +22,6 @@ class QStyle;
 
 namespace zentrel::app {
 
-class PictureMouse;
 class PictureSurface;
 class ViewKeeper;
 struct ControlSpec;
@@ -98,7 +97,6 @@ private:
     PictureSurface* surface_ = nullptr;
     std::unique_ptr<DrawingController> drawing_;
     ViewKeeper* keeper_ = nullptr;
-    PictureMouse* mouse_ = nullptr;
     std::unique_ptr<Explorer> explorer_;
     ViewHistory history_;
     // The view the hand asked for last, while a redraw gives way to it.
