@@ -13,9 +13,9 @@
 
 #include "app/failure_text.h"
 #include "app/keys.h"
+#include "app/picture_surface.h"
 #include "app/poster_dialog.h"
 #include "app/view_host.h"
-#include "engine/colour.h"
 #include "engine/render.h"
 #include "engine/worker_pool.h"
 #include "picture/picture_view.h"
@@ -55,10 +55,7 @@ QImage imageOf(const Picture& picture)
 {
     QImage image(picture.width, picture.height, QImage::Format_RGB32);
     for (int c = 0; c < picture.width; ++c)
-        for (int r = 0; r < picture.height; ++r) {
-            const Colour colour = picture.at(c, r);
-            image.setPixel(c, r, qRgb(redOf(colour), greenOf(colour), blueOf(colour)));
-        }
+        for (int r = 0; r < picture.height; ++r) image.setPixel(c, r, qRgbOf(picture.at(c, r)));
     return image;
 }
 
