@@ -204,7 +204,7 @@ void MainWindow::writeFieldTexts(const FieldTexts& texts)
 
 void MainWindow::applyFieldRule(const Outcome<FieldTexts>& result)
 {
-    if (!result) return showFailure(QString::fromStdString(failureText(result.failure())));
+    if (!result) return showFailure(result.failure());
     if (result.value() == fieldTexts()) return;
     recordView();
     writeFieldTexts(result.value());
@@ -217,7 +217,7 @@ int MainWindow::chosenIndex() const { return indexOf(chosenPattern_); }
 void MainWindow::checkSizeOnLeaving()
 {
     const Outcome<FieldTexts> checked = checkSize(fieldTexts());
-    if (!checked) return showFailure(QString::fromStdString(failureText(checked.failure())));
+    if (!checked) return showFailure(checked.failure());
     writeFieldTexts(checked.value());
 }
 
@@ -320,7 +320,7 @@ void MainWindow::moveByHand(const std::function<Outcome<FieldTexts>(const View& 
     if (!shownView_) return;
     const View shown = *shownView_;
     const Outcome<FieldTexts> moved = move(shown);
-    if (!moved) return showFailure(QString::fromStdString(failureText(moved.failure())));
+    if (!moved) return showFailure(moved.failure());
     recordView();
     writeFieldTexts(moved.value());
     exploreTo(viewWith(*shown.pattern, moved.value()));
@@ -344,7 +344,7 @@ void MainWindow::exploreTo(const View& view)
         // Drawn column by column, the view fails where a button's drawing
         // does, and says so.
         exploring_ = false;
-        if (end.failure->field) return showFailure(QString::fromStdString(failureText(*end.failure)));
+        if (end.failure->field) return showFailure(*end.failure);
         // The failing view is the one explored, whatever pattern was clicked
         // since (a drawing inside another leaves the outer one's picture).
         return patternClicked(indexOf(next.pattern));

@@ -46,6 +46,7 @@ public:
     std::optional<View> typedView() const override;
     void showView(const View& view) override;
     void showFailure(const QString& text) override;
+    using ViewHost::showFailure;
     QWidget* dialogParent() override { return this; }
 
     // Opens the address in the user's browser; false when none can start.
