@@ -55,6 +55,14 @@ QString toQString(std::string_view text)
 
 std::string toStd(const QLineEdit* field) { return field->text().toStdString(); }
 
+// The pattern's button, or -1 for none.
+int indexOf(const Pattern* pattern)
+{
+    for (int i = 0; i < kPatternCount; ++i)
+        if (patternTable()[i] == pattern) return i;
+    return -1;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
@@ -196,25 +204,20 @@ void MainWindow::writeFieldTexts(const FieldTexts& texts)
 
 void MainWindow::applyFieldRule(const Outcome<FieldTexts>& result)
 {
-    if (!result) return showFailure(QString::fromStdString(failureText(result.failure())));
+    if (!result) return showFailure(result.failure());
     if (result.value() == fieldTexts()) return;
     recordView();
     writeFieldTexts(result.value());
 }
 
-int MainWindow::chosenIndex() const
-{
-    for (int i = 0; i < kPatternCount; ++i)
-        if (patternTable()[i] == chosenPattern_) return i;
-    return -1;
-}
+int MainWindow::chosenIndex() const { return indexOf(chosenPattern_); }
 
 // The size check as the size field loses the focus: it mends a text, it
 // moves to no other view.
 void MainWindow::checkSizeOnLeaving()
 {
     const Outcome<FieldTexts> checked = checkSize(fieldTexts());
-    if (!checked) return showFailure(QString::fromStdString(failureText(checked.failure())));
+    if (!checked) return showFailure(checked.failure());
     writeFieldTexts(checked.value());
 }
 
@@ -261,8 +264,15 @@ void MainWindow::showView(const View& view)
 {
     recordView();
     writeFieldTexts(view.fields);
-    for (int i = 0; i < kPatternCount; ++i)
-        if (patternTable()[i] == view.pattern) return patternClicked(i);
+    const int index = indexOf(view.pattern);
+    if (index < 0) return;
+    // The view left is recorded above, its pattern with its fields; the
+    // drawing would otherwise record the old pattern with the new fields.
+    // The button is marked here too, for a drawing refused as too deeply
+    // nested.
+    chosenPattern_ = view.pattern;
+    highlightPatternButton(index);
+    patternClicked(index);
 }
 
 void MainWindow::highlightPatternButton(int index)
@@ -277,8 +287,7 @@ void MainWindow::resetClicked()
 {
     drawing_->requestHalt();
     stopExploring();
-    if (resetFields() != fieldTexts()) recordView();
-    writeFieldTexts(resetFields());
+    applyFieldRule(resetFields());
     surface_->clear();
     explorer_->forget();
     shownView_.reset();
@@ -286,23 +295,23 @@ void MainWindow::resetClicked()
 
 void MainWindow::connectMouse()
 {
-    mouse_ = new PictureMouse(surface_);
-    connect(mouse_, &PictureMouse::panning, surface_, &PictureSurface::setShift);
-    connect(mouse_, &PictureMouse::panned, this, [this](QPoint offset) {
+    auto* mouse = new PictureMouse(surface_);
+    connect(mouse, &PictureMouse::panning, surface_, &PictureSurface::setShift);
+    connect(mouse, &PictureMouse::panned, this, [this](QPoint offset) {
         surface_->setShift(QPoint());
         moveByHand([&](const View& shown) { return panView(shown.fields, offset.x(), offset.y()); });
     });
-    connect(mouse_, &PictureMouse::zoomedAt, this, [this](QPointF at, double factor) {
+    connect(mouse, &PictureMouse::zoomedAt, this, [this](QPointF at, double factor) {
         moveByHand([&](const View& shown) {
             return zoomAround(shown.fields, {shown.pattern->rule, std::nullopt}, {at.x(), at.y()}, factor);
         });
     });
-    connect(mouse_, &PictureMouse::zoomedInAround, this, [this](QPointF at) {
+    connect(mouse, &PictureMouse::zoomedInAround, this, [this](QPointF at) {
         moveByHand([&](const View& shown) {
             return zoomInCentredOn(shown.fields, {shown.pattern->rule, std::nullopt}, {at.x(), at.y()});
         });
     });
-    connect(mouse_, &PictureMouse::stepThroughHistory, this, &MainWindow::stepThroughHistory);
+    connect(mouse, &PictureMouse::stepThroughHistory, this, &MainWindow::stepThroughHistory);
 }
 
 // The move is made from the view on the picture, where the hand is.
@@ -311,7 +320,7 @@ void MainWindow::moveByHand(const std::function<Outcome<FieldTexts>(const View& 
     if (!shownView_) return;
     const View shown = *shownView_;
     const Outcome<FieldTexts> moved = move(shown);
-    if (!moved) return showFailure(QString::fromStdString(failureText(moved.failure())));
+    if (!moved) return showFailure(moved.failure());
     recordView();
     writeFieldTexts(moved.value());
     exploreTo(viewWith(*shown.pattern, moved.value()));
@@ -335,8 +344,10 @@ void MainWindow::exploreTo(const View& view)
         // Drawn column by column, the view fails where a button's drawing
         // does, and says so.
         exploring_ = false;
-        if (end.failure->field) return showFailure(QString::fromStdString(failureText(*end.failure)));
-        return patternClicked(chosenIndex());
+        if (end.failure->field) return showFailure(*end.failure);
+        // The failing view is the one explored, whatever pattern was clicked
+        // since (a drawing inside another leaves the outer one's picture).
+        return patternClicked(indexOf(next.pattern));
     }
     exploring_ = false;
 }

@@ -22,7 +22,6 @@ class QStyle;
 
 namespace zentrel::app {
 
-class PictureMouse;
 class PictureSurface;
 class ViewKeeper;
 struct ControlSpec;
@@ -47,6 +46,7 @@ public:
     std::optional<View> typedView() const override;
     void showView(const View& view) override;
     void showFailure(const QString& text) override;
+    using ViewHost::showFailure;
     QWidget* dialogParent() override { return this; }
 
     // Opens the address in the user's browser; false when none can start.
@@ -98,7 +98,6 @@ private:
     PictureSurface* surface_ = nullptr;
     std::unique_ptr<DrawingController> drawing_;
     ViewKeeper* keeper_ = nullptr;
-    PictureMouse* mouse_ = nullptr;
     std::unique_ptr<Explorer> explorer_;
     ViewHistory history_;
     // The view the hand asked for last, while a redraw gives way to it.

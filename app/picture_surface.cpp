@@ -15,6 +15,8 @@ QColor windowColour() { return QColor(kWindowColour.red, kWindowColour.green, kW
 
 }  // namespace
 
+QRgb qRgbOf(Colour colour) { return qRgb(redOf(colour), greenOf(colour), blueOf(colour)); }
+
 PictureSurface::PictureSurface(QWidget* parent) : QWidget(parent)
 {
     setObjectName("pictureSurface");
@@ -47,10 +49,7 @@ void PictureSurface::plotColumn(int column, std::span<const Colour> colours)
     const int top = kPlotTop * density_;
     if (x < 0 || x >= image_.width()) return;
     const int rows = std::min(static_cast<int>(colours.size()), image_.height() - top);
-    for (int r = 0; r < rows; ++r) {
-        const Colour c = colours[r];
-        reinterpret_cast<QRgb*>(image_.scanLine(top + r))[x] = qRgb(redOf(c), greenOf(c), blueOf(c));
-    }
+    for (int r = 0; r < rows; ++r) setSample(column, r, colours[r]);
     if (rows > 0) dirty_ |= logical(QRect(x, top, 1, rows));
 }
 
@@ -59,8 +58,7 @@ void PictureSurface::setSample(int column, int row, Colour colour)
     const int x = kPlotLeft * density_ + column;
     const int y = kPlotTop * density_ + row;
     if (x >= 0 && x < image_.width() && y >= 0 && y < image_.height())
-        reinterpret_cast<QRgb*>(image_.scanLine(y))[x] =
-            qRgb(redOf(colour), greenOf(colour), blueOf(colour));
+        reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = qRgbOf(colour);
 }
 
 void PictureSurface::plotPiece(const Piece& piece, int columns, int rows)

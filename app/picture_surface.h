@@ -10,6 +10,9 @@
 
 namespace zentrel::app {
 
+// A colour as the window's images hold it.
+QRgb qRgbOf(Colour colour);
+
 // The layer beneath every control that the patterns draw on. The picture is
 // kept in an image, so it survives covering and minimising; it reaches the
 // screen at most about sixty times a second while a drawing runs.

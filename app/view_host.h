@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 
+#include "app/failure_text.h"
 #include "picture/view.h"
 
 class QWidget;
@@ -23,6 +24,8 @@ public:
     // Writes the view's texts into the fields and draws its pattern.
     virtual void showView(const View& view) = 0;
     virtual void showFailure(const QString& text) = 0;
+    // A failure in the window's words.
+    void showFailure(const Failure& failure) { showFailure(QString::fromStdString(failureText(failure))); }
     // Where dialogs open.
     virtual QWidget* dialogParent() = 0;
 };

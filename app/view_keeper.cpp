@@ -11,11 +11,10 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-#include "app/failure_text.h"
 #include "app/keys.h"
+#include "app/picture_surface.h"
 #include "app/poster_dialog.h"
 #include "app/view_host.h"
-#include "engine/colour.h"
 #include "engine/render.h"
 #include "engine/worker_pool.h"
 #include "picture/picture_view.h"
@@ -49,16 +48,11 @@ const KeepAction kActions[] = {
 const char* const kFolderSetting = "pictures/folder";
 const char* const kPictureFilter = "Pictures (*.png *.ppm)";
 
-QString toQString(const std::string& text) { return QString::fromStdString(text); }
-
 QImage imageOf(const Picture& picture)
 {
     QImage image(picture.width, picture.height, QImage::Format_RGB32);
     for (int c = 0; c < picture.width; ++c)
-        for (int r = 0; r < picture.height; ++r) {
-            const Colour colour = picture.at(c, r);
-            image.setPixel(c, r, qRgb(redOf(colour), greenOf(colour), blueOf(colour)));
-        }
+        for (int r = 0; r < picture.height; ++r) image.setPixel(c, r, qRgbOf(picture.at(c, r)));
     return image;
 }
 
@@ -121,7 +115,7 @@ void ViewKeeper::savePicture()
     const auto plan = planPoster(*view);
     const auto written = plan ? writePoster(WorkerPool::shared(), *view, plan.value(), path.toStdString())
                               : Outcome<PosterEnd>(plan.failure());
-    if (!written) host_.showFailure(toQString(failureText(written.failure())));
+    if (!written) host_.showFailure(written.failure());
 }
 
 void ViewKeeper::copyPicture()
@@ -129,7 +123,7 @@ void ViewKeeper::copyPicture()
     const auto view = host_.shownView();
     if (!view) return host_.showFailure("There is no picture to copy yet. Click a pattern first.");
     const auto picture = renderPicture(WorkerPool::shared(), *view->pattern, view->fields);
-    if (!picture) return host_.showFailure(toQString(failureText(picture.failure())));
+    if (!picture) return host_.showFailure(picture.failure());
     QApplication::clipboard()->setImage(imageOf(picture.value()));
 }
 
@@ -137,13 +131,13 @@ void ViewKeeper::copyView()
 {
     const auto view = host_.typedView();
     if (!view) return host_.showFailure("There is no view to copy yet. Click a pattern first.");
-    QApplication::clipboard()->setText(toQString(commandOf(*view)));
+    QApplication::clipboard()->setText(QString::fromStdString(commandOf(*view)));
 }
 
 void ViewKeeper::pasteView()
 {
     const auto view = viewOf(QApplication::clipboard()->text().toStdString());
-    if (!view) return host_.showFailure(toQString(failureText(view.failure())));
+    if (!view) return host_.showFailure(view.failure());
     host_.showView(view.value());
 }
 
@@ -158,7 +152,7 @@ void ViewKeeper::openViewFromPicture()
 void ViewKeeper::openPicture(const QString& path)
 {
     const auto view = viewOfPicture(path.toStdString());
-    if (!view) return host_.showFailure(toQString(failureText(view.failure())));
+    if (!view) return host_.showFailure(view.failure());
     host_.showView(view.value());
 }
 

@@ -1,6 +1,7 @@
 #include "params/navigation.h"
 
 #include "engine/field_value.h"
+#include "engine/snapshot.h"
 #include "params/field_edit.h"
 #include "params/strict_value.h"
 
@@ -32,12 +33,11 @@ FieldRole positionField(Axis axis)
     return axis == Axis::Across ? FieldRole::Across : FieldRole::Down;
 }
 
-// A 600 picture is moved as if 800 wide, a 768 one as the 1024 it is drawn.
+// A 600 picture is moved as if 800 wide, any other as wide as it is drawn.
 int acrossStep(int downStep)
 {
     if (downStep == 600) return 800;
-    if (downStep == 768) return 1024;
-    return downStep;
+    return static_cast<int>(widthForSize(downStep));
 }
 
 struct CornerSigns {
@@ -62,7 +62,7 @@ Outcome<FieldTexts> moveAcross(FieldTexts f, Direction d)
 {
     const Outcome<double> size = reading(f, FieldRole::Size, strictValue);
     if (!size) return size.failure();
-    const Outcome<int> step = size.value() == 768 ? Outcome<int>(1024) : sizeStep(f, size.value());
+    const Outcome<int> step = sizeStep(f, widthForSize(size.value()));
     if (!step) return step.failure();
     return moved(std::move(f), FieldRole::Across, fieldValue, sign(d) * (step.value() / 2.0));
 }

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QWheelEvent>
 #include <QtTest>
+#include <utility>
 
 #include "app/main_window.h"
 #include "app/picture_surface.h"
@@ -41,6 +42,7 @@ private slots:
     void aDoubleClickZoomsInOnThePoint();
     void backAndForwardRestoreTheViewsAndTheirPictures();
     void aMoveThatWouldOverflowIsRefusedAndChangesNothing();
+    void aViewThatFailsWhenMovedIsDrawnWithItsOwnPattern();
 
 private:
     QWidget* surface() { return window_->findChild<QWidget*>("pictureSurface"); }
@@ -167,6 +169,23 @@ void ExploreTest::aMoveThatWouldOverflowIsRefusedAndChangesNothing()
     QCOMPARE(watch.icon, QMessageBox::Critical);
     QVERIFY2(watch.text.contains("XOOM"), qPrintable(watch.text));
     QCOMPARE(window_->fieldTexts(), huge);
+}
+
+// "aqua" is clicked while "riski" draws, and riski's picture is the one left
+// to move; riski draws at this Xoom, but not at twice it.
+void ExploreTest::aViewThatFailsWhenMovedIsDrawnWithItsOwnPattern()
+{
+    setFields({"3", "-7", "120", "5e153", "150"});
+    bool clicked = false;
+    window_->drawing().columnObserver = [&](int) {
+        if (!std::exchange(clicked, true)) draw(0);
+    };
+    draw(16);
+    window_->drawing().columnObserver = nullptr;
+    MessageBoxWatch watch;
+    watch.arm();
+    wheel(QPoint(kPictureLeft + 60, kPictureTop + 60), -1);
+    QVERIFY2(watch.text.startsWith("The drawing of \"riski\" stopped."), qPrintable(watch.text));
 }
 
 QTEST_MAIN(ExploreTest)

@@ -145,6 +145,9 @@ void KeepTest::aCopiedViewPastedBackRestoresTheFieldsAndDraws()
     window_->keeper().pasteView();
     QCOMPARE(window_->fieldTexts(), typed);
     QVERIFY(window_->shownView() == viewWith(*findPattern("tang"), typed));
+    // One step back is the view the paste replaced, pattern and fields.
+    QTest::keyClick(window_.get(), Qt::Key_Left, Qt::AltModifier);
+    QVERIFY(window_->typedView() == viewWith(*findPattern("aqua"), FieldTexts{}));
 }
 
 void KeepTest::pastingWhatIsNoViewSaysWhyAndChangesNothing()
