@@ -14,11 +14,16 @@ FieldWords wordsFor(FieldRole role)
 {
     // Both position fields lie under the one label "zero point".
     switch (role) {
-    case FieldRole::Across: return {"horizontal zero point", "1"};
-    case FieldRole::Down: return {"vertical zero point", "1"};
-    case FieldRole::Size: return {"side", "150"};
-    case FieldRole::Xoom: return {"XOOM", "1"};
-    case FieldRole::Brightness: return {"brightness", "150"};
+    case FieldRole::Across:
+        return {"horizontal zero point", "1"};
+    case FieldRole::Down:
+        return {"vertical zero point", "1"};
+    case FieldRole::Size:
+        return {"side", "150"};
+    case FieldRole::Xoom:
+        return {"XOOM", "1"};
+    case FieldRole::Brightness:
+        return {"brightness", "150"};
     }
     return {"field", "1"};
 }
@@ -33,7 +38,8 @@ std::string fieldSentence(const FieldFailure& field)
     case FieldProblem::NotANumber:
         if (field.blank()) return named + " is empty." + typeANumber;
         return quoted + " is not a number." + typeANumber;
-    case FieldProblem::TooLarge: return quoted + " is too large a number. Type a smaller one.";
+    case FieldProblem::TooLarge:
+        return quoted + " is too large a number. Type a smaller one.";
     case FieldProblem::ResultTooLarge:
         return quoted + " gives a number too large to work with. Type a smaller one.";
     case FieldProblem::NoStep:
@@ -56,11 +62,16 @@ FaultWords wordsFor(Fault fault)
 {
     constexpr const char* kMoveOrZoom = "Move the picture a little, or change the XOOM.";
     switch (fault) {
-    case Fault::Overflow: return {"A number grew too large", "Try a smaller XOOM or brightness."};
-    case Fault::DivisionByZero: return {"The formula divided by zero", kMoveOrZoom};
-    case Fault::InvalidOperation: return {"The formula has no value", kMoveOrZoom};
-    case Fault::TypeMismatch: return {"A text is not a number", "Type numbers in the fields."};
-    case Fault::PositionTooLarge: return {"The picture lies too far out", kMoveOrZoom};
+    case Fault::Overflow:
+        return {"A number grew too large", "Try a smaller XOOM or brightness."};
+    case Fault::DivisionByZero:
+        return {"The formula divided by zero", kMoveOrZoom};
+    case Fault::InvalidOperation:
+        return {"The formula has no value", kMoveOrZoom};
+    case Fault::TypeMismatch:
+        return {"A text is not a number", "Type numbers in the fields."};
+    case Fault::PositionTooLarge:
+        return {"The picture lies too far out", kMoveOrZoom};
     case Fault::CannotWrite:
         return {"The picture could not be written to", "Choose another folder or free some space."};
     case Fault::NotAView:

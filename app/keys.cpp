@@ -12,7 +12,8 @@ std::vector<KeyRow> patternKeys()
     for (int i = 0; i < kPatternCount; ++i) {
         const std::string caption(patternTable()[i]->caption);
         const char initial = static_cast<char>(caption[0] - 'a' + 'A');
-        rows.push_back({std::string("Alt+") + initial, "draws \"" + caption + "\"", Action::DrawPattern, i});
+        rows.push_back(
+            {std::string("Alt+") + initial, "draws \"" + caption + "\"", Action::DrawPattern, i});
     }
     return rows;
 }
@@ -22,6 +23,7 @@ std::vector<KeyRow> patternKeys()
 const std::vector<KeyRow>& navigationKeys()
 {
     static const std::vector<KeyRow> rows = [] {
+        // clang-format off
         std::vector<KeyRow> r = {
             {"Right", "as \">\": the view half a picture to the right", Action::MoveRight},
             {"Left", "as \"<\": half a picture to the left", Action::MoveLeft},
@@ -33,6 +35,7 @@ const std::vector<KeyRow>& navigationKeys()
             {"Alt+Left", "back to the view before (the mouse's back button too)", Action::Back},
             {"Alt+Right", "forward again (the mouse's forward button too)", Action::Forward},
         };
+        // clang-format on
         for (KeyRow& row : patternKeys()) r.push_back(std::move(row));
         return r;
     }();

@@ -34,6 +34,7 @@ constexpr FontSpec kSansSerif1350Bold{"MS Sans Serif", 13.5, true};
 
 std::vector<ControlSpec> labels()
 {
+    // clang-format off
     return {
         {"Label3", K::Label, A::None, "", 8, 32, 137, 248, kBlack, {}, kDefault, "", true},
         {"Label10", K::Label, A::None, "", 8, 312, 137, 773, kBlack, {}, kDefault, "", true},
@@ -50,11 +51,13 @@ std::vector<ControlSpec> labels()
         {"Label9(2)", K::Label, A::None, "zero point", 16, 152, 65, 17, kPanelGrey, kWhite, kDefault, ""},
         {"Label9(0)", K::Label, A::None, "brightness", 16, 258, 65, 17, kPanelGrey, kWhite, kDefault, ""},
     };
+    // clang-format on
 }
 
 std::vector<ControlSpec> controls(const std::string& address)
 {
     const FieldTexts kStart;
+    // clang-format off
     return {
         {"cmdXX(0)", K::Button, A::StepXoomOut, "<<", 16, 39, 60, 21, kPaleYellow, {}, kDefault, "Log Xoom"},
         {"cmdXX(1)", K::Button, A::StepXoomIn, ">>", 76, 39, 60, 21, kPaleYellow, {}, kDefault, "Log Xoom"},
@@ -83,14 +86,25 @@ std::vector<ControlSpec> controls(const std::string& address)
         {"Command3", K::Button, A::Reset, "reset", 8, 284, 65, 25, kYellow, {}, kVerdana975Bold, ""},
         {"cmdstop", K::Button, A::Halt, "halt !", 80, 284, 65, 25, kYellow, {}, kVerdana975Bold, ""},
     };
+    // clang-format on
 }
 
 void addPatternButtons(std::vector<ControlSpec>& specs)
 {
     const auto& table = patternTable();
     for (int i = 0; i < kPatternCount; ++i) {
-        ControlSpec button{arrayName("CMD", i), K::Button, A::DrawPattern, std::string(table[i]->caption),
-                           24, 320 + 32 * i, 105, 25, kUnselectedPattern, {}, {"Verdana", 12, true}, ""};
+        ControlSpec button{arrayName("CMD", i),
+                           K::Button,
+                           A::DrawPattern,
+                           std::string(table[i]->caption),
+                           24,
+                           320 + 32 * i,
+                           105,
+                           25,
+                           kUnselectedPattern,
+                           {},
+                           {"Verdana", 12, true},
+                           ""};
         button.pattern = i;
         specs.push_back(std::move(button));
     }
@@ -118,15 +132,13 @@ const std::vector<ControlSpec>& controlLayout()
 const std::vector<std::string_view>& tabOrder()
 {
     static const std::vector<std::string_view> order = {
-        "TextThree", "TextTwo", "TextOne", "Textfive", "Command3",
-        "CMD(0)", "CMD(1)", "CMD(2)", "CMD(3)", "CMD(4)", "CMD(5)", "CMD(6)", "CMD(7)", "CMD(8)",
-        "TextFour", "CMD(9)", "CMD(10)", "cmdstop",
-        "CMD(11)", "CMD(12)", "CMD(13)", "CMD(14)", "CMD(15)", "CMD(16)",
-        "cmd1", "cmdb", "Command4", "CMD(17)",
-        "verty(0)", "verty(1)", "horz(0)", "horz(1)",
-        "cmdblue(0)", "cmdblue(1)", "cmdblue(2)", "cmdblue(3)",
-        "Command1", "CMD(18)",
-        "cmdXX(3)", "cmdXX(2)", "cmdXX(1)", "cmdXX(0)", "cmdXX(4)", "cmdXX(5)",
+        "TextThree",  "TextTwo",  "TextOne", "Textfive", "Command3",   "CMD(0)",     "CMD(1)",
+        "CMD(2)",     "CMD(3)",   "CMD(4)",  "CMD(5)",   "CMD(6)",     "CMD(7)",     "CMD(8)",
+        "TextFour",   "CMD(9)",   "CMD(10)", "cmdstop",  "CMD(11)",    "CMD(12)",    "CMD(13)",
+        "CMD(14)",    "CMD(15)",  "CMD(16)", "cmd1",     "cmdb",       "Command4",   "CMD(17)",
+        "verty(0)",   "verty(1)", "horz(0)", "horz(1)",  "cmdblue(0)", "cmdblue(1)", "cmdblue(2)",
+        "cmdblue(3)", "Command1", "CMD(18)", "cmdXX(3)", "cmdXX(2)",   "cmdXX(1)",   "cmdXX(0)",
+        "cmdXX(4)",   "cmdXX(5)",
     };
     return order;
 }

@@ -52,7 +52,7 @@ enum class Action {
     Exit,
     Minimise,
     OpenLink,
-    Back,     // to the view before (keys and mouse buttons only)
+    Back,  // to the view before (keys and mouse buttons only)
     Forward,
 };
 

@@ -4,18 +4,18 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QMimeData>
-#include <QShowEvent>
-#include <QWindow>
-#include <cmath>
-#include <QDesktopServices>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QWindow>
+#include <cmath>
 #include <cstdlib>
 #include <stdexcept>
 #include <string>
@@ -151,34 +151,62 @@ void MainWindow::run(Action action, int pattern)
 {
     const FieldTexts f = fieldTexts();
     switch (action) {
-    case Action::None: return;
-    case Action::DrawPattern: return patternClicked(pattern);
-    case Action::Halt: return drawing_->requestHalt();
-    case Action::Reset: return resetClicked();
-    case Action::SmallPreset: return applyFieldRule(smallPreset(f));
-    case Action::MediumPreset: return applyFieldRule(mediumPreset(f));
-    case Action::LargePreset: return applyFieldRule(largePreset(f));
-    case Action::HalveXoom: return applyFieldRule(halveXoom(f));
-    case Action::DoubleXoom: return applyFieldRule(doubleXoom(f));
-    case Action::MoveRight: return applyFieldRule(moveAcross(f, Direction::Forward));
-    case Action::MoveLeft: return applyFieldRule(moveAcross(f, Direction::Back));
-    case Action::MoveDown: return applyFieldRule(moveDown(f, Direction::Forward));
-    case Action::MoveUp: return applyFieldRule(moveDown(f, Direction::Back));
-    case Action::DoubleDown: return applyFieldRule(doublePosition(f, Axis::Down));
-    case Action::HalveDown: return applyFieldRule(halvePosition(f, Axis::Down));
-    case Action::DoubleAcross: return applyFieldRule(doublePosition(f, Axis::Across));
-    case Action::HalveAcross: return applyFieldRule(halvePosition(f, Axis::Across));
-    case Action::StepXoomOut: return applyFieldRule(stepXoomOut(f));
-    case Action::StepXoomIn: return applyFieldRule(stepXoomIn(f));
-    case Action::ZoomLowerRight: return applyFieldRule(zoomIntoCorner(f, Corner::LowerRight));
-    case Action::ZoomLowerLeft: return applyFieldRule(zoomIntoCorner(f, Corner::LowerLeft));
-    case Action::ZoomTopRight: return applyFieldRule(zoomIntoCorner(f, Corner::TopRight));
-    case Action::ZoomTopLeft: return applyFieldRule(zoomIntoCorner(f, Corner::TopLeft));
-    case Action::Exit: return endProgram();
-    case Action::Minimise: return window()->showMinimized();
-    case Action::OpenLink: return linkClicked();
-    case Action::Back: return stepThroughHistory(-1);
-    case Action::Forward: return stepThroughHistory(1);
+    case Action::None:
+        return;
+    case Action::DrawPattern:
+        return patternClicked(pattern);
+    case Action::Halt:
+        return drawing_->requestHalt();
+    case Action::Reset:
+        return resetClicked();
+    case Action::SmallPreset:
+        return applyFieldRule(smallPreset(f));
+    case Action::MediumPreset:
+        return applyFieldRule(mediumPreset(f));
+    case Action::LargePreset:
+        return applyFieldRule(largePreset(f));
+    case Action::HalveXoom:
+        return applyFieldRule(halveXoom(f));
+    case Action::DoubleXoom:
+        return applyFieldRule(doubleXoom(f));
+    case Action::MoveRight:
+        return applyFieldRule(moveAcross(f, Direction::Forward));
+    case Action::MoveLeft:
+        return applyFieldRule(moveAcross(f, Direction::Back));
+    case Action::MoveDown:
+        return applyFieldRule(moveDown(f, Direction::Forward));
+    case Action::MoveUp:
+        return applyFieldRule(moveDown(f, Direction::Back));
+    case Action::DoubleDown:
+        return applyFieldRule(doublePosition(f, Axis::Down));
+    case Action::HalveDown:
+        return applyFieldRule(halvePosition(f, Axis::Down));
+    case Action::DoubleAcross:
+        return applyFieldRule(doublePosition(f, Axis::Across));
+    case Action::HalveAcross:
+        return applyFieldRule(halvePosition(f, Axis::Across));
+    case Action::StepXoomOut:
+        return applyFieldRule(stepXoomOut(f));
+    case Action::StepXoomIn:
+        return applyFieldRule(stepXoomIn(f));
+    case Action::ZoomLowerRight:
+        return applyFieldRule(zoomIntoCorner(f, Corner::LowerRight));
+    case Action::ZoomLowerLeft:
+        return applyFieldRule(zoomIntoCorner(f, Corner::LowerLeft));
+    case Action::ZoomTopRight:
+        return applyFieldRule(zoomIntoCorner(f, Corner::TopRight));
+    case Action::ZoomTopLeft:
+        return applyFieldRule(zoomIntoCorner(f, Corner::TopLeft));
+    case Action::Exit:
+        return endProgram();
+    case Action::Minimise:
+        return window()->showMinimized();
+    case Action::OpenLink:
+        return linkClicked();
+    case Action::Back:
+        return stepThroughHistory(-1);
+    case Action::Forward:
+        return stepThroughHistory(1);
     }
 }
 
@@ -186,7 +214,8 @@ QString MainWindow::haltFlag() const { return drawing_->haltRequested() ? "p" : 
 
 FieldTexts MainWindow::fieldTexts() const
 {
-    return {toStd(textOne_), toStd(textTwo_), toStd(textThree_), toStd(textFour_), toStd(textFive_)};
+    return {toStd(textOne_), toStd(textTwo_), toStd(textThree_), toStd(textFour_),
+            toStd(textFive_)};
 }
 
 void MainWindow::writeFieldTexts(const FieldTexts& texts)
@@ -223,10 +252,7 @@ void MainWindow::checkSizeOnLeaving()
 
 void MainWindow::recordView() { history_.record(ViewStep{chosenIndex(), fieldTexts()}); }
 
-void MainWindow::showFailure(const QString& text)
-{
-    QMessageBox::critical(this, "Zentrel", text);
-}
+void MainWindow::showFailure(const QString& text) { QMessageBox::critical(this, "Zentrel", text); }
 
 void MainWindow::patternClicked(int index)
 {
@@ -243,8 +269,10 @@ void MainWindow::patternClicked(int index)
     if (end.kind == DrawingEnd::Kind::Refused) return;
     // A whole picture is kept for the moves that follow; a part of one is
     // no picture of any view.
-    if (end.drawn) explorer_->remember(end.drawn);
-    else explorer_->forget();
+    if (end.drawn)
+        explorer_->remember(end.drawn);
+    else
+        explorer_->forget();
     // A drawing this one ran inside goes on over the same picture.
     drawingViews_.pop_back();
     if (!drawingViews_.empty()) shownView_ = drawingViews_.back();
@@ -299,16 +327,19 @@ void MainWindow::connectMouse()
     connect(mouse, &PictureMouse::panning, surface_, &PictureSurface::setShift);
     connect(mouse, &PictureMouse::panned, this, [this](QPoint offset) {
         surface_->setShift(QPoint());
-        moveByHand([&](const View& shown) { return panView(shown.fields, offset.x(), offset.y()); });
+        moveByHand(
+            [&](const View& shown) { return panView(shown.fields, offset.x(), offset.y()); });
     });
     connect(mouse, &PictureMouse::zoomedAt, this, [this](QPointF at, double factor) {
         moveByHand([&](const View& shown) {
-            return zoomAround(shown.fields, {shown.pattern->rule, std::nullopt}, {at.x(), at.y()}, factor);
+            return zoomAround(shown.fields, {shown.pattern->rule, std::nullopt}, {at.x(), at.y()},
+                              factor);
         });
     });
     connect(mouse, &PictureMouse::zoomedInAround, this, [this](QPointF at) {
         moveByHand([&](const View& shown) {
-            return zoomInCentredOn(shown.fields, {shown.pattern->rule, std::nullopt}, {at.x(), at.y()});
+            return zoomInCentredOn(shown.fields, {shown.pattern->rule, std::nullopt},
+                                   {at.x(), at.y()});
         });
     });
     connect(mouse, &PictureMouse::stepThroughHistory, this, &MainWindow::stepThroughHistory);
@@ -416,7 +447,10 @@ void MainWindow::matchScreenDensity()
     shownView_.reset();
 }
 
-void MainWindow::contextMenuEvent(QContextMenuEvent* event) { keeper_->showMenu(event->globalPos()); }
+void MainWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    keeper_->showMenu(event->globalPos());
+}
 
 // A picture file dropped on the window opens its view.
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)

@@ -6,8 +6,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <vector>
 #include <string_view>
+#include <vector>
 
 #include "app/view_host.h"
 #include "engine/drawing.h"

@@ -70,15 +70,17 @@ void PictureSurface::plotPiece(const Piece& piece, int columns, int rows)
             for (int r = piece.rows[i]; r < bottom; ++r) setSample(c, r, piece.colours[i]);
     }
     if (!piece.rows.empty())
-        dirty_ |= logical(QRect(kPlotLeft * density_ + piece.column, kPlotTop * density_ + piece.rows.front(),
-                                right - piece.column, rows - piece.rows.front()));
+        dirty_ |= logical(QRect(kPlotLeft * density_ + piece.column,
+                                kPlotTop * density_ + piece.rows.front(), right - piece.column,
+                                rows - piece.rows.front()));
 }
 
 void PictureSurface::plotPicture(const Picture& picture)
 {
     for (int c = 0; c < picture.width; ++c)
         for (int r = 0; r < picture.height; ++r) setSample(c, r, picture.at(c, r));
-    dirty_ |= logical(QRect(kPlotLeft * density_, kPlotTop * density_, picture.width, picture.height));
+    dirty_ |=
+        logical(QRect(kPlotLeft * density_, kPlotTop * density_, picture.width, picture.height));
 }
 
 void PictureSurface::setShift(QPoint offset)

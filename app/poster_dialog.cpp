@@ -77,7 +77,9 @@ PosterDialog::PosterDialog(QWidget* parent)
     connect(supersample_, &QSpinBox::valueChanged, this, &PosterDialog::showSize);
     connect(width_, &QSpinBox::editingFinished, this, [this] {
         const int base = baseWidth(view_);
-        if (base > 0) density_->setValue(std::max(1, static_cast<int>(std::lround(width_->value() / double(base)))));
+        if (base > 0)
+            density_->setValue(
+                std::max(1, static_cast<int>(std::lround(width_->value() / double(base)))));
         showSize();
     });
     connect(choose, &QPushButton::clicked, this, [this] {
@@ -86,8 +88,10 @@ PosterDialog::PosterDialog(QWidget* parent)
     });
     connect(render_, &QPushButton::clicked, this, &PosterDialog::startRendering);
     connect(cancel_, &QPushButton::clicked, this, [this] {
-        if (rendering()) cancel();
-        else close();
+        if (rendering())
+            cancel();
+        else
+            close();
     });
     setRendering(false);
 }
@@ -129,11 +133,12 @@ void PosterDialog::showSize()
         size_->setText(QString::fromStdString(failureText(plan.failure())));
         return;
     }
-    size_->setText(QString("%1 \u00d7 %2 pixels of \u201c%3\u201d")
-                       .arg(plan.value().width)
-                       .arg(plan.value().height)
-                       .arg(QString::fromUtf8(view_.pattern->caption.data(),
-                                              static_cast<qsizetype>(view_.pattern->caption.size()))));
+    size_->setText(
+        QString("%1 \u00d7 %2 pixels of \u201c%3\u201d")
+            .arg(plan.value().width)
+            .arg(plan.value().height)
+            .arg(QString::fromUtf8(view_.pattern->caption.data(),
+                                   static_cast<qsizetype>(view_.pattern->caption.size()))));
     width_->blockSignals(true);
     width_->setValue(std::max(1, plan.value().width));
     width_->blockSignals(false);
@@ -158,20 +163,21 @@ void PosterDialog::startRendering()
     worker_ = std::thread([this, view, plan = std::move(plan.value()), path] {
         PosterWatch watch;
         watch.progress = [this](const Progress& p) {
-            QMetaObject::invokeMethod(this, [this, p] { showProgress(p.rowsDone, p.rows); },
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, p] { showProgress(p.rowsDone, p.rows); }, Qt::QueuedConnection);
         };
         watch.cancelled = [this] { return cancelRequested_.load(); };
-        const auto end = writePoster(WorkerPool::shared(), view, plan, path, watch, Priority::Background);
-        const QString outcome =
-            !end ? QString::fromStdString(failureText(end.failure()))
-            : end.value() == PosterEnd::Cancelled
-                ? QString("Cancelled: nothing was written.")
-                : QString("Written: %1, %2 \u00d7 %3 pixels.")
-                      .arg(QString::fromStdString(path))
-                      .arg(plan.width)
-                      .arg(plan.height);
-        QMetaObject::invokeMethod(this, [this, outcome] { done(outcome); }, Qt::QueuedConnection);
+        const auto end =
+            writePoster(WorkerPool::shared(), view, plan, path, watch, Priority::Background);
+        const QString outcome = !end ? QString::fromStdString(failureText(end.failure()))
+                                : end.value() == PosterEnd::Cancelled
+                                    ? QString("Cancelled: nothing was written.")
+                                    : QString("Written: %1, %2 \u00d7 %3 pixels.")
+                                          .arg(QString::fromStdString(path))
+                                          .arg(plan.width)
+                                          .arg(plan.height);
+        QMetaObject::invokeMethod(
+            this, [this, outcome] { done(outcome); }, Qt::QueuedConnection);
     });
 }
 
@@ -182,7 +188,8 @@ void PosterDialog::showProgress(long long rowsDone, long long rows)
     progress_->setValue(static_cast<int>(100 * rowsDone / std::max(1LL, rows)));
     const double elapsed = clock_.elapsed() / 1000.0;
     const double fraction = static_cast<double>(rowsDone) / static_cast<double>(rows);
-    if (fraction > 0) timeLeft_->setText(QString("About %1 s left").arg(std::ceil(elapsed / fraction - elapsed)));
+    if (fraction > 0)
+        timeLeft_->setText(QString("About %1 s left").arg(std::ceil(elapsed / fraction - elapsed)));
 }
 
 void PosterDialog::done(const QString& outcome)

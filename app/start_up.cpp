@@ -85,8 +85,9 @@ std::string keyLines()
 {
     std::string lines;
     for (const KeyText& key : allKeys())
-        lines += "  " + key.keys + std::string(key.keys.size() < 15 ? 15 - key.keys.size() : 1, ' ') +
-                 key.what + "\n";
+        lines += "  " + key.keys +
+                 std::string(key.keys.size() < 15 ? 15 - key.keys.size() : 1, ' ') + key.what +
+                 "\n";
     return lines;
 }
 

@@ -25,7 +25,10 @@ public:
     virtual void showView(const View& view) = 0;
     virtual void showFailure(const QString& text) = 0;
     // A failure in the window's words.
-    void showFailure(const Failure& failure) { showFailure(QString::fromStdString(failureText(failure))); }
+    void showFailure(const Failure& failure)
+    {
+        showFailure(QString::fromStdString(failureText(failure)));
+    }
     // Where dialogs open.
     virtual QWidget* dialogParent() = 0;
 };

@@ -31,6 +31,7 @@ struct KeepAction {
     void (ViewKeeper::*run)();
 };
 
+// clang-format off
 const KeepAction kActions[] = {
     {"Save picture\u2026", "Ctrl+S", "saves the picture as a PNG that holds its view",
      &ViewKeeper::savePicture},
@@ -44,6 +45,7 @@ const KeepAction kActions[] = {
     {"Render poster\u2026", "Ctrl+P", "renders the view as a larger, smoother picture",
      &ViewKeeper::renderPoster},
 };
+// clang-format on
 
 const char* const kFolderSetting = "pictures/folder";
 const char* const kPictureFilter = "Pictures (*.png *.ppm)";
@@ -85,7 +87,8 @@ ViewKeeper::ViewKeeper(ViewHost& host, QWidget* window)
         return QFileDialog::getSaveFileName(parent, "Save picture", folder, kPictureFilter);
     };
     askPictureToOpen = [](QWidget* parent, const QString& folder) {
-        return QFileDialog::getOpenFileName(parent, "Open view from picture", folder, kPictureFilter);
+        return QFileDialog::getOpenFileName(parent, "Open view from picture", folder,
+                                            kPictureFilter);
     };
 }
 
@@ -95,7 +98,8 @@ void ViewKeeper::showMenu(const QPoint& at) { menu_->popup(at); }
 
 QString ViewKeeper::pictureFolder() const
 {
-    return QSettings().value(kFolderSetting, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
+    return QSettings()
+        .value(kFolderSetting, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
         .toString();
 }
 
@@ -113,8 +117,9 @@ void ViewKeeper::savePicture()
     const QString path = withPngEnding(chosen);
     rememberFolderOf(path);
     const auto plan = planPoster(*view);
-    const auto written = plan ? writePoster(WorkerPool::shared(), *view, plan.value(), path.toStdString())
-                              : Outcome<PosterEnd>(plan.failure());
+    const auto written =
+        plan ? writePoster(WorkerPool::shared(), *view, plan.value(), path.toStdString())
+             : Outcome<PosterEnd>(plan.failure());
     if (!written) host_.showFailure(written.failure());
 }
 
@@ -159,7 +164,8 @@ void ViewKeeper::openPicture(const QString& path)
 void ViewKeeper::renderPoster()
 {
     const auto view = host_.shownView();
-    if (!view) return host_.showFailure("There is no picture for a poster yet. Click a pattern first.");
+    if (!view)
+        return host_.showFailure("There is no picture for a poster yet. Click a pattern first.");
     if (!poster_) poster_ = new PosterDialog(host_.dialogParent());
     poster_->offer(*view, [this] { return askPictureToSave(poster_, pictureFolder()); });
 }

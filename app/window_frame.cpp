@@ -25,9 +25,11 @@ void WindowFrame::fitToScreen()
     QSize size = content.boundedTo(room.size());
     // A scroll bar takes room from the other side.
     if (content.width() > room.width())
-        size.rheight() = std::min(room.height(), content.height() + horizontalScrollBar()->sizeHint().height());
+        size.rheight() =
+            std::min(room.height(), content.height() + horizontalScrollBar()->sizeHint().height());
     if (content.height() > room.height())
-        size.rwidth() = std::min(room.width(), content.width() + verticalScrollBar()->sizeHint().width());
+        size.rwidth() =
+            std::min(room.width(), content.width() + verticalScrollBar()->sizeHint().width());
     resize(size);
 }
 

@@ -106,7 +106,8 @@ double nsPerValue(MathPath path, MathsFunction f, const std::vector<double>& sam
     if (values == 0) return 0;
     const int repeats = static_cast<int>(2000000 / values + 1);
     volatile double sink = 0;
-    const double ms = medianMs(5, [&] { sink = sumOfCalls(path, f, sample.data(), values, repeats); });
+    const double ms =
+        medianMs(5, [&] { sink = sumOfCalls(path, f, sample.data(), values, repeats); });
     return ms * 1e6 / static_cast<double>(values * repeats);
 }
 
@@ -114,7 +115,8 @@ double nsPerValue(MathPath path, MathsFunction f, const std::vector<double>& sam
 double floorMs(MathPath path, const MathCalls& c)
 {
     double ns = 0;
-    for (MathsFunction f : {MathsFunction::Sin, MathsFunction::Cos, MathsFunction::Tan, MathsFunction::Pow}) {
+    for (MathsFunction f :
+         {MathsFunction::Sin, MathsFunction::Cos, MathsFunction::Tan, MathsFunction::Pow}) {
         const int i = static_cast<int>(f);
         ns += static_cast<double>(c.count[i]) * nsPerValue(path, f, c.sample[i]);
     }
@@ -136,6 +138,7 @@ public:
     WindowDrawing()
     {
         window_.show();
+        // clang-format off
         const std::pair<const char*, const char*> fields[] = {
             {"TextOne", "1"}, {"TextTwo", "1"}, {"TextThree", "768"}, {"TextFour", "0.15"}, {"Textfive", "150"}};
         for (const auto& [name, text] : fields) window_.findChild<QLineEdit*>(name)->setText(text);
@@ -215,6 +218,7 @@ int main(int argc, char** argv)
             std::printf("%-8s not on this processor\n", pathName(path).data());
             continue;
         }
+        // clang-format on
         Times t;
         for (int i = 0; i < kPatternCount; ++i) {
             t.one += oneThreadMs(runs, *table[i]);

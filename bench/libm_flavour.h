@@ -38,16 +38,46 @@ struct LibmIsa {
     {
         for (int i = 0; i < kWidth; ++i) p[i] = v.lane[i];
     }
-    static Vector add(Vector p, Vector q) { return each(p, q, [](double a, double b) { return a + b; }); }
-    static Vector subtract(Vector p, Vector q) { return each(p, q, [](double a, double b) { return a - b; }); }
-    static Vector multiply(Vector p, Vector q) { return each(p, q, [](double a, double b) { return a * b; }); }
-    static Vector divide(Vector p, Vector q) { return each(p, q, [](double a, double b) { return a / b; }); }
-    static Vector negate(Vector p) { return each(p, [](double a) { return -a; }); }
-    static Vector abs(Vector p) { return each(p, [](double a) { return std::fabs(a); }); }
-    static Vector sin(Vector p) { return each(p, [](double a) { return std::sin(a); }); }
-    static Vector cos(Vector p) { return each(p, [](double a) { return std::cos(a); }); }
-    static Vector tan(Vector p) { return each(p, [](double a) { return std::tan(a); }); }
-    static Vector pow(Vector p, Vector q) { return each(p, q, [](double a, double b) { return std::pow(a, b); }); }
+    static Vector add(Vector p, Vector q)
+    {
+        return each(p, q, [](double a, double b) { return a + b; });
+    }
+    static Vector subtract(Vector p, Vector q)
+    {
+        return each(p, q, [](double a, double b) { return a - b; });
+    }
+    static Vector multiply(Vector p, Vector q)
+    {
+        return each(p, q, [](double a, double b) { return a * b; });
+    }
+    static Vector divide(Vector p, Vector q)
+    {
+        return each(p, q, [](double a, double b) { return a / b; });
+    }
+    static Vector negate(Vector p)
+    {
+        return each(p, [](double a) { return -a; });
+    }
+    static Vector abs(Vector p)
+    {
+        return each(p, [](double a) { return std::fabs(a); });
+    }
+    static Vector sin(Vector p)
+    {
+        return each(p, [](double a) { return std::sin(a); });
+    }
+    static Vector cos(Vector p)
+    {
+        return each(p, [](double a) { return std::cos(a); });
+    }
+    static Vector tan(Vector p)
+    {
+        return each(p, [](double a) { return std::tan(a); });
+    }
+    static Vector pow(Vector p, Vector q)
+    {
+        return each(p, q, [](double a, double b) { return std::pow(a, b); });
+    }
 
     static void note(Faults&, Vector) {}
     static void noteDivision(Faults&, Vector, Vector, Vector) {}
@@ -55,14 +85,15 @@ struct LibmIsa {
     static int firstBadLane(Faults) { return -1; }
     static void colours(Vector red, Vector green, Vector blue, Colour* out)
     {
-        for (int i = 0; i < kWidth; ++i) out[i] = colourOf(red.lane[i], green.lane[i], blue.lane[i]);
+        for (int i = 0; i < kWidth; ++i)
+            out[i] = colourOf(red.lane[i], green.lane[i], blue.lane[i]);
     }
 };
 
 }  // namespace zentrel
 
-#define ZENTREL_PATTERN(routine, Formula, caption, ...)                                   \
+#define ZENTREL_PATTERN(routine, Formula, caption, ...)                                        \
     int routine##ColumnLibm(const Snapshot& s, double x, const double* ys, int n, Colour* out) \
-    {                                                                                     \
-        return columnColours<Formula, LibmIsa>(s, x, ys, n, out);                         \
+    {                                                                                          \
+        return columnColours<Formula, LibmIsa>(s, x, ys, n, out);                              \
     }

@@ -67,9 +67,12 @@ double sumOfCalls(MathPath path, MathsFunction f, const double* values, std::siz
                   int repeats)
 {
     switch (path) {
-    case MathPath::Avx512: return sumOfCallsAvx512(f, values, count, repeats);
-    case MathPath::Avx2: return sumOfCallsAvx2(f, values, count, repeats);
-    case MathPath::Scalar: break;
+    case MathPath::Avx512:
+        return sumOfCallsAvx512(f, values, count, repeats);
+    case MathPath::Avx2:
+        return sumOfCallsAvx2(f, values, count, repeats);
+    case MathPath::Scalar:
+        break;
     }
     return sumWith<ScalarIsa>(f, values, count, repeats);
 }

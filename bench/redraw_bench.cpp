@@ -89,10 +89,12 @@ RedrawTimes redrawTimes(int runs, const Pattern& pattern)
     const auto old = drawn(pattern, kLargePicture);
     const FieldTexts dragged = draggedByAQuarter();
     std::tie(t.dragFresh, t.drag) = medianMsInTurn(
-        runs, [&] { renderPicture(WorkerPool::shared(), pattern, dragged); }, [&] { drag(*old, pattern, dragged); });
+        runs, [&] { renderPicture(WorkerPool::shared(), pattern, dragged); },
+        [&] { drag(*old, pattern, dragged); });
     const FieldTexts wheel = zoomedIn(pattern);
     std::tie(t.wheelFresh, t.passes) = medianMsInTurn(
-        runs, [&] { renderPicture(WorkerPool::shared(), pattern, wheel); }, [&] { drawPasses(pattern, wheel, 1); });
+        runs, [&] { renderPicture(WorkerPool::shared(), pattern, wheel); },
+        [&] { drawPasses(pattern, wheel, 1); });
     t.firstPass = medianMs(runs, [&] { drawPasses(pattern, wheel, kPassBlocks[0]); });
     return t;
 }
@@ -108,13 +110,15 @@ void printRow(const std::string& caption, const RedrawTimes& t)
 
 void printRedrawRows(int runs)
 {
-    std::printf("\nRedrawing with what is drawn, 1024 x 768 on all cores, every way to a whole "
-                "picture in memory; times in ms\n");
-    std::printf("drag: a quarter of the picture through exact reuse (target 0.3 x fresh); "
-                "wheel: one notch in, the first coarse pass (target 25 ms) and all passes "
-                "(target 1.1 x fresh)\n");
-    std::printf("%-8s %8s %8s %6s %8s %8s %8s %6s\n", "pattern", "fresh", "drag", "/fresh",
-                "fresh", "pass 8", "passes", "/fresh");
+    std::printf(
+        "\nRedrawing with what is drawn, 1024 x 768 on all cores, every way to a whole "
+        "picture in memory; times in ms\n");
+    std::printf(
+        "drag: a quarter of the picture through exact reuse (target 0.3 x fresh); "
+        "wheel: one notch in, the first coarse pass (target 25 ms) and all passes "
+        "(target 1.1 x fresh)\n");
+    std::printf("%-8s %8s %8s %6s %8s %8s %8s %6s\n", "pattern", "fresh", "drag", "/fresh", "fresh",
+                "pass 8", "passes", "/fresh");
     RedrawTimes total;
     for (const Pattern* pattern : patternTable()) {
         const RedrawTimes t = redrawTimes(runs, *pattern);

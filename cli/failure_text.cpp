@@ -31,7 +31,8 @@ std::string fieldLine(const FieldFailure& field)
     case FieldProblem::NotANumber:
         if (field.blank()) return words.option + std::string(" is empty") + giveANumber;
         return quoted + " is not a number" + giveANumber;
-    case FieldProblem::TooLarge: return quoted + " is too large a number: give a smaller one";
+    case FieldProblem::TooLarge:
+        return quoted + " is too large a number: give a smaller one";
     case FieldProblem::ResultTooLarge:
         return quoted + " gives a number too large to work with: give a smaller one";
     case FieldProblem::NoStep:
@@ -56,14 +57,22 @@ FaultWords wordsFor(Fault fault)
     constexpr const char* kMoveOrZoom =
         "move the picture a little with --x or --y, or change --xoom";
     switch (fault) {
-    case Fault::Overflow: return {"a number grew too large", "try a smaller --xoom or --bright"};
-    case Fault::DivisionByZero: return {"the formula divided by zero", kMoveOrZoom};
-    case Fault::InvalidOperation: return {"the formula has no value", kMoveOrZoom};
-    case Fault::TypeMismatch: return {"a value is not a number", "give numbers to the options"};
-    case Fault::PositionTooLarge: return {"the picture lies too far out", kMoveOrZoom};
-    case Fault::CannotWrite: return {"cannot write", "check the folder and the free space"};
-    case Fault::NotAView: return {"not a view:", "give the options of a view, as --help shows them"};
-    case Fault::PosterTooLarge: return {"the picture would be", "give a smaller --density or --supersample"};
+    case Fault::Overflow:
+        return {"a number grew too large", "try a smaller --xoom or --bright"};
+    case Fault::DivisionByZero:
+        return {"the formula divided by zero", kMoveOrZoom};
+    case Fault::InvalidOperation:
+        return {"the formula has no value", kMoveOrZoom};
+    case Fault::TypeMismatch:
+        return {"a value is not a number", "give numbers to the options"};
+    case Fault::PositionTooLarge:
+        return {"the picture lies too far out", kMoveOrZoom};
+    case Fault::CannotWrite:
+        return {"cannot write", "check the folder and the free space"};
+    case Fault::NotAView:
+        return {"not a view:", "give the options of a view, as --help shows them"};
+    case Fault::PosterTooLarge:
+        return {"the picture would be", "give a smaller --density or --supersample"};
     }
     return {"something went wrong", "try again"};
 }

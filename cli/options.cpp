@@ -38,14 +38,16 @@ std::variant<std::vector<Setting>, HelpRequest, UsageError> settingsOf(
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string option = args[i];
         std::optional<std::string> value;
-        if (const auto eq = option.find('='); option.rfind("--", 0) == 0 && eq != std::string::npos) {
+        if (const auto eq = option.find('=');
+            option.rfind("--", 0) == 0 && eq != std::string::npos) {
             value = option.substr(eq + 1);
             option.resize(eq);
         }
         if (option == "--help" || option == "-h") return HelpRequest{};
         const bool known = isViewOption(option) || option == "--all" || option == "--from" ||
                            option == "--threads" || option == "-o" || option == "--output";
-        if (!known) return UsageError{"unknown option '" + option + "' (options: " + kOptionList + ")"};
+        if (!known)
+            return UsageError{"unknown option '" + option + "' (options: " + kOptionList + ")"};
         if (option != "--all" && !value) {
             if (i + 1 >= args.size()) return UsageError{"option " + option + " needs a value"};
             value = args[++i];
@@ -68,7 +70,8 @@ std::variant<View, UsageError> startingView(const std::vector<Setting>& settings
     return view;
 }
 
-std::optional<UsageError> apply(RenderOptions& o, const std::string& option, const std::string& value)
+std::optional<UsageError> apply(RenderOptions& o, const std::string& option,
+                                const std::string& value)
 {
     if (option == "--from") return std::nullopt;
     if (option == "--all") {
@@ -77,7 +80,8 @@ std::optional<UsageError> apply(RenderOptions& o, const std::string& option, con
         o.output = value;
     } else if (option == "--threads") {
         const auto n = wholeNumberIn(value, 1, 256);
-        if (!n) return UsageError{"--threads needs a whole number from 1 to 256, not '" + value + "'"};
+        if (!n)
+            return UsageError{"--threads needs a whole number from 1 to 256, not '" + value + "'"};
         o.threads = *n;
     } else if (option == "--pattern" && !findPattern(value)) {
         return UsageError{"unknown pattern '" + value + "' (one of: " + patternChoices() + ")"};
@@ -91,7 +95,8 @@ std::optional<UsageError> apply(RenderOptions& o, const std::string& option, con
 std::optional<UsageError> checkSize(const FieldTexts& fields)
 {
     if (scanNumber(fields.size, true).kind != NumberScan::Kind::None) return std::nullopt;
-    return UsageError{failureText(fieldFailure(FieldRole::Size, FieldProblem::NotANumber, fields.size))};
+    return UsageError{
+        failureText(fieldFailure(FieldRole::Size, FieldProblem::NotANumber, fields.size))};
 }
 
 std::optional<UsageError> checkOutput(const RenderOptions& o)
@@ -150,7 +155,9 @@ std::string helpText()
            "\n"
            "Options (each TEXT is read like the window's field of the same role):\n"
            "  --pattern NAME   the pattern, by button caption or routine name, in any\n"
-           "                   letter case: " + patternChoices() + "\n"
+           "                   letter case: " +
+           patternChoices() +
+           "\n"
            "  --all            every pattern of the view, each to the file named by\n"
            "                   -o with {pattern} replaced by the pattern's caption\n"
            "  --x TEXT         horizontal position (the lower \"zero point\"), default 1\n"

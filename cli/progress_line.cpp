@@ -7,7 +7,7 @@ namespace {
 
 using Seconds = std::chrono::duration<double>;
 
-constexpr Seconds kQuiet{1.0};   // no line for a render shorter than this
+constexpr Seconds kQuiet{1.0};    // no line for a render shorter than this
 constexpr Seconds kPeriod{10.0};  // between lines that are not rewritten
 
 }  // namespace

@@ -40,7 +40,8 @@ int failed(const Failure& failure)
 int printedWith(int status)
 {
     if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
-    return fail(std::string("cannot write the standard output: ") + std::strerror(errno), kCannotWrite);
+    return fail(std::string("cannot write the standard output: ") + std::strerror(errno),
+                kCannotWrite);
 }
 
 // A size the renderer will not even try, whatever the pattern: told apart
@@ -57,7 +58,8 @@ int render(WorkerPool& pool, const View& view, const std::string& output)
         return usageError(failureText(
             fieldFailure(FieldRole::Size, FieldProblem::PictureTooLarge, view.fields.size)));
     const auto plan = planPoster(view);
-    if (!plan && plan.failure().fault == Fault::PosterTooLarge) return usageError(failureText(plan.failure()));
+    if (!plan && plan.failure().fault == Fault::PosterTooLarge)
+        return usageError(failureText(plan.failure()));
     if (!plan) return failed(plan.failure());
     if (plan.value().empty())
         return usageError("nothing to draw: --size " + view.fields.size + " is below 1");

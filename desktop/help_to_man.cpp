@@ -3,10 +3,10 @@
 //
 //     zentrel-help-to-man PROGRAM NAME SUMMARY SOURCE SEE-ALSO OUTPUT
 
+#include <sys/wait.h>
 #include <cstdio>
 #include <fstream>
 #include <string>
-#include <sys/wait.h>
 
 #include "desktop/man_page.h"
 

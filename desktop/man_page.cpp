@@ -16,9 +16,12 @@ std::string escaped(std::string_view text)
     std::string out;
     if (!text.empty() && (text.front() == '.' || text.front() == '\'')) out += "\\&";
     for (char c : text) {
-        if (c == '\\') out += "\\e";
-        else if (c == '-') out += "\\-";
-        else out += c;
+        if (c == '\\')
+            out += "\\e";
+        else if (c == '-')
+            out += "\\-";
+        else
+            out += c;
     }
     return out;
 }

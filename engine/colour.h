@@ -24,8 +24,7 @@ inline Colour colourOf(double red, double green, double blue)
     const double r = clampComponent(red);
     const double g = clampComponent(green);
     const double b = clampComponent(blue);
-    return static_cast<Colour>(r) + 256u * static_cast<Colour>(g) +
-           65536u * static_cast<Colour>(b);
+    return static_cast<Colour>(r) + 256u * static_cast<Colour>(g) + 65536u * static_cast<Colour>(b);
 }
 
 inline int redOf(Colour c) { return static_cast<int>(c & 0xFF); }

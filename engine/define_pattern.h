@@ -21,10 +21,10 @@
 
 // A pattern's column routine for one instruction set, two vectors side by
 // side.
-#define ZENTREL_COLUMN_ROUTINE(name, Formula, Isa)                                   \
-    int name(const Snapshot& s, double x, const double* ys, int n, Colour* out)     \
-    {                                                                               \
-        return columnColours<Formula, PairIsa<Isa>>(s, x, ys, n, out);              \
+#define ZENTREL_COLUMN_ROUTINE(name, Formula, Isa)                              \
+    int name(const Snapshot& s, double x, const double* ys, int n, Colour* out) \
+    {                                                                           \
+        return columnColours<Formula, PairIsa<Isa>>(s, x, ys, n, out);          \
     }
 
 #if defined(ZENTREL_PATTERN)
@@ -60,13 +60,15 @@ PixelResult pixelColour(const Snapshot& s, double x, double y)
 }  // namespace zentrel
 
 // The scalar column takes four values at a time, as two pairs.
-#define ZENTREL_PATTERN(routine, Formula, caption, ...)                                         \
-    int routine##ColumnAvx2(const Snapshot&, double, const double*, int, Colour*);               \
-    int routine##ColumnAvx512(const Snapshot&, double, const double*, int, Colour*);             \
-    ZENTREL_COLUMN_ROUTINE(routine##ColumnScalar, Formula, PairIsa<ScalarIsa>)                   \
-    extern const Pattern routine{                                                                \
-        caption, #routine, __VA_ARGS__,                                                          \
-        {&routine##ColumnScalar, &routine##ColumnAvx2, &routine##ColumnAvx512},                  \
+#define ZENTREL_PATTERN(routine, Formula, caption, ...)                              \
+    int routine##ColumnAvx2(const Snapshot&, double, const double*, int, Colour*);   \
+    int routine##ColumnAvx512(const Snapshot&, double, const double*, int, Colour*); \
+    ZENTREL_COLUMN_ROUTINE(routine##ColumnScalar, Formula, PairIsa<ScalarIsa>)       \
+    extern const Pattern routine{                                                    \
+        caption,                                                                     \
+        #routine,                                                                    \
+        __VA_ARGS__,                                                                 \
+        {&routine##ColumnScalar, &routine##ColumnAvx2, &routine##ColumnAvx512},      \
         &pixelColour<Formula>};
 
 #endif

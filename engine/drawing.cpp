@@ -42,15 +42,16 @@ DrawingEnd DrawingController::draw(const Pattern& pattern, const FieldTexts& fie
         DrawnView{&pattern, std::move(prepared.value()), std::move(toFill)});
     Picture& picture = drawn->picture;
     bool halted = false;
-    auto failure = sweep(pool_, pattern, drawn->sweep, [&](int column, std::span<const Colour> colours) {
-        canvas_.plotColumn(column, colours);
-        appendColumn(picture, colours);
-        canvas_.showIfDue();
-        if (columnObserver) columnObserver(column);
-        pumpEvents_();
-        halted = haltRequested_;
-        return !halted;
-    });
+    auto failure =
+        sweep(pool_, pattern, drawn->sweep, [&](int column, std::span<const Colour> colours) {
+            canvas_.plotColumn(column, colours);
+            appendColumn(picture, colours);
+            canvas_.showIfDue();
+            if (columnObserver) columnObserver(column);
+            pumpEvents_();
+            halted = haltRequested_;
+            return !halted;
+        });
     canvas_.showAll();
     if (failure) return {DrawingEnd::Kind::Failed, std::move(failure), nullptr};
     if (halted) return {DrawingEnd::Kind::Halted, std::nullopt, nullptr};

@@ -6,11 +6,16 @@ namespace {
 std::string FieldTexts::*memberOf(FieldRole role)
 {
     switch (role) {
-    case FieldRole::Across: return &FieldTexts::across;
-    case FieldRole::Down: return &FieldTexts::down;
-    case FieldRole::Size: return &FieldTexts::size;
-    case FieldRole::Xoom: return &FieldTexts::xoom;
-    case FieldRole::Brightness: return &FieldTexts::brightness;
+    case FieldRole::Across:
+        return &FieldTexts::across;
+    case FieldRole::Down:
+        return &FieldTexts::down;
+    case FieldRole::Size:
+        return &FieldTexts::size;
+    case FieldRole::Xoom:
+        return &FieldTexts::xoom;
+    case FieldRole::Brightness:
+        return &FieldTexts::brightness;
     }
     return &FieldTexts::across;
 }
@@ -24,11 +29,16 @@ std::string& fieldText(FieldTexts& f, FieldRole role) { return f.*memberOf(role)
 const char* fieldName(FieldRole role)
 {
     switch (role) {
-    case FieldRole::Across: return "TextOne";
-    case FieldRole::Down: return "TextTwo";
-    case FieldRole::Size: return "TextThree";
-    case FieldRole::Xoom: return "TextFour";
-    case FieldRole::Brightness: return "Textfive";
+    case FieldRole::Across:
+        return "TextOne";
+    case FieldRole::Down:
+        return "TextTwo";
+    case FieldRole::Size:
+        return "TextThree";
+    case FieldRole::Xoom:
+        return "TextFour";
+    case FieldRole::Brightness:
+        return "Textfive";
     }
     return "a field";
 }

@@ -22,9 +22,12 @@ double decimalValue(const std::string& literal)
 int digitValue(char c, int base)
 {
     int d = -1;
-    if (c >= '0' && c <= '9') d = c - '0';
-    else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        d = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        d = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        d = c - 'A' + 10;
     return d < base ? d : -1;
 }
 
@@ -151,9 +154,6 @@ Outcome<double> scannedValue(const NumberScan& scan)
     return value;
 }
 
-Outcome<double> fieldValue(std::string_view text)
-{
-    return scannedValue(scanNumber(text, true));
-}
+Outcome<double> fieldValue(std::string_view text) { return scannedValue(scanNumber(text, true)); }
 
 }  // namespace zentrel

@@ -19,7 +19,10 @@ struct Avx512Isa {
 
     static __m512i bits(Vector v) { return _mm512_castpd_si512(v); }
     static Vector real(__m512i i) { return _mm512_castsi512_pd(i); }
-    static __m512i signBit() { return _mm512_set1_epi64(static_cast<long long>(0x8000000000000000ull)); }
+    static __m512i signBit()
+    {
+        return _mm512_set1_epi64(static_cast<long long>(0x8000000000000000ull));
+    }
 
     static Vector load(const double* p) { return _mm512_loadu_pd(p); }
     static Vector broadcast(double v) { return _mm512_set1_pd(v); }
@@ -36,7 +39,10 @@ struct Avx512Isa {
     static Vector pow(Vector p, Vector q) { return Sleef_powd8_u10avx512f(p, q); }
 
     // r - r is 0 for a finite r and NaN for an infinite or NaN one.
-    static void note(Faults& f, Vector r) { f = real(_mm512_or_si512(bits(f), bits(_mm512_sub_pd(r, r)))); }
+    static void note(Faults& f, Vector r)
+    {
+        f = real(_mm512_or_si512(bits(f), bits(_mm512_sub_pd(r, r))));
+    }
     static void noteDivision(Faults& f, Vector, Vector, Vector r) { note(f, r); }
     static void notePower(Faults& f, Vector, Vector, Vector r) { note(f, r); }
     static int firstBadLane(Faults f)

@@ -43,21 +43,21 @@ inline Lanes<Isa> lanes(double same)
     return {Isa::broadcast(same)};
 }
 
-#define ZENTREL_LANES_OPERATOR(op, name)                                          \
-    template <class Isa>                                                          \
-    inline Lanes<Isa> operator op(Lanes<Isa> p, Lanes<Isa> q)                     \
-    {                                                                             \
-        return checked<Isa>(Isa::name(p.v, q.v));                                 \
-    }                                                                             \
-    template <class Isa>                                                          \
-    inline Lanes<Isa> operator op(Lanes<Isa> p, double q)                         \
-    {                                                                             \
-        return p op lanes<Isa>(q);                                                \
-    }                                                                             \
-    template <class Isa>                                                          \
-    inline Lanes<Isa> operator op(double p, Lanes<Isa> q)                         \
-    {                                                                             \
-        return lanes<Isa>(p) op q;                                                \
+#define ZENTREL_LANES_OPERATOR(op, name)                      \
+    template <class Isa>                                      \
+    inline Lanes<Isa> operator op(Lanes<Isa> p, Lanes<Isa> q) \
+    {                                                         \
+        return checked<Isa>(Isa::name(p.v, q.v));             \
+    }                                                         \
+    template <class Isa>                                      \
+    inline Lanes<Isa> operator op(Lanes<Isa> p, double q)     \
+    {                                                         \
+        return p op lanes<Isa>(q);                            \
+    }                                                         \
+    template <class Isa>                                      \
+    inline Lanes<Isa> operator op(double p, Lanes<Isa> q)     \
+    {                                                         \
+        return lanes<Isa>(p) op q;                            \
     }
 
 ZENTREL_LANES_OPERATOR(+, add)
@@ -146,7 +146,8 @@ struct Mix {
 // the colours of the rows above it. Everything it calls is inlined into it,
 // as a formula is one long expression over small vectors.
 template <class Formula, class Isa>
-[[gnu::flatten]] int columnColours(const Snapshot& s, double x, const double* ys, int count, Colour* out)
+[[gnu::flatten]] int columnColours(const Snapshot& s, double x, const double* ys, int count,
+                                   Colour* out)
 {
     constexpr int N = Isa::kWidth;
     const Lanes<Isa> xs = lanes<Isa>(x);

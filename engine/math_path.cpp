@@ -24,7 +24,8 @@ MathPath initialPath()
     if (!forced || !*forced) return fastestSupported();
     const auto path = pathNamed(forced);
     if (path && supported(*path)) return *path;
-    std::fprintf(stderr, "zentrel: ZENTREL_SIMD=%s is not a path this processor runs (%s); using %s\n",
+    std::fprintf(stderr,
+                 "zentrel: ZENTREL_SIMD=%s is not a path this processor runs (%s); using %s\n",
                  forced, "avx512, avx2 or scalar", pathName(fastestSupported()).data());
     return fastestSupported();
 }
@@ -40,9 +41,12 @@ std::atomic<MathPath>& currentPath()
 std::string_view pathName(MathPath path)
 {
     switch (path) {
-    case MathPath::Scalar: return "scalar";
-    case MathPath::Avx2: return "avx2";
-    case MathPath::Avx512: return "avx512";
+    case MathPath::Scalar:
+        return "scalar";
+    case MathPath::Avx2:
+        return "avx2";
+    case MathPath::Avx512:
+        return "avx512";
     }
     return "scalar";
 }
@@ -58,10 +62,12 @@ bool supported(MathPath path)
 {
     // The vector variants use fused multiply-add as well.
     switch (path) {
-    case MathPath::Scalar: return true;
+    case MathPath::Scalar:
+        return true;
     case MathPath::Avx2:
         return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
-    case MathPath::Avx512: return __builtin_cpu_supports("avx512f");
+    case MathPath::Avx512:
+        return __builtin_cpu_supports("avx512f");
     }
     return false;
 }

@@ -8,12 +8,15 @@ namespace {
 Fault faultOf(FieldProblem problem)
 {
     switch (problem) {
-    case FieldProblem::NotANumber: return Fault::TypeMismatch;
-    case FieldProblem::PositionTooFar: return Fault::PositionTooLarge;
+    case FieldProblem::NotANumber:
+        return Fault::TypeMismatch;
+    case FieldProblem::PositionTooFar:
+        return Fault::PositionTooLarge;
     case FieldProblem::TooLarge:
     case FieldProblem::ResultTooLarge:
     case FieldProblem::NoStep:
-    case FieldProblem::PictureTooLarge: return Fault::Overflow;
+    case FieldProblem::PictureTooLarge:
+        return Fault::Overflow;
     }
     return Fault::Overflow;
 }
@@ -32,14 +35,22 @@ std::string_view utf8Prefix(std::string_view text, std::size_t count)
 const char* faultName(Fault fault)
 {
     switch (fault) {
-    case Fault::Overflow: return "Overflow";
-    case Fault::DivisionByZero: return "Division by zero";
-    case Fault::InvalidOperation: return "Invalid operation";
-    case Fault::TypeMismatch: return "Type mismatch";
-    case Fault::PositionTooLarge: return "Position too large";
-    case Fault::CannotWrite: return "Cannot write";
-    case Fault::NotAView: return "Not a view";
-    case Fault::PosterTooLarge: return "Poster too large";
+    case Fault::Overflow:
+        return "Overflow";
+    case Fault::DivisionByZero:
+        return "Division by zero";
+    case Fault::InvalidOperation:
+        return "Invalid operation";
+    case Fault::TypeMismatch:
+        return "Type mismatch";
+    case Fault::PositionTooLarge:
+        return "Position too large";
+    case Fault::CannotWrite:
+        return "Cannot write";
+    case Fault::NotAView:
+        return "Not a view";
+    case Fault::PosterTooLarge:
+        return "Poster too large";
     }
     return "Error";
 }
@@ -47,8 +58,7 @@ const char* faultName(Fault fault)
 std::string Failure::message() const
 {
     std::string text = faultName(fault);
-    if (!where.empty())
-        text += " " + where;
+    if (!where.empty()) text += " " + where;
     return text;
 }
 

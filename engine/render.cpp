@@ -1,7 +1,7 @@
 #include "engine/render.h"
 
-#include "engine/worker_pool.h"
 #include "engine/sweep.h"
+#include "engine/worker_pool.h"
 
 namespace zentrel {
 
@@ -18,10 +18,11 @@ Outcome<Picture> renderPicture(WorkerPool& pool, const Pattern& pattern, const F
     const auto prepared = prepareSweep(pattern, fields, sampling);
     if (!prepared) return prepared.failure();
     Picture picture = pictureToFill(prepared.value().grid);
-    const auto failure = sweep(pool, pattern, prepared.value(), [&](int, std::span<const Colour> column) {
-        appendColumn(picture, column);
-        return true;
-    });
+    const auto failure =
+        sweep(pool, pattern, prepared.value(), [&](int, std::span<const Colour> column) {
+            appendColumn(picture, column);
+            return true;
+        });
     if (failure) return *failure;
     return picture;
 }

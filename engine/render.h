@@ -35,7 +35,7 @@ class WorkerPool;
 // the pool, or on a pool of its own of that many threads.
 Outcome<Picture> renderPicture(WorkerPool& pool, const Pattern& pattern, const FieldTexts& fields,
                                const Sampling& sampling = {});
-Outcome<Picture> renderPicture(const Pattern& pattern, const FieldTexts& fields,
-                               int threads = 1, const Sampling& sampling = {});
+Outcome<Picture> renderPicture(const Pattern& pattern, const FieldTexts& fields, int threads = 1,
+                               const Sampling& sampling = {});
 
 }  // namespace zentrel

@@ -62,15 +62,15 @@ Overlap overlapOf(const DrawnView& old, const Pattern& pattern, const PreparedSw
 
 Picture keptPixels(const DrawnView& old, const Overlap& overlap)
 {
-    Picture picture{static_cast<int>(overlap.oldColumns.size()),
-                    static_cast<int>(overlap.oldRows.size()), {}};
+    Picture picture{
+        static_cast<int>(overlap.oldColumns.size()), static_cast<int>(overlap.oldRows.size()), {}};
     picture.colours.resize(static_cast<std::size_t>(picture.width) * picture.height);
     const std::vector<RowRun> runs = keptRuns(overlap.oldRows);
     for (int c = 0; c < picture.width; ++c) {
         const int oldColumn = overlap.oldColumns[static_cast<std::size_t>(c)];
         if (oldColumn < 0) continue;
-        const Colour* from = old.picture.colours.data() +
-                             static_cast<std::size_t>(oldColumn) * old.picture.height;
+        const Colour* from =
+            old.picture.colours.data() + static_cast<std::size_t>(oldColumn) * old.picture.height;
         Colour* to = picture.colours.data() + static_cast<std::size_t>(c) * picture.height;
         for (const RowRun& run : runs) std::copy_n(from + run.from, run.count, to + run.to);
     }

@@ -43,7 +43,8 @@ const Codes& codes()
         for (int code = 0; code < 255; ++code) c.thresholds[code] = decoded(code + 0.5);
         c.guess.resize(kGuessSteps + 1);
         for (int i = 0; i <= kGuessSteps; ++i)
-            c.guess[i] = static_cast<unsigned char>(nearestCode(c.thresholds, double(i) / kGuessSteps));
+            c.guess[i] =
+                static_cast<unsigned char>(nearestCode(c.thresholds, double(i) / kGuessSteps));
         return c;
     }();
     return table;
@@ -52,8 +53,10 @@ const Codes& codes()
 int encoded(const Codes& c, double linear)
 {
     int code = c.guess[static_cast<int>(linear * kGuessSteps + 0.5)];
-    if (code < 255 && linear >= c.thresholds[code]) ++code;
-    else if (code > 0 && linear < c.thresholds[code - 1]) --code;
+    if (code < 255 && linear >= c.thresholds[code])
+        ++code;
+    else if (code > 0 && linear < c.thresholds[code - 1])
+        --code;
     return code;
 }
 
@@ -70,7 +73,8 @@ void averageBlocks(std::span<const Colour> samples, int sampleWidth, int k, Colo
     for (int row = 0; row < rows; ++row) {
         std::fill(sums.begin(), sums.end(), 0.0);
         for (int r = 0; r < k; ++r) {
-            const Colour* line = samples.data() + static_cast<std::size_t>(row * k + r) * sampleWidth;
+            const Colour* line =
+                samples.data() + static_cast<std::size_t>(row * k + r) * sampleWidth;
             for (int c = 0; c < sampleWidth; ++c) {
                 double* sum = &sums[static_cast<std::size_t>(c / k) * 3];
                 sum[0] += linear[redOf(line[c])];

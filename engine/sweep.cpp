@@ -15,8 +15,7 @@ Failure tooLarge()
 // The loop values of one axis, density values to each; a failure names the
 // position field of that axis, or the size. Its text is added where the
 // fields are at hand.
-Outcome<std::vector<double>> loopValues(double start, double end, FieldRole position,
-                                        int density)
+Outcome<std::vector<double>> loopValues(double start, double end, FieldRole position, int density)
 {
     std::vector<double> values;
     if (end - start + 1 > kMaxExtent) return tooLarge();
@@ -73,9 +72,8 @@ Outcome<PreparedSweep> prepareSweep(const Pattern& pattern, const FieldTexts& fi
     return PreparedSweep{snapshot.value(), std::move(grid.value())};
 }
 
-std::optional<Failure> sweep(WorkerPool& pool, const Pattern& pattern,
-                             const FieldTexts& fields, const ColumnSink& take,
-                             const Sampling& sampling)
+std::optional<Failure> sweep(WorkerPool& pool, const Pattern& pattern, const FieldTexts& fields,
+                             const ColumnSink& take, const Sampling& sampling)
 {
     const auto prepared = prepareSweep(pattern, fields, sampling);
     if (!prepared) return prepared.failure();

@@ -65,9 +65,8 @@ using ColumnSink = std::function<bool(int column, std::span<const Colour> colour
 
 // A whole drawing: the snapshot of the fields, then every column in order,
 // computed ahead by the pool's workers and handed to take.
-std::optional<Failure> sweep(WorkerPool& pool, const Pattern& pattern,
-                             const FieldTexts& fields, const ColumnSink& take,
-                             const Sampling& sampling = {});
+std::optional<Failure> sweep(WorkerPool& pool, const Pattern& pattern, const FieldTexts& fields,
+                             const ColumnSink& take, const Sampling& sampling = {});
 // The same, from a sweep prepared already.
 std::optional<Failure> sweep(WorkerPool& pool, const Pattern& pattern,
                              const PreparedSweep& prepared, const ColumnSink& take);

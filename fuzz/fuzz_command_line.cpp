@@ -9,8 +9,8 @@
 
 #include "cli/options.h"
 #include "engine/smooth.h"
-#include "picture/image_file.h"
 #include "fuzz_input.h"
+#include "picture/image_file.h"
 
 namespace zentrel::fuzz {
 namespace {

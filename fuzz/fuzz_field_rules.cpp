@@ -36,7 +36,8 @@ struct Rule {
 template <class Preset>
 Rule preset(const char* name, Preset p, std::vector<Text> writes)
 {
-    return {name, [p](const FieldTexts& f) { return Outcome<FieldTexts>(p(f)); }, std::move(writes)};
+    return {name, [p](const FieldTexts& f) { return Outcome<FieldTexts>(p(f)); },
+            std::move(writes)};
 }
 
 const std::vector<Rule>& rules()
@@ -56,25 +57,35 @@ const std::vector<Rule>& rules()
         {"^", [](const FieldTexts& f) { return moveDown(f, Direction::Back); }, {kDown}},
         {"x down", [](const FieldTexts& f) { return doublePosition(f, Axis::Down); }, {kDown}},
         {"/ down", [](const FieldTexts& f) { return halvePosition(f, Axis::Down); }, {kDown}},
-        {"x across", [](const FieldTexts& f) { return doublePosition(f, Axis::Across); }, {kAcross}},
+        {"x across",
+         [](const FieldTexts& f) { return doublePosition(f, Axis::Across); },
+         {kAcross}},
         {"/ across", [](const FieldTexts& f) { return halvePosition(f, Axis::Across); }, {kAcross}},
         {"<<", stepXoomOut, {kXoom}},
         {">>", stepXoomIn, {kXoom}},
-        {"lower right", [](const FieldTexts& f) { return zoomIntoCorner(f, Corner::LowerRight); },
+        {"lower right",
+         [](const FieldTexts& f) { return zoomIntoCorner(f, Corner::LowerRight); },
          {kAcross, kDown, kXoom}},
-        {"lower left", [](const FieldTexts& f) { return zoomIntoCorner(f, Corner::LowerLeft); },
+        {"lower left",
+         [](const FieldTexts& f) { return zoomIntoCorner(f, Corner::LowerLeft); },
          {kAcross, kDown, kXoom}},
-        {"top right", [](const FieldTexts& f) { return zoomIntoCorner(f, Corner::TopRight); },
+        {"top right",
+         [](const FieldTexts& f) { return zoomIntoCorner(f, Corner::TopRight); },
          {kAcross, kDown, kXoom}},
-        {"top left", [](const FieldTexts& f) { return zoomIntoCorner(f, Corner::TopLeft); },
+        {"top left",
+         [](const FieldTexts& f) { return zoomIntoCorner(f, Corner::TopLeft); },
          {kAcross, kDown, kXoom}},
         // The mouse, on pictures placed by several origin rules.
         {"drag", [](const FieldTexts& f) { return panView(f, 3, -2.5); }, {kAcross, kDown}},
         {"wheel in",
-         [](const FieldTexts& f) { return zoomAround(f, {{Origin::Centred}}, {10, 20}, 2); },
+         [](const FieldTexts& f) {
+             return zoomAround(f, {{Origin::Centred}}, {10, 20}, 2);
+         },
          {kAcross, kDown, kXoom}},
         {"wheel out",
-         [](const FieldTexts& f) { return zoomAround(f, {{Origin::Corner}}, {0.5, 7}, 0.5); },
+         [](const FieldTexts& f) {
+             return zoomAround(f, {{Origin::Corner}}, {0.5, 7}, 0.5);
+         },
          {kAcross, kDown, kXoom}},
         {"fine wheel",
          [](const FieldTexts& f) {
@@ -82,7 +93,9 @@ const std::vector<Rule>& rules()
          },
          {kAcross, kDown, kXoom}},
         {"double click",
-         [](const FieldTexts& f) { return zoomInCentredOn(f, {{Origin::ShiftedCorner}}, {5, 5}); },
+         [](const FieldTexts& f) {
+             return zoomInCentredOn(f, {{Origin::ShiftedCorner}}, {5, 5});
+         },
          {kAcross, kDown, kXoom}},
     };
     return all;

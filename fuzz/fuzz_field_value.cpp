@@ -34,13 +34,15 @@ void checkFieldValue(std::string_view text)
     require(sameOutcome(fieldValue(std::string(text) + "#"), value),
             "a character that cannot continue a number ends it");
 
-    const bool decimal = !bare.empty() && (std::isdigit(static_cast<unsigned char>(bare[0])) || bare[0] == '.');
+    const bool decimal =
+        !bare.empty() && (std::isdigit(static_cast<unsigned char>(bare[0])) || bare[0] == '.');
     if (decimal) {
         const Outcome<double> negated = fieldValue("-" + bare);
         require(negated.ok() == value.ok() && (!value.ok() || negated.value() == -value.value()),
                 "a minus sign negates a decimal number");
     }
-    const bool whole = bare.size() >= 2 && bare[0] == '&' && std::string("HhOo").find(bare[1]) != std::string::npos;
+    const bool whole = bare.size() >= 2 && bare[0] == '&' &&
+                       std::string("HhOo").find(bare[1]) != std::string::npos;
     if (whole && value.ok())
         require(value.value() >= 0 && value.value() == std::floor(value.value()),
                 "&H and &O give whole numbers, never negative");

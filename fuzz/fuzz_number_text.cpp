@@ -41,7 +41,8 @@ void checkNumberText(double value)
 {
     if (!std::isfinite(value)) return checkRefused(value);
     const std::string text = numberText(value);
-    require(text.find_first_not_of("0123456789.-E+") == std::string::npos, "digits, point, sign, E");
+    require(text.find_first_not_of("0123456789.-E+") == std::string::npos,
+            "digits, point, sign, E");
     require(significantDigits(text) <= 15, "at most 15 significant digits");
 
     const Outcome<double> back = fieldValue(text);

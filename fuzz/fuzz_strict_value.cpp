@@ -30,7 +30,8 @@ void checkStrictValue(std::string_view text)
 
     require(sameOutcome(strictValue(" \t" + std::string(text) + "\t "), strict),
             "blanks and tabs around the number change nothing");
-    require(!strictValue(std::string(text) + "#").ok(), "a text with more than the number is refused");
+    require(!strictValue(std::string(text) + "#").ok(),
+            "a text with more than the number is refused");
 }
 
 }  // namespace

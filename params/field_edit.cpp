@@ -31,11 +31,17 @@ Outcome<double> reading(const FieldTexts& f, FieldRole field, Conversion convert
     return fieldFailure(field, tooLarge ? FieldProblem::TooLarge : FieldProblem::NotANumber, text);
 }
 
-Outcome<FieldTexts> halved(FieldTexts f, FieldRole field) { return divided(std::move(f), field, 2); }
+Outcome<FieldTexts> halved(FieldTexts f, FieldRole field)
+{
+    return divided(std::move(f), field, 2);
+}
 
 // v / 0.5 and v + v are both 2v rounded once, so they agree to the bit,
 // overflow to infinity included.
-Outcome<FieldTexts> doubled(FieldTexts f, FieldRole field) { return divided(std::move(f), field, 0.5); }
+Outcome<FieldTexts> doubled(FieldTexts f, FieldRole field)
+{
+    return divided(std::move(f), field, 0.5);
+}
 
 Outcome<FieldTexts> divided(FieldTexts f, FieldRole field, double by)
 {

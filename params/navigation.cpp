@@ -48,10 +48,14 @@ struct CornerSigns {
 CornerSigns signsOf(Corner corner)
 {
     switch (corner) {
-    case Corner::LowerRight: return {1, 1};
-    case Corner::LowerLeft: return {-1, 1};
-    case Corner::TopRight: return {1, -1};
-    case Corner::TopLeft: return {-1, -1};
+    case Corner::LowerRight:
+        return {1, 1};
+    case Corner::LowerLeft:
+        return {-1, 1};
+    case Corner::TopRight:
+        return {1, -1};
+    case Corner::TopLeft:
+        return {-1, -1};
     }
     return {0, 0};
 }

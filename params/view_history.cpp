@@ -36,7 +36,7 @@ std::optional<ViewStep> ViewHistory::forward(const ViewStep& current)
 // Both ends together hold at most steps_ views: a step moves one view from
 // one end to the other, and a view that cannot be kept takes no place.
 std::optional<ViewStep> ViewHistory::step(std::deque<ViewStep>& from, std::deque<ViewStep>& to,
-                                      const ViewStep& current)
+                                          const ViewStep& current)
 {
     if (from.empty()) return std::nullopt;
     ViewStep next = std::move(from.back());

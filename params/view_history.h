@@ -47,7 +47,8 @@ public:
 
 private:
     // Moves one step from one end to the other, keeping current at the end.
-    std::optional<ViewStep> step(std::deque<ViewStep>& from, std::deque<ViewStep>& to, const ViewStep& current);
+    std::optional<ViewStep> step(std::deque<ViewStep>& from, std::deque<ViewStep>& to,
+                                 const ViewStep& current);
 
     std::size_t steps_;
     std::deque<ViewStep> back_;     // oldest first

@@ -14,13 +14,11 @@ struct Aries {
         const V b = s.circle * (x / 200) * s.zoom;
         const V t1 = abs(tan(sin(a * b + cos(b - a) + cos(a + b))));
         const V t2 = abs(sin(t1 * cos(a / 2 - cos(t1 * sin(b - cos(t1 / 3))))));
-        const V t3 = abs(tan(sin((a * b - pow(abs(b), t2)) + cos(b - t1 + a) -
-                                 pow(abs(a), t2) * tan(a * b - a))));
+        const V t3 = abs(tan(
+            sin((a * b - pow(abs(b), t2)) + cos(b - t1 + a) - pow(abs(a), t2) * tan(a * b - a))));
         const V t4 = abs(tan(sin(t1 * t2 * cos(b - a)) + sin(b + t2 + t1 + cos(a + b))));
-        const V t5 =
-            abs(tan(sin(t1 * t4 * cos(b - t3 - a)) + sin(b + t2 + t1 + cos(a + t3 + b))));
-        const V t6 =
-            abs(tan(sin(t1 * t4 * cos(b - t4 - a)) + sin(t5 + t2 + t1 + cos(a + t3 + b))));
+        const V t5 = abs(tan(sin(t1 * t4 * cos(b - t3 - a)) + sin(b + t2 + t1 + cos(a + t3 + b))));
+        const V t6 = abs(tan(sin(t1 * t4 * cos(b - t4 - a)) + sin(t5 + t2 + t1 + cos(a + t3 + b))));
         const V t7 = abs(sin(tan(t2) * sin(a) * cos(b))) * 15;
         const V t8 = abs(tan(t1));
         const V wB = t8 * 0.005 + t4 * 0.1 + t7 * 0.1 + t3 * 0.2 + t5 * 0.06 + t6 * 0.3;

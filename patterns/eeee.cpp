@@ -25,8 +25,7 @@ struct Eeee {
         const V b = (sin(u - v) + 0.2) - cos(b1);
         const V c = abs(tan(sin(a - b) * b + cos(b + a)));
         const V d = abs(tan(cos(b - a) + sin(a - b)));
-        const V e =
-            (d * c) * cos(v / 2 - cos((v - d * c) + cos(sin(u)) * sin(u - cos(c / 17))));
+        const V e = (d * c) * cos(v / 2 - cos((v - d * c) + cos(sin(u)) * sin(u - cos(c / 17))));
         const V redMix = (c * 0.03 + e * 0.02) + b * 0.08;
         const V greenMix = (c * 0.09 + e * 0.07) + b * 0.1;
         const V blueMix = (c * 0.13 + e * 0.001) + b * 0.02;

@@ -17,8 +17,7 @@ struct Limbo {
         const V k3 = abs(tan(sin(k2 - k1) + cos(k1 + k2)));
         const V p1 = k3 * sin(k2) * k1;
         const V k4 = sin(k1 - k2 * cos(k2 - (k1 + k2 * (p1 * cos(k1 + k2 * cos(k3))))));
-        const V k5 =
-            sin((k1 - k2 * cos(k2)) - abs(k1 + k2 * p1 * cos(k1) + k2 * abs(cos(k3))));
+        const V k5 = sin((k1 - k2 * cos(k2)) - abs(k1 + k2 * p1 * cos(k1) + k2 * abs(cos(k3))));
         const V redMix = 0.25 * k3 + 1.3 * k4 + 1.1 * k2 + 1.5 * k5;
         const V greenMix = 0.05 * k3 + 0.7 * k4 + 0.3 * k2 + 1.7 * k5;
         const V blueMix = 0.01 * k3 + 0.2 * k4 + 0.1 * k2 + 1.1 * k5;

@@ -29,6 +29,7 @@ struct Numb {
 }  // namespace
 
 ZENTREL_PATTERN(numb, Numb, "nyet",
-                SnapshotRule{Origin::ShiftedCorner, times(1.5), unscaled, ReadOrder::PositionsFirst})
+                SnapshotRule{Origin::ShiftedCorner, times(1.5), unscaled,
+                             ReadOrder::PositionsFirst})
 
 }  // namespace zentrel

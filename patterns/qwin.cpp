@@ -15,8 +15,8 @@ struct Qwin {
         const V A = (s.circle * (y / 200)) * s.zoom;
         // The quotient ignores the Xoom; its divisor is zero on one row only.
         const V K = (s.circle * (x / 200)) / (0.000123 + s.circle * (y / 200));
-        const V P =
-            sin((A - B) - cos(B * cos(B - sin(A * sin(A * cos(B * sin(A * sin(A - cos(B - A)))))))));
+        const V P = sin((A - B) -
+                        cos(B * cos(B - sin(A * sin(A * cos(B * sin(A * sin(A - cos(B - A)))))))));
         const V Q =
             cos(K - sin(A + cos(P * (cos((B - A) + (cos(P) + sin(A * sin(P)))) - sin(P + B)))));
         const V R = abs(tan(

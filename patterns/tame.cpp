@@ -15,10 +15,10 @@ struct TameFormula {
         const V A = (s.circle * (y / 200)) * s.zoom;
         const V B = (s.circle * (x / 200)) * s.zoom;
         const V P = abs(sin(B * 0.7 - A * 0.3) + cos(1.3 * A + 1.7 * B));
-        const V Q = abs(tan(sin((A * 0.3 - B * 0.7) +
-                                cos(((B * 0.6 - A * 0.4) - abs(cos(-(1.1 * A) - 1.4 * B))) +
-                                    sin(B * 0.8 + A * 0.91))) +
-                            cos(-sin((-A - B) - cos(abs(A + B))))));
+        const V Q = abs(tan(
+            sin((A * 0.3 - B * 0.7) + cos(((B * 0.6 - A * 0.4) - abs(cos(-(1.1 * A) - 1.4 * B))) +
+                                          sin(B * 0.8 + A * 0.91))) +
+            cos(-sin((-A - B) - cos(abs(A + B))))));
         // Depends on the row only.
         const V R = abs(cos(A - 0.000123));
         // Q and P are never negative; 0^0 is 1.

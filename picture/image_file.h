@@ -6,9 +6,9 @@
 #include <span>
 #include <string>
 
-#include "picture/staged_file.h"
 #include "engine/outcome.h"
 #include "engine/pattern.h"
+#include "picture/staged_file.h"
 
 namespace zentrel {
 

@@ -67,8 +67,10 @@ bool ppmRecipe(std::FILE* file, std::optional<std::string>& recipe)
         std::string line(1, '#');
         bool cut = false;
         for (c = std::getc(file); c != EOF && c != '\n'; c = std::getc(file)) {
-            if (line.size() < marker.size() + kLongestRecipe) line += static_cast<char>(c);
-            else cut = true;
+            if (line.size() < marker.size() + kLongestRecipe)
+                line += static_cast<char>(c);
+            else
+                cut = true;
         }
         if (line.rfind(marker, 0) == 0) {
             if (cut) return false;

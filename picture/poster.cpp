@@ -45,8 +45,13 @@ class PosterBands {
 public:
     PosterBands(WorkerPool& pool, const View& view, const PosterPlan& plan, ImageFile& file,
                 const PosterWatch& watch, Priority priority)
-        : pool_(pool), pattern_(*view.pattern), supersample_(view.supersample), plan_(plan),
-          file_(file), watch_(watch), priority_(priority)
+        : pool_(pool),
+          pattern_(*view.pattern),
+          supersample_(view.supersample),
+          plan_(plan),
+          file_(file),
+          watch_(watch),
+          priority_(priority)
     {
     }
 
@@ -67,7 +72,8 @@ public:
                 averageBlocks(std::span<const Colour>(samples).first(n * k * sampleWidth),
                               static_cast<int>(sampleWidth), static_cast<int>(k), pixels.data());
             const auto& band = k > 1 ? pixels : samples;
-            if (auto failure = file_.writeRows(std::span<const Colour>(band).first(n * plan_.width)))
+            if (auto failure =
+                    file_.writeRows(std::span<const Colour>(band).first(n * plan_.width)))
                 return failure;
             watch_.progress({static_cast<long long>(top + n), static_cast<long long>(rows)});
         }
@@ -81,11 +87,12 @@ private:
         const auto& grid = plan_.sweep.grid;
         const std::size_t width = grid.xs.size();
         const auto ys = std::span<const double>(grid.ys).subspan(firstRow, sampleRows);
-        const auto failed = firstFailingColumn(
-            pool_, plan_, pattern_, grid.xs, ys, priority_, watch_.cancelled,
-            [&](std::size_t c, std::span<const Colour> column) {
-                for (std::size_t r = 0; r < sampleRows; ++r) samples[r * width + c] = column[r];
-            });
+        const auto failed =
+            firstFailingColumn(pool_, plan_, pattern_, grid.xs, ys, priority_, watch_.cancelled,
+                               [&](std::size_t c, std::span<const Colour> column) {
+                                   for (std::size_t r = 0; r < sampleRows; ++r)
+                                       samples[r * width + c] = column[r];
+                               });
         if (!failed) return std::nullopt;
         return firstInSweepOrder(firstRow + sampleRows, *failed);
     }
@@ -125,18 +132,17 @@ Outcome<PosterPlan> planPoster(const View& view)
     const std::size_t width = base.value().grid.xs.size() * density;
     const std::size_t height = base.value().grid.ys.size() * density;
     if (width > kMaxExtent || height > kMaxExtent)
-        return Failure{Fault::PosterTooLarge, std::to_string(width) + " x " + std::to_string(height) +
-                                                  " pixels, the largest is " +
-                                                  std::to_string(static_cast<int>(kMaxExtent)) +
-                                                  " across and down"};
+        return Failure{Fault::PosterTooLarge,
+                       std::to_string(width) + " x " + std::to_string(height) +
+                           " pixels, the largest is " +
+                           std::to_string(static_cast<int>(kMaxExtent)) + " across and down"};
     auto sweep = prepareSweep(*view.pattern, view.fields, view.sampling());
     if (!sweep) return sweep.failure();
     return PosterPlan{std::move(sweep.value()), static_cast<int>(width), static_cast<int>(height)};
 }
 
 Outcome<PosterEnd> writePoster(WorkerPool& pool, const View& view, const PosterPlan& plan,
-                               const std::string& path, const PosterWatch& watch,
-                               Priority priority)
+                               const std::string& path, const PosterWatch& watch, Priority priority)
 {
     auto file = ImageFile::create(path, plan.width, plan.height, recipeOf(view));
     if (!file) return file.failure();

@@ -115,7 +115,9 @@ StagedFile::StagedFile(std::string path, std::FILE* stream, std::string hiddenNa
 }
 
 StagedFile::StagedFile(StagedFile&& other) noexcept
-    : path_(std::move(other.path_)), stream_(other.stream_), hiddenName_(std::move(other.hiddenName_))
+    : path_(std::move(other.path_)),
+      stream_(other.stream_),
+      hiddenName_(std::move(other.hiddenName_))
 {
     other.stream_ = nullptr;
     other.hiddenName_.clear();
@@ -166,7 +168,8 @@ std::optional<Failure> StagedFile::publish()
         if (linkUnnamed(fd, path_)) return closeStream();
         if (errno != EEXIST) return failure();
         // A link cannot replace a file; a rename over it can, in one step.
-        hiddenName_ = underHiddenName(path_, [fd](const std::string& n) { return linkUnnamed(fd, n); });
+        hiddenName_ =
+            underHiddenName(path_, [fd](const std::string& n) { return linkUnnamed(fd, n); });
         if (hiddenName_.empty()) return failure();
     }
     if (std::rename(hiddenName_.c_str(), path_.c_str()) != 0) return failure();

@@ -16,11 +16,13 @@ struct FieldOption {
     FieldRole role;
 };
 
+// clang-format off
 constexpr FieldOption kFieldOptions[] = {
     {"--x", FieldRole::Across},       {"--y", FieldRole::Down},
     {"--size", FieldRole::Size},      {"--xoom", FieldRole::Xoom},
     {"--bright", FieldRole::Brightness},
 };
+// clang-format on
 
 // Options of a zentrel-render command that say nothing of the view, and
 // whether they take a value.
@@ -30,7 +32,10 @@ struct OtherOption {
 };
 
 constexpr OtherOption kOtherOptions[] = {
-    {"-o", true}, {"--output", true}, {"--threads", true}, {"--all", false},
+    {"-o", true},
+    {"--output", true},
+    {"--threads", true},
+    {"--all", false},
 };
 
 // A whole number within [lowest, highest], or why not.
@@ -113,7 +118,8 @@ std::string recipeOf(const View& view)
 
 std::string commandOf(const View& view)
 {
-    return "zentrel-render " + recipeOf(view) + " -o " + std::string(view.pattern->caption) + ".png";
+    return "zentrel-render " + recipeOf(view) + " -o " + std::string(view.pattern->caption) +
+           ".png";
 }
 
 bool isViewOption(std::string_view option)
@@ -158,7 +164,8 @@ Outcome<View> viewOf(std::string_view line)
     for (; i < w.size(); ++i) {
         std::string option = w[i];
         std::optional<std::string> value;
-        if (const auto eq = option.find('='); option.rfind("--", 0) == 0 && eq != std::string::npos) {
+        if (const auto eq = option.find('=');
+            option.rfind("--", 0) == 0 && eq != std::string::npos) {
             value = option.substr(eq + 1);
             option.resize(eq);
         }

@@ -20,8 +20,8 @@ inline constexpr int kMaxDensity = 256;
 struct View {
     const Pattern* pattern = nullptr;
     FieldTexts fields;
-    int density = 1;      // samples per unit of the formula coordinates
-    int supersample = 1;  // samples averaged across and down per pixel
+    int density = 1;           // samples per unit of the formula coordinates
+    int supersample = 1;       // samples averaged across and down per pixel
     std::optional<int> width;  // a width of its own instead of the size's
 
     bool operator==(const View&) const = default;

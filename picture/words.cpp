@@ -19,14 +19,18 @@ std::string ansiQuoted(std::string_view word)
 {
     std::string q = "$'";
     for (char c : word) {
-        if (c == '\n') q += "\\n";
-        else if (c == '\t') q += "\\t";
-        else if (c == '\\' || c == '\'') (q += '\\') += c;
+        if (c == '\n')
+            q += "\\n";
+        else if (c == '\t')
+            q += "\\t";
+        else if (c == '\\' || c == '\'')
+            (q += '\\') += c;
         else if (isControl(c)) {
             char hex[5];
             std::snprintf(hex, sizeof hex, "\\x%02x", static_cast<unsigned char>(c));
             q += hex;
-        } else q += c;
+        } else
+            q += c;
     }
     return q + "'";
 }
@@ -75,8 +79,10 @@ private:
             ++pos_;
             return readAnsiQuoted(word);
         }
-        if (c == '\\' && pos_ < line_.size()) word += line_[pos_++];
-        else word += c;
+        if (c == '\\' && pos_ < line_.size())
+            word += line_[pos_++];
+        else
+            word += c;
         return true;
     }
 
@@ -97,7 +103,8 @@ private:
             if (c == '\\' && pos_ < line_.size() &&
                 std::string_view("\"\\$`").find(line_[pos_]) != std::string_view::npos)
                 word += line_[pos_++];
-            else word += c;
+            else
+                word += c;
         }
         return false;
     }
@@ -112,10 +119,14 @@ private:
                 continue;
             }
             const char e = line_[pos_++];
-            if (e == 'n') word += '\n';
-            else if (e == 't') word += '\t';
-            else if (e == 'x') word += hexByte();
-            else word += e;
+            if (e == 'n')
+                word += '\n';
+            else if (e == 't')
+                word += '\t';
+            else if (e == 'x')
+                word += hexByte();
+            else
+                word += e;
         }
         return false;
     }
@@ -123,7 +134,8 @@ private:
     char hexByte()
     {
         int value = 0;
-        for (int digits = 0; digits < 2 && pos_ < line_.size() && hexDigit(line_[pos_]) >= 0; ++digits)
+        for (int digits = 0; digits < 2 && pos_ < line_.size() && hexDigit(line_[pos_]) >= 0;
+             ++digits)
             value = value * 16 + hexDigit(line_[pos_++]);
         return static_cast<char>(value);
     }

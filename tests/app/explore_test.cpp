@@ -67,6 +67,7 @@ void ExploreTest::init()
 
 void ExploreTest::setFields(const FieldTexts& f)
 {
+    // clang-format off
     const std::pair<const char*, const std::string*> fields[] = {
         {"TextOne", &f.across}, {"TextTwo", &f.down}, {"TextThree", &f.size},
         {"TextFour", &f.xoom},  {"Textfive", &f.brightness}};
@@ -180,6 +181,7 @@ void ExploreTest::aViewThatFailsWhenMovedIsDrawnWithItsOwnPattern()
     window_->drawing().columnObserver = [&](int) {
         if (!std::exchange(clicked, true)) draw(0);
     };
+    // clang-format on
     draw(16);
     window_->drawing().columnObserver = nullptr;
     MessageBoxWatch watch;

@@ -26,6 +26,7 @@ Failure inField(FieldRole role, FieldProblem problem, const char* text)
     return fieldFailure(role, problem, text);
 }
 
+// clang-format off
 const MessageRow kMessages[] = {
     {"across_not_a_number", inField(FieldRole::Across, FieldProblem::NotANumber, "abc"),
      "The horizontal zero point \"abc\" is not a number. Type a number such as 1."},
@@ -65,6 +66,7 @@ const MessageRow kMessages[] = {
      "The formula has no value in the column x = 3. Move the picture a little, or change the "
      "XOOM."},
 };
+// clang-format on
 
 class WindowWords : public ::testing::TestWithParam<MessageRow> {};
 

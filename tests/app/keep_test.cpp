@@ -38,12 +38,14 @@ const FieldTexts kView{"2", "-5.5", "60", "0.7", "140"};
 bool sameAsEngine(const QImage& image, const View& view)
 {
     const auto picture = renderPicture(*view.pattern, view.fields, 2);
-    if (!picture || image.width() != picture.value().width || image.height() != picture.value().height)
+    if (!picture || image.width() != picture.value().width ||
+        image.height() != picture.value().height)
         return false;
     for (int c = 0; c < image.width(); ++c)
         for (int r = 0; r < image.height(); ++r) {
             const Colour colour = picture.value().at(c, r);
-            if (image.pixel(c, r) != qRgb(redOf(colour), greenOf(colour), blueOf(colour))) return false;
+            if (image.pixel(c, r) != qRgb(redOf(colour), greenOf(colour), blueOf(colour)))
+                return false;
         }
     return true;
 }
@@ -94,6 +96,7 @@ void KeepTest::cleanup()
 
 void KeepTest::setFields(const FieldTexts& f)
 {
+    // clang-format off
     const std::pair<const char*, const std::string*> fields[] = {
         {"TextOne", &f.across}, {"TextTwo", &f.down}, {"TextThree", &f.size},
         {"TextFour", &f.xoom},  {"Textfive", &f.brightness}};
@@ -162,6 +165,7 @@ void KeepTest::pastingWhatIsNoViewSaysWhyAndChangesNothing()
         QVERIFY2(watch.text.startsWith("This is not a view:"), qPrintable(watch.text));
         QCOMPARE(window_->fieldTexts(), kView);
     }
+    // clang-format on
 }
 
 void KeepTest::droppingAPictureOpensItsView()
@@ -169,7 +173,8 @@ void KeepTest::droppingAPictureOpensItsView()
     View view = viewWith(*findPattern("louis"), kView);
     view.density = 2;
     WorkerPool pool(2);
-    QVERIFY(writePoster(pool, view, planPoster(view).value(), path("dropped.png").toStdString()).ok());
+    QVERIFY(
+        writePoster(pool, view, planPoster(view).value(), path("dropped.png").toStdString()).ok());
 
     QMimeData mime;
     mime.setUrls({QUrl::fromLocalFile(path("dropped.png"))});
@@ -230,7 +235,9 @@ void KeepTest::aPosterRendersWhileTheWindowDrawsOn()
     expected.density = 3;
     expected.supersample = 2;
     WorkerPool pool(2);
-    QVERIFY(writePoster(pool, expected, planPoster(expected).value(), path("same.png").toStdString()).ok());
+    QVERIFY(
+        writePoster(pool, expected, planPoster(expected).value(), path("same.png").toStdString())
+            .ok());
     QCOMPARE(QImage(path("poster.png")), QImage(path("same.png")));
     QVERIFY(viewOfPicture(path("poster.png").toStdString()).value() == expected);
 }

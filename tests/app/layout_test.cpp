@@ -53,8 +53,8 @@ const QColor kWindowGrey = rgb(64, 64, 64);
 const QColor kBlack = rgb(0, 0, 0);
 
 const QStringList kPatternCaptions = {
-    "aqua", "brains", "crumbs", "deyes", "eels", "fey", "gall", "hari", "icening", "jay",
-    "kanga", "louis", "nyet", "oogli", "pug", "quasi", "riski", "shim", "tang",
+    "aqua",  "brains", "crumbs", "deyes", "eels", "fey",   "gall",  "hari", "icening", "jay",
+    "kanga", "louis",  "nyet",   "oogli", "pug",  "quasi", "riski", "shim", "tang",
 };
 
 QString member(const char* array, int index) { return QString("%1(%2)").arg(array).arg(index); }
@@ -64,6 +64,7 @@ std::vector<Expected> expectedControls()
     const Kind L = Kind::Label;
     const Kind B = Kind::Button;
     const Kind F = Kind::Field;
+    // clang-format off
     std::vector<Expected> rows = {
         // Top bar, left to right.
         {"Label4", L, "<", {8, 4, 17, 17}, kWindowGrey, rgb(255, 0, 0), {"MS Sans Serif", 12, true}, "  Exit  ", false},
@@ -126,9 +127,17 @@ std::vector<Expected> expectedControls()
         {"Label10", L, "", {8, 312, 137, 773}, kBlack, kNoColour, kWindowFace, "", true},
         {"Label13", L, "Label13", {0, 992, 1273, 33}, kBlack, kNoColour, {"MS Sans Serif", 8.25, false}, "", false},
     };
+    // clang-format on
     for (int i = 0; i < kPatternCaptions.size(); ++i)
-        rows.push_back({member("CMD", i), B, kPatternCaptions[i], {24, 320 + 32 * i, 105, 25}, rgb(128, 128, 128),
-                        kNoColour, {"Verdana", 12, true}, "", false});
+        rows.push_back({member("CMD", i),
+                        B,
+                        kPatternCaptions[i],
+                        {24, 320 + 32 * i, 105, 25},
+                        rgb(128, 128, 128),
+                        kNoColour,
+                        {"Verdana", 12, true},
+                        "",
+                        false});
     return rows;
 }
 
@@ -137,20 +146,33 @@ const QStringList kTabOrder = [] {
     for (int i = 0; i <= 8; ++i) order << member("CMD", i);
     order << "TextFour" << member("CMD", 9) << member("CMD", 10) << "cmdstop";
     for (int i = 11; i <= 16; ++i) order << member("CMD", i);
-    order << "cmd1" << "cmdb" << "Command4" << member("CMD", 17);
-    order << "verty(0)" << "verty(1)" << "horz(0)" << "horz(1)";
+    order << "cmd1"
+          << "cmdb"
+          << "Command4" << member("CMD", 17);
+    order << "verty(0)"
+          << "verty(1)"
+          << "horz(0)"
+          << "horz(1)";
     for (int i = 0; i <= 3; ++i) order << member("cmdblue", i);
     order << "Command1" << member("CMD", 18);
-    order << "cmdXX(3)" << "cmdXX(2)" << "cmdXX(1)" << "cmdXX(0)" << "cmdXX(4)" << "cmdXX(5)";
+    order << "cmdXX(3)"
+          << "cmdXX(2)"
+          << "cmdXX(1)"
+          << "cmdXX(0)"
+          << "cmdXX(4)"
+          << "cmdXX(5)";
     return order;
 }();
 
 const char* kindName(Kind kind)
 {
     switch (kind) {
-    case Kind::Label: return "label";
-    case Kind::Button: return "button";
-    case Kind::Field: return "field";
+    case Kind::Label:
+        return "label";
+    case Kind::Button:
+        return "button";
+    case Kind::Field:
+        return "field";
     }
     return "?";
 }
@@ -261,8 +283,8 @@ void TestLayout::addControlRows()
 
     for (const Expected& e : expectedControls())
         QTest::addRow("%s", qPrintable(e.name))
-            << e.name << e.kind << e.caption << e.geometry << e.background << e.text << QString(e.face.family)
-            << e.face.points << e.face.bold << e.tooltip << e.bordered;
+            << e.name << e.kind << e.caption << e.geometry << e.background << e.text
+            << QString(e.face.family) << e.face.points << e.face.bold << e.tooltip << e.bordered;
 }
 
 void TestLayout::window()
@@ -401,7 +423,8 @@ void TestLayout::noControlBeyondTheDesign()
 
     QSet<QString> found;
     for (QWidget* w : window_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        if (qobject_cast<QLabel*>(w) || qobject_cast<QPushButton*>(w) || qobject_cast<QLineEdit*>(w))
+        if (qobject_cast<QLabel*>(w) || qobject_cast<QPushButton*>(w) ||
+            qobject_cast<QLineEdit*>(w))
             found.insert(w->objectName());
     const QSet<QString> extra = found - expected;
     const QSet<QString> missing = expected - found;
@@ -414,11 +437,15 @@ void TestLayout::notableCaptions_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
 
-    QTest::addRow("bottom strip") << "Label13" << "Label13";
+    QTest::addRow("bottom strip") << "Label13"
+                                  << "Label13";
     for (int i = 2; i <= 5; ++i) QTest::addRow("cmdXX(%d) blank", i) << member("cmdXX", i) << "";
-    QTest::addRow("pattern 12 skips m") << "CMD(12)" << "nyet";
-    QTest::addRow("pattern 11") << "CMD(11)" << "louis";
-    QTest::addRow("pattern 13") << "CMD(13)" << "oogli";
+    QTest::addRow("pattern 12 skips m") << "CMD(12)"
+                                        << "nyet";
+    QTest::addRow("pattern 11") << "CMD(11)"
+                                << "louis";
+    QTest::addRow("pattern 13") << "CMD(13)"
+                                << "oogli";
 }
 
 void TestLayout::notableCaptions()
@@ -482,8 +509,10 @@ void TestLayout::stacking_data()
     QStringList buttonsAndFields;
     QStringList labels;
     for (const Expected& e : expectedControls()) {
-        if (e.kind == Kind::Label) labels << e.name;
-        else buttonsAndFields << e.name;
+        if (e.kind == Kind::Label)
+            labels << e.name;
+        else
+            buttonsAndFields << e.name;
     }
     QCOMPARE(labels.size(), 14);
     QCOMPARE(buttonsAndFields.size(), 44);
@@ -491,7 +520,10 @@ void TestLayout::stacking_data()
     for (const QString& label : labels) {
         QStringList above = buttonsAndFields;
         // The upper black plate lies beneath the captions that stand on it.
-        if (label == "Label3") above << "Label9(0)" << "Label9(1)" << "Label9(2)";
+        if (label == "Label3")
+            above << "Label9(0)"
+                  << "Label9(1)"
+                  << "Label9(2)";
         QTest::addRow("%s", qPrintable(label)) << label << above;
     }
 }
@@ -519,7 +551,8 @@ void TestLayout::tabOrder_data()
 
     for (int i = 0; i < kTabOrder.size(); ++i) {
         const QString& next = kTabOrder[(i + 1) % kTabOrder.size()];
-        QTest::addRow("%s -> %s", qPrintable(kTabOrder[i]), qPrintable(next)) << kTabOrder[i] << next;
+        QTest::addRow("%s -> %s", qPrintable(kTabOrder[i]), qPrintable(next))
+            << kTabOrder[i] << next;
     }
 }
 

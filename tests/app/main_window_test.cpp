@@ -9,13 +9,13 @@
 #include <QtTest>
 
 #include "app/click_label.h"
-#include "message_box_watch.h"
 #include "app/desktop_identity.h"
 #include "app/main_window.h"
 #include "app/picture_surface.h"
 #include "engine/colour.h"
-#include "patterns/pattern_table.h"
 #include "engine/render.h"
+#include "message_box_watch.h"
+#include "patterns/pattern_table.h"
 
 using namespace zentrel;
 using namespace zentrel::app;
@@ -28,7 +28,6 @@ constexpr int kPictureLeft = 161;
 constexpr int kPictureTop = 51;
 
 QRgb toQRgb(Colour c) { return qRgb(redOf(c), greenOf(c), blueOf(c)); }
-
 
 }  // namespace
 
@@ -68,7 +67,10 @@ private:
         if (!found) qFatal("no control %s", name);
         return found;
     }
-    QPushButton* patternButton(int i) { return control<QPushButton>(qPrintable(QString("CMD(%1)").arg(i))); }
+    QPushButton* patternButton(int i)
+    {
+        return control<QPushButton>(qPrintable(QString("CMD(%1)").arg(i)));
+    }
     void setFields(const FieldTexts& f);
     QRgb windowPixel(int column, int row) const
     {
@@ -139,7 +141,8 @@ void MainWindowTest::patternClickHighlightsOneButtonAndDrawsTheEnginePicture()
     }
     const auto picture = renderPicture(*patternTable()[index], fields);
     QVERIFY(picture.ok());
-    for (int c = 0; c < picture.value().width; ++c) QVERIFY2(columnMatches(c, picture.value()), qPrintable(QString::number(c)));
+    for (int c = 0; c < picture.value().width; ++c)
+        QVERIFY2(columnMatches(c, picture.value()), qPrintable(QString::number(c)));
     QVERIFY(columnIsBlank(picture.value().width, picture.value().height));
     QCOMPARE(windowPixel(0, picture.value().height), kBackground);
 }
@@ -147,7 +150,9 @@ void MainWindowTest::patternClickHighlightsOneButtonAndDrawsTheEnginePicture()
 void MainWindowTest::haltAfterAColumnLeavesExactlyThoseColumns()
 {
     window_->drawing().columnObserver = [this](int column) {
-        if (column == 39) QTimer::singleShot(0, [this] { QTest::mouseClick(control<QPushButton>("cmdstop"), Qt::LeftButton); });
+        if (column == 39)
+            QTimer::singleShot(
+                0, [this] { QTest::mouseClick(control<QPushButton>("cmdstop"), Qt::LeftButton); });
     };
     QTest::mouseClick(patternButton(0), Qt::LeftButton);
 
@@ -192,7 +197,8 @@ void MainWindowTest::oneHaltStopsEveryNestedDrawing()
         if (window_->drawing().nesting() == 1 && column == 39)
             QTimer::singleShot(0, [this] { QTest::mouseClick(patternButton(18), Qt::LeftButton); });
         if (window_->drawing().nesting() == 2 && column == 10)
-            QTimer::singleShot(0, [this] { QTest::mouseClick(control<QPushButton>("cmdstop"), Qt::LeftButton); });
+            QTimer::singleShot(
+                0, [this] { QTest::mouseClick(control<QPushButton>("cmdstop"), Qt::LeftButton); });
     };
     QTest::mouseClick(patternButton(0), Qt::LeftButton);
 
@@ -221,7 +227,9 @@ void MainWindowTest::nestingBeyondTheCapIsIgnored()
 void MainWindowTest::resetDuringADrawingStopsItAndClearsTheSurface()
 {
     window_->drawing().columnObserver = [this](int column) {
-        if (column == 20) QTimer::singleShot(0, [this] { QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton); });
+        if (column == 20)
+            QTimer::singleShot(
+                0, [this] { QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton); });
     };
     QTest::mouseClick(patternButton(4), Qt::LeftButton);
 
@@ -259,8 +267,9 @@ void MainWindowTest::aFailingFieldRuleShowsAMessageAndChangesNoField()
     QTest::mouseClick(control<QPushButton>("cmdXX(2)"), Qt::LeftButton);
 
     QCOMPARE(watch.icon, QMessageBox::Critical);
-    QCOMPARE(watch.text,
-             QString("The horizontal zero point \"abc\" is not a number. Type a number such as 1."));
+    QCOMPARE(
+        watch.text,
+        QString("The horizontal zero point \"abc\" is not a number. Type a number such as 1."));
     QCOMPARE(window_->fieldTexts(), fields);
 }
 
@@ -309,10 +318,14 @@ void MainWindowTest::returnAndEnterPressTheFocusedButtonAsSpaceDoes_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("size");
     QTest::addColumn<QString>("xoom");
-    QTest::addRow("S, Return") << "cmd1" << int(Qt::Key_Return) << "300" << "1";
-    QTest::addRow("M, Enter") << "cmdb" << int(Qt::Key_Enter) << "600" << "0.2";
-    QTest::addRow("L, Space") << "Command4" << int(Qt::Key_Space) << "768" << "0.15";
-    QTest::addRow(">>, Return") << "cmdXX(1)" << int(Qt::Key_Return) << "150" << "0.5";
+    QTest::addRow("S, Return") << "cmd1" << int(Qt::Key_Return) << "300"
+                               << "1";
+    QTest::addRow("M, Enter") << "cmdb" << int(Qt::Key_Enter) << "600"
+                              << "0.2";
+    QTest::addRow("L, Space") << "Command4" << int(Qt::Key_Space) << "768"
+                              << "0.15";
+    QTest::addRow(">>, Return") << "cmdXX(1)" << int(Qt::Key_Return) << "150"
+                                << "0.5";
 }
 
 void MainWindowTest::returnAndEnterPressTheFocusedButtonAsSpaceDoes()
@@ -348,8 +361,9 @@ void MainWindowTest::linkWithoutBrowserShowsTheMessage()
     QCOMPARE(opened, QUrl(ZENTREL_HOME_ADDRESS));
     QCOMPARE(watch.icon, QMessageBox::Critical);
     QCOMPARE(watch.title, QString("Cannot find Browser:"));
-    QCOMPARE(watch.text, "No web browser could be started.\n\nTo visit the page, copy its address "
-                         "into a web browser:\n" ZENTREL_HOME_ADDRESS);
+    QCOMPARE(watch.text,
+             "No web browser could be started.\n\nTo visit the page, copy its address "
+             "into a web browser:\n" ZENTREL_HOME_ADDRESS);
     QVERIFY(watch.interaction.testFlag(Qt::TextSelectableByMouse));
     QVERIFY(watch.interaction.testFlag(Qt::TextSelectableByKeyboard));
     QVERIFY(window_->isVisible());
@@ -367,7 +381,9 @@ void MainWindowTest::exitLabelEndsTheProgramMidDrawing()
     };
     window_->drawing().columnObserver = [&](int column) {
         lastColumn = column;
-        if (column == 5) QTimer::singleShot(0, [this] { QTest::mouseClick(control<ClickLabel>("Label2"), Qt::LeftButton); });
+        if (column == 5)
+            QTimer::singleShot(
+                0, [this] { QTest::mouseClick(control<ClickLabel>("Label2"), Qt::LeftButton); });
     };
     QTest::mouseClick(patternButton(0), Qt::LeftButton);
     QCOMPARE(endedAt, 5);
@@ -393,6 +409,7 @@ void MainWindowTest::presentsItselfToTheDesktopAsZentrelWithItsIcon()
 void MainWindowTest::keysDoWhatTheirButtonsDoButNotInAField()
 {
     control<QPushButton>("cmdstop")->setFocus();
+    // clang-format off
     const std::pair<Qt::Key, FieldTexts> presses[] = {
         {Qt::Key_Right, {"76", "1", "150", "1", "150"}},
         {Qt::Key_Down, {"76", "76", "150", "1", "150"}},
@@ -401,6 +418,7 @@ void MainWindowTest::keysDoWhatTheirButtonsDoButNotInAField()
         {Qt::Key_Plus, {"1", "1", "150", "0.5", "150"}},
         {Qt::Key_Minus, {"1", "1", "150", "1", "150"}},
     };
+    // clang-format on
     for (const auto& [key, fields] : presses) {
         QTest::keyClick(window_.get(), key);
         QCOMPARE(window_->fieldTexts(), fields);
@@ -419,7 +437,8 @@ void MainWindowTest::keysDoWhatTheirButtonsDoButNotInAField()
 void MainWindowTest::escapeHaltsAndAltWithAnInitialDraws()
 {
     window_->drawing().columnObserver = [this](int column) {
-        if (column == 9) QTimer::singleShot(0, [this] { QTest::keyClick(window_.get(), Qt::Key_Escape); });
+        if (column == 9)
+            QTimer::singleShot(0, [this] { QTest::keyClick(window_.get(), Qt::Key_Escape); });
     };
     // The focus in a field: Alt and a letter types nothing there.
     control<QLineEdit>("TextOne")->setFocus();

@@ -61,15 +61,53 @@ private:
 
 const std::vector<QString> kTexts = {
     // numbers and sizes
-    "1", "0", "-5", "0.5", "2.5", "12", "40", "100", "150", "600", "768", "1024", "2000", "0.15",
-    "-74.5", "1e3", "7.68E2", "1D2",
+    "1",
+    "0",
+    "-5",
+    "0.5",
+    "2.5",
+    "12",
+    "40",
+    "100",
+    "150",
+    "600",
+    "768",
+    "1024",
+    "2000",
+    "0.15",
+    "-74.5",
+    "1e3",
+    "7.68E2",
+    "1D2",
     // at and beyond the double range
-    "1e308", "1e309", "-1e999", "8.988465674311576E+307", "1.7976931348623157e308",
-    "-1.79769313486231E+308", "4.9e-324", "1e-400", "1e300",
+    "1e308",
+    "1e309",
+    "-1e999",
+    "8.988465674311576E+307",
+    "1.7976931348623157e308",
+    "-1.79769313486231E+308",
+    "4.9e-324",
+    "1e-400",
+    "1e300",
     // &H and &O
-    "&H", "&H10", "&h7fff", "&O777", "&H" + QString(300, 'F'),
+    "&H",
+    "&H10",
+    "&h7fff",
+    "&O777",
+    "&H" + QString(300, 'F'),
     // junk and blanks
-    "", " ", "abc", "12abc", "1,5", "--5", "e5", ".", "- 1 2 . 5", " 1 2 ", "1\t", "\u00e9\u20ac",
+    "",
+    " ",
+    "abc",
+    "12abc",
+    "1,5",
+    "--5",
+    "e5",
+    ".",
+    "- 1 2 . 5",
+    " 1 2 ",
+    "1\t",
+    "\u00e9\u20ac",
 };
 
 bool readsBack(const QString& text)
@@ -102,8 +140,10 @@ public:
     {
         for (const ControlSpec& spec : controlLayout()) {
             QWidget* control = window.findChild<QWidget*>(QString::fromStdString(spec.name));
-            if (spec.kind == ControlKind::Field) fields_.push_back(qobject_cast<QLineEdit*>(control));
-            else if (spec.action != Action::None) clickable_.push_back(control);
+            if (spec.kind == ControlKind::Field)
+                fields_.push_back(qobject_cast<QLineEdit*>(control));
+            else if (spec.action != Action::None)
+                clickable_.push_back(control);
         }
         window.endProgram = [this] { ++exits; };
         window.openAddress = [this](const QUrl&) { return dice_.oneIn(2); };
@@ -130,8 +170,10 @@ private:
     void act()
     {
         ++actions;
-        if (dice_.below(10) < 3) type();
-        else click(dice_.pick(clickable_));
+        if (dice_.below(10) < 3)
+            type();
+        else
+            click(dice_.pick(clickable_));
         checkFields();
     }
 
@@ -179,8 +221,10 @@ private:
         const int how = dice_.below(3);
         if (how == 0) field->setText(text);
         if (how == 1) field->selectAll();
-        if (how > 0 && text.toLatin1() == text.toUtf8()) QTest::keyClicks(field, text);
-        else if (how > 0) QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, text, Qt::NoModifier);
+        if (how > 0 && text.toLatin1() == text.toUtf8())
+            QTest::keyClicks(field, text);
+        else if (how > 0)
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, text, Qt::NoModifier);
         typed_[field] = field->text();
     }
 
@@ -190,7 +234,9 @@ private:
             const QString text = field->text();
             const auto typed = typed_.find(field);
             if (readsBack(text) || (typed != typed_.end() && typed->second == text)) continue;
-            violations << QString("action %1: %2 holds \"%3\"").arg(actions).arg(field->objectName(), text);
+            violations << QString("action %1: %2 holds \"%3\"")
+                              .arg(actions)
+                              .arg(field->objectName(), text);
         }
     }
 
@@ -209,7 +255,8 @@ QtMessageHandler testLog = nullptr;
 
 void logAllButSizeHints(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (message != "This plugin does not support propagateSizeHints()") testLog(type, context, message);
+    if (message != "This plugin does not support propagateSizeHints()")
+        testLog(type, context, message);
 }
 
 }  // namespace
@@ -251,12 +298,14 @@ void MonkeyTest::cleanup()
 void MonkeyTest::expectTheEnginePicture(int index)
 {
     closer_.last.clear();
-    QTest::mouseClick(window_->findChild<QPushButton*>(QString("CMD(%1)").arg(index)), Qt::LeftButton);
+    QTest::mouseClick(window_->findChild<QPushButton*>(QString("CMD(%1)").arg(index)),
+                      Qt::LeftButton);
     const Pattern& pattern = *patternTable()[index];
     const FieldTexts shown = window_->fieldTexts();
     const Outcome<Picture> expected = renderPicture(pattern, shown);
     if (!expected) {
-        QCOMPARE(closer_.last, QString::fromStdString(app::drawingFailureText(pattern.caption, expected.failure())));
+        QCOMPARE(closer_.last, QString::fromStdString(
+                                   app::drawingFailureText(pattern.caption, expected.failure())));
         return;
     }
     const Picture& picture = expected.value();
@@ -266,10 +315,11 @@ void MonkeyTest::expectTheEnginePicture(int index)
     for (int c = 0; c < columns; ++c)
         for (int r = 0; r < rows; ++r)
             if (surface.pixel(kPlotLeft + c, kPlotTop + r) != toQRgb(picture.at(c, r)))
-                QFAIL(qPrintable(QString("%1 differs at column %2, row %3")
-                                     .arg(QString::fromUtf8(pattern.caption.data(), pattern.caption.size()))
-                                     .arg(c)
-                                     .arg(r)));
+                QFAIL(qPrintable(
+                    QString("%1 differs at column %2, row %3")
+                        .arg(QString::fromUtf8(pattern.caption.data(), pattern.caption.size()))
+                        .arg(c)
+                        .arg(r)));
 }
 
 void MonkeyTest::thousandsOfRandomActionsLeaveAWorkingWindow()

@@ -48,8 +48,11 @@ void ScreenTest::theFrameFitsTheScreenAndEveryControlScrollsIntoView()
 {
     const QRect room = frame_->screen()->availableGeometry();
     QVERIFY2(frame_->width() <= room.width() && frame_->height() <= room.height(),
-             qPrintable(QString("%1 x %2 on %3 x %4").arg(frame_->width()).arg(frame_->height())
-                            .arg(room.width()).arg(room.height())));
+             qPrintable(QString("%1 x %2 on %3 x %4")
+                            .arg(frame_->width())
+                            .arg(frame_->height())
+                            .arg(room.width())
+                            .arg(room.height())));
     const QRect viewport = frame_->viewport()->rect();
     for (const ControlSpec& spec : controlLayout()) {
         auto* control = window_->findChild<QWidget*>(QString::fromStdString(spec.name));
@@ -72,7 +75,8 @@ void ScreenTest::theFrameFitsTheScreenAndEveryControlScrollsIntoView()
 
 void ScreenTest::thePictureIsDrawnAsFinelyAsTheScreenShowsIt()
 {
-    const int density = std::max(1, static_cast<int>(std::ceil(window_->devicePixelRatioF() - 0.01)));
+    const int density =
+        std::max(1, static_cast<int>(std::ceil(window_->devicePixelRatioF() - 0.01)));
     QCOMPARE(window_->surface().density(), density);
     frame_->ensureWidgetVisible(window_->findChild<QPushButton*>("CMD(0)"));
     QTest::mouseClick(window_->findChild<QPushButton*>("CMD(0)"), Qt::LeftButton);

@@ -3,8 +3,8 @@
 // every platform that needs none. The decision row by row, then the program
 // itself run with chosen environments.
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -37,6 +37,7 @@ struct DesktopRow : NamedRow {
     bool opens;
 };
 
+// clang-format off
 const DesktopRow kDesktops[] = {
     {"nothing", {"", "", ""}, false},
     {"x_display", {":0", "", ""}, true},
@@ -52,6 +53,7 @@ const DesktopRow kDesktops[] = {
     {"list_with_one_that_works", {":0", "", "wayland;xcb"}, true},
     {"list_with_none_that_works", {"", "", "wayland;xcb"}, false},
 };
+// clang-format on
 
 class CanOpenWindow : public ::testing::TestWithParam<DesktopRow> {};
 
@@ -110,10 +112,10 @@ std::string readFile(const std::filesystem::path& path)
 // Runs zentrel with these arguments and nothing in its environment but PATH
 // and the variables given; stops it if it still runs after the wait.
 Started runZentrel(const std::vector<std::string>& args, const std::vector<std::string>& variables,
-               std::chrono::milliseconds wait)
+                   std::chrono::milliseconds wait)
 {
-    const std::filesystem::path out = std::filesystem::temp_directory_path() /
-                                      ("zentrel-start-" + std::to_string(getpid()));
+    const std::filesystem::path out =
+        std::filesystem::temp_directory_path() / ("zentrel-start-" + std::to_string(getpid()));
     std::vector<std::string> argv = {ZENTREL_BINARY};
     argv.insert(argv.end(), args.begin(), args.end());
     std::vector<std::string> env = {"PATH=/usr/bin:/bin"};
@@ -197,11 +199,13 @@ TEST(ZentrelStarted, OnTheOffscreenPlatformOpensItsWindow)
 // such a factor is asked as 1; any other is left as given.
 TEST(ScaleFactor, BelowOneIsAskedAsOne)
 {
+    // clang-format off
     const std::pair<const char*, std::optional<std::string>> rows[] = {
         {nullptr, std::nullopt}, {"", std::nullopt},     {"0.75", "1"},
         {"0.5", "1"},            {"1", std::nullopt},    {"1.5", std::nullopt},
         {"2", std::nullopt},     {"big", std::nullopt},
     };
+    // clang-format on
     for (const auto& [given, used] : rows)
         EXPECT_EQ(app::scaleFactorToUse(given), used) << (given ? given : "(unset)");
 }

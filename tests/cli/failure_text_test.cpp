@@ -27,6 +27,7 @@ Failure inField(FieldRole role, FieldProblem problem, const char* text)
 
 const std::string kLongNumber = "1" + std::string(399, '0');
 
+// clang-format off
 const LineRow kLines[] = {
     {"x_not_a_number", inField(FieldRole::Across, FieldProblem::NotANumber, "abc"),
      "--x \"abc\" is not a number: give a number such as 1"},
@@ -59,6 +60,7 @@ const LineRow kLines[] = {
     {"cannot_write", {Fault::CannotWrite, "big.png: No space left on device"},
      "cannot write big.png: No space left on device; check the folder and the free space"},
 };
+// clang-format on
 
 class RendererWords : public ::testing::TestWithParam<LineRow> {};
 

@@ -26,8 +26,8 @@ std::string linesFor(bool terminal, const std::vector<double>& seconds)
         ProgressLine progress(out, terminal, [&] { return now; });
         long long row = 0;
         for (double s : seconds) {
-            now = Clock::time_point{} + std::chrono::duration_cast<Clock::duration>(
-                                            std::chrono::duration<double>(s));
+            now = Clock::time_point{} +
+                  std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(s));
             progress({++row * 10, 100});
         }
     }

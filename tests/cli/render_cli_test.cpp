@@ -15,8 +15,8 @@
 #include "engine/colour.h"
 #include "engine/field_texts.h"
 #include "engine/render.h"
-#include "picture/picture_view.h"
 #include "patterns/pattern_table.h"
+#include "picture/picture_view.h"
 #include "render_process.h"
 #include "support.h"
 
@@ -29,8 +29,8 @@ using test::Args;
 using test::byName;
 using test::F;
 using test::kOlderFile;
-using test::Names;
 using test::NamedRow;
+using test::Names;
 using test::readFile;
 using test::readPicture;
 using test::Result;
@@ -60,6 +60,7 @@ struct WrittenRow : NamedRow {
 const std::string kLongestName = std::string(251, 'n') + ".png";
 const std::string kTooLongName = "n" + kLongestName;
 
+// clang-format off
 const WrittenRow kWritten[] = {
     {"large_picture", {"--pattern", "aqua", "--size", "768", "--xoom", "0.15", "-o", "big.png"},
      "aqua", F("1", "1", "768", "0.15"), "big.png", 1024, 768},
@@ -87,6 +88,7 @@ const WrittenRow kWritten[] = {
      {"--pattern", "louis", "--height", "20", "--width", "30", "--density", "3", "-o", "l.png"},
      "louis", F("1", "1", "20"), "l.png", 90, 60, Sampling{3, 30}},
 };
+// clang-format on
 
 class RenderCliWrites : public RenderCli, public ::testing::WithParamInterface<WrittenRow> {};
 
@@ -112,17 +114,18 @@ INSTANTIATE_TEST_SUITE_P(Pictures, RenderCliWrites, ::testing::ValuesIn(kWritten
 // Refused: status 2 for a bad command line or nothing to draw, status 1 for a
 // file that cannot be written; the problem named on one line, nothing left.
 
-const Names kOptions = {"--pattern", "--all",     "--x",      "--y",           "--size",
-                        "--height",  "--width",   "--xoom",   "--bright",      "--density",
-                        "--supersample", "--from", "--threads", "-o", "--output", "--help"};
+const Names kOptions = {"--pattern", "--all",  "--x",      "--y",       "--size",        "--height",
+                        "--width",   "--xoom", "--bright", "--density", "--supersample", "--from",
+                        "--threads", "-o",     "--output", "--help"};
 
 struct RefusedRow : NamedRow {
     Args args;
     int status;
-    Names named;                        // as they must appear in the message
-    const char* directory = nullptr;    // in the way of the output
+    Names named;                      // as they must appear in the message
+    const char* directory = nullptr;  // in the way of the output
 };
 
+// clang-format off
 const RefusedRow kRefused[] = {
     {"unknown_option", {"--pattern", "aqua", "--zoom", "2", "-o", "x.png"}, 2, {"--zoom"}},
     // The options listed are exactly those of the help.
@@ -159,6 +162,7 @@ const RefusedRow kRefused[] = {
     {"directory_in_the_way", {"--pattern", "aqua", "--size", "10", "-o", "taken.png"}, 1,
      {"taken.png"}, "taken.png"},
 };
+// clang-format on
 
 class RenderCliRefuses : public RenderCli, public ::testing::WithParamInterface<RefusedRow> {};
 
@@ -190,6 +194,7 @@ struct FailureRow : NamedRow {
     const char* output;
 };
 
+// clang-format off
 const FailureRow kFailures[] = {
     // In the first column, after the file was opened.
     {"enormous_xoom", "aqua", F("1", "1", "150", "1e300"), "f.png"},
@@ -205,6 +210,7 @@ const FailureRow kFailures[] = {
     // The first band fails in its second column; the first fails at row 809.
     {"below_the_first_band_one_column_left", "riski", F("0", "0", "2100", "3e154"), "f.ppm"},
 };
+// clang-format on
 
 class RenderCliFailure : public RenderCli, public ::testing::WithParamInterface<FailureRow> {};
 
@@ -214,9 +220,9 @@ TEST_P(RenderCliFailure, ExitsWithStatusThreeAndLeavesNoFile)
     const Outcome<Picture> engine = renderPicture(*findPattern(row.pattern), row.fields, 2);
     ASSERT_FALSE(engine.ok()) << "the engine draws this picture";
     placeOlderFile(row.output);
-    const Result r = run({"--pattern", row.pattern, "--x", row.fields.across, "--y", row.fields.down,
-                          "--size", row.fields.size, "--xoom", row.fields.xoom, "--bright",
-                          row.fields.brightness, "-o", row.output});
+    const Result r = run({"--pattern", row.pattern, "--x", row.fields.across, "--y",
+                          row.fields.down, "--size", row.fields.size, "--xoom", row.fields.xoom,
+                          "--bright", row.fields.brightness, "-o", row.output});
     EXPECT_EQ(r.status, 3) << r.err;
     EXPECT_EQ(r.err, "zentrel-render: " + cli::failureText(engine.failure()) + "\n");
     EXPECT_EQ(written(), Names{row.output});
@@ -230,12 +236,14 @@ TEST_F(RenderCli, AllPatternsOfOneViewEachToItsFile)
     const Result r = run({"--all", "--size", "12", "--xoom", "0.3", "-o", "all-{pattern}.ppm"});
     ASSERT_EQ(r.status, 0) << r.err;
     Names expected;
-    for (const Pattern* p : patternTable()) expected.push_back("all-" + std::string(p->caption) + ".ppm");
+    for (const Pattern* p : patternTable())
+        expected.push_back("all-" + std::string(p->caption) + ".ppm");
     std::sort(expected.begin(), expected.end());
     ASSERT_EQ(written(), expected);
     for (const Pattern* p : patternTable()) {
         const auto picture = renderPicture(*p, F("1", "1", "12", "0.3"));
-        EXPECT_TRUE(isThePicture(work_ / ("all-" + std::string(p->caption) + ".ppm"), picture.value()))
+        EXPECT_TRUE(
+            isThePicture(work_ / ("all-" + std::string(p->caption) + ".ppm"), picture.value()))
             << p->caption;
     }
 }
@@ -247,7 +255,8 @@ TEST_F(RenderCli, FromAPictureWithOptionsThatOverrideItsView)
                   .status,
               0);
     // The other options win, in whichever place they stand.
-    const Result r = run({"--size", "10", "--from", "first.png", "--supersample", "2", "-o", "second.ppm"});
+    const Result r =
+        run({"--size", "10", "--from", "first.png", "--supersample", "2", "-o", "second.ppm"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("second.ppm: 20 x 20, hari"), std::string::npos) << r.out;
     const Outcome<View> view = viewOfPicture((work_ / "second.ppm").string());
@@ -259,8 +268,8 @@ TEST_F(RenderCli, FromAPictureWithOptionsThatOverrideItsView)
 
 TEST_F(RenderCli, HelpNamesEveryOptionAndPatternAndWinsOverEverythingElse)
 {
-    for (const Args& args : {Args{"--help"}, Args{"-h"},
-                             Args{"--pattern", "aqua", "-o", "x.png", "--help"}}) {
+    for (const Args& args :
+         {Args{"--help"}, Args{"-h"}, Args{"--pattern", "aqua", "-o", "x.png", "--help"}}) {
         SCOPED_TRACE(args.front());
         const Result r = run(args);
         EXPECT_EQ(r.status, 0);

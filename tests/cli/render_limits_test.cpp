@@ -18,8 +18,8 @@ namespace {
 using test::Args;
 using test::byName;
 using test::kOlderFile;
-using test::Names;
 using test::NamedRow;
+using test::Names;
 using test::readFile;
 using test::readPicture;
 using test::Result;
@@ -81,7 +81,8 @@ struct FileSizeRow : NamedRow {
     const char* output;
 };
 
-class RenderFileSizeLimit : public RenderLimits, public ::testing::WithParamInterface<FileSizeRow> {};
+class RenderFileSizeLimit : public RenderLimits,
+                            public ::testing::WithParamInterface<FileSizeRow> {};
 
 TEST_P(RenderFileSizeLimit, IsAMessageAndStatusOne)
 {
@@ -115,7 +116,8 @@ TEST_F(RenderLimits, AStandardOutputThatCannotBeWrittenIsAFailure)
 {
     Start full;
     full.standardOutput = "/dev/full";
-    for (const Args& args : {Args{"--help"}, Args{"--pattern", "aqua", "--size", "5", "-o", "a.png"}}) {
+    for (const Args& args :
+         {Args{"--help"}, Args{"--pattern", "aqua", "--size", "5", "-o", "a.png"}}) {
         SCOPED_TRACE(args.front());
         const Result r = run(args, full);
         EXPECT_EQ(r.status, 1);

@@ -17,7 +17,6 @@ namespace zentrel::test {
 
 namespace fs = std::filesystem;
 
-
 std::optional<Picture> readPicture(const fs::path& path)
 {
     if (path.extension() == ".ppm") return readPpm(path);
@@ -64,7 +63,8 @@ pid_t RenderProcess::start(const Args& args, const Start& how) const
     std::vector<char*> argv;
     for (std::string& word : words) argv.push_back(word.data());
     argv.push_back(nullptr);
-    const std::string out = how.standardOutput.empty() ? (root_ / "stdout").string() : how.standardOutput;
+    const std::string out =
+        how.standardOutput.empty() ? (root_ / "stdout").string() : how.standardOutput;
     const std::string err = (root_ / "stderr").string();
     const std::string folder = work_.string();
     const rlimit limit{how.fileSizeLimit, how.fileSizeLimit};

@@ -23,9 +23,9 @@ inline const char* const kOlderFile = "an older file of that name";
 
 // What the renderer inherits besides its arguments.
 struct Start {
-    std::vector<int> ignoredSignals;         // as nohup leaves SIGHUP
-    rlim_t fileSizeLimit = RLIM_INFINITY;    // as ulimit -f sets it, in bytes
-    std::string standardOutput;              // a path; "" to catch it
+    std::vector<int> ignoredSignals;       // as nohup leaves SIGHUP
+    rlim_t fileSizeLimit = RLIM_INFINITY;  // as ulimit -f sets it, in bytes
+    std::string standardOutput;            // a path; "" to catch it
 };
 
 struct Result {
@@ -33,7 +33,6 @@ struct Result {
     int signal = 0;   // the signal that ended it
     std::string out, err;
 };
-
 
 // The picture in a file the renderer wrote: a binary PPM, or a PNG.
 std::optional<Picture> readPicture(const std::filesystem::path& path);

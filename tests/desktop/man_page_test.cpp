@@ -27,6 +27,7 @@ struct PageRow : NamedRow {
     const char* body;
 };
 
+// clang-format off
 const PageRow kPages[] = {
     {"paragraphs", "Does one thing\nwell.\n\nAnd another.\n",
      "Does one thing\nwell.\n.PP\nAnd another.\n"},
@@ -50,6 +51,7 @@ const PageRow kPages[] = {
     {"escapes", "A \\ backslash\n.dot and 'quote first\n",
      "A \\e backslash\n\\&.dot and 'quote first\n"},
 };
+// clang-format on
 
 class ManPageFromHelp : public ::testing::TestWithParam<PageRow> {};
 

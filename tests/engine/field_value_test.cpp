@@ -27,9 +27,12 @@ std::string shown(const std::string& text)
 {
     std::string out = "\"";
     for (char c : text) {
-        if (c == '\t') out += "\\t";
-        else if (c == '\n') out += "\\n";
-        else out += c;
+        if (c == '\t')
+            out += "\\t";
+        else if (c == '\n')
+            out += "\\n";
+        else
+            out += c;
     }
     return out + "\"";
 }
@@ -47,6 +50,7 @@ TEST_P(FieldValueReads, TheNumericBeginning)
     EXPECT_EQ(value.value(), c.expected) << shown(c.text) << " (" << c.why << ")";
 }
 
+// clang-format off
 const std::vector<ValueCase> kNumericBeginnings = {
     {"12abc", 12, "digits, then letters"},
     {"abc", 0, "no number at all"},
@@ -63,9 +67,11 @@ const std::vector<ValueCase> kNumericBeginnings = {
     {"150", 150, "the start value of the size field"},
     {"007", 7, "leading zeros"},
 };
+// clang-format on
 INSTANTIATE_TEST_SUITE_P(NumericBeginning, FieldValueReads,
                          ::testing::ValuesIn(kNumericBeginnings));
 
+// clang-format off
 const std::vector<ValueCase> kBlanks = {
     {"1 2 3", 123, "blanks between digits"},
     {" - 5", -5, "blanks before and after the sign"},
@@ -77,8 +83,10 @@ const std::vector<ValueCase> kBlanks = {
     {"   ", 0, "blanks only"},
     {"3\r4", 3, "a carriage return is not one of the skipped blanks"},
 };
+// clang-format on
 INSTANTIATE_TEST_SUITE_P(Blanks, FieldValueReads, ::testing::ValuesIn(kBlanks));
 
+// clang-format off
 const std::vector<ValueCase> kPoints = {
     {"1.2.3", 1.2, "the second point ends the number"},
     {".5", 0.5, "no digit before the point"},
@@ -89,8 +97,10 @@ const std::vector<ValueCase> kPoints = {
     {"9007199254740993", 9007199254740992.0, "rounded to the nearest double, ties to even"},
     {"0.30000000000000004", 0.30000000000000004, "all seventeen digits count"},
 };
+// clang-format on
 INSTANTIATE_TEST_SUITE_P(Points, FieldValueReads, ::testing::ValuesIn(kPoints));
 
+// clang-format off
 const std::vector<ValueCase> kExponents = {
     {"1.5D2", 150, "D marks an exponent like E"},
     {"1.5d2", 150, "lower-case d"},
@@ -107,8 +117,10 @@ const std::vector<ValueCase> kExponents = {
     {"1e-400", 0, "too small becomes 0, not a failure"},
     {"-1e-400", 0, "too small and negative becomes 0 as well"},
 };
+// clang-format on
 INSTANTIATE_TEST_SUITE_P(Exponents, FieldValueReads, ::testing::ValuesIn(kExponents));
 
+// clang-format off
 const std::vector<ValueCase> kPrefixes = {
     {"&HFF", 255, "hexadecimal"},
     {"&O17", 15, "octal"},
@@ -123,6 +135,7 @@ const std::vector<ValueCase> kPrefixes = {
     {"& H F F", 255, "blanks inside the prefix and the digits"},
     {"&H1.5", 1, "a whole number: the point ends it"},
 };
+// clang-format on
 INSTANTIATE_TEST_SUITE_P(Prefixes, FieldValueReads, ::testing::ValuesIn(kPrefixes));
 
 // Numbers beyond the double range are the one failure of the conversion.
@@ -149,7 +162,8 @@ INSTANTIATE_TEST_SUITE_P(
                       OverflowCase{"blanks_in_the_exponent", "1 e 4 0 0"},
                       OverflowCase{"d_exponent", "1.5D999"},
                       OverflowCase{"401_digits", std::string("1") + std::string(400, '0')},
-                      OverflowCase{"260_hexadecimal_digits", std::string("&H") + std::string(260, 'F')},
+                      OverflowCase{"260_hexadecimal_digits",
+                                   std::string("&H") + std::string(260, 'F')},
                       OverflowCase{"exponent_beyond_long", "1e99999999999999999999"}));
 
 TEST(FieldValue, NeverFailsOnOrdinaryText)
@@ -190,24 +204,24 @@ TEST_P(ScanEnds, JustPastTheLastCharacterOfTheNumber)
     EXPECT_EQ(scan.end, c.end) << shown(c.text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    NumberScan, ScanEnds,
-    ::testing::Values(ScanCase{"12abc", true, NumberScan::Kind::Decimal, 2},
-                      ScanCase{"1e", true, NumberScan::Kind::Decimal, 1},
-                      // A blank after the number is not part of it, after an
-                      // exponent as much as after plain digits.
-                      ScanCase{"12 ", true, NumberScan::Kind::Decimal, 2},
-                      ScanCase{"1e5 ", true, NumberScan::Kind::Decimal, 3},
-                      ScanCase{"1.2.3", true, NumberScan::Kind::Decimal, 3},
-                      ScanCase{"5.", true, NumberScan::Kind::Decimal, 2},
-                      ScanCase{" - 5x", true, NumberScan::Kind::Decimal, 4},
-                      ScanCase{"&HFFz", true, NumberScan::Kind::Hexadecimal, 4},
-                      ScanCase{"&O17", true, NumberScan::Kind::Octal, 4},
-                      ScanCase{"abc", true, NumberScan::Kind::None, 0},
-                      ScanCase{"-", true, NumberScan::Kind::None, 0},
-                      // Without blanks inside, a blank ends the number.
-                      ScanCase{"1 2", false, NumberScan::Kind::Decimal, 1},
-                      ScanCase{"- 5", false, NumberScan::Kind::None, 0}));
+INSTANTIATE_TEST_SUITE_P(NumberScan, ScanEnds,
+                         ::testing::Values(ScanCase{"12abc", true, NumberScan::Kind::Decimal, 2},
+                                           ScanCase{"1e", true, NumberScan::Kind::Decimal, 1},
+                                           // A blank after the number is not part of it, after an
+                                           // exponent as much as after plain digits.
+                                           ScanCase{"12 ", true, NumberScan::Kind::Decimal, 2},
+                                           ScanCase{"1e5 ", true, NumberScan::Kind::Decimal, 3},
+                                           ScanCase{"1.2.3", true, NumberScan::Kind::Decimal, 3},
+                                           ScanCase{"5.", true, NumberScan::Kind::Decimal, 2},
+                                           ScanCase{" - 5x", true, NumberScan::Kind::Decimal, 4},
+                                           ScanCase{"&HFFz", true, NumberScan::Kind::Hexadecimal,
+                                                    4},
+                                           ScanCase{"&O17", true, NumberScan::Kind::Octal, 4},
+                                           ScanCase{"abc", true, NumberScan::Kind::None, 0},
+                                           ScanCase{"-", true, NumberScan::Kind::None, 0},
+                                           // Without blanks inside, a blank ends the number.
+                                           ScanCase{"1 2", false, NumberScan::Kind::Decimal, 1},
+                                           ScanCase{"- 5", false, NumberScan::Kind::None, 0}));
 
 }  // namespace
 }  // namespace zentrel

@@ -33,13 +33,13 @@ TEST_P(NumberTextPlain, Writes)
         << "for " << testing::PrintToString(GetParam().value);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WholeNumbers, NumberTextPlain,
-    ::testing::Values(PlainCase{300, "300"}, PlainCase{100, "100"}, PlainCase{150, "150"},
-                      PlainCase{1000000, "1000000"}, PlainCase{-74, "-74"},
-                      PlainCase{0, "0"}, PlainCase{-0.0, "0"}, PlainCase{768, "768"},
-                      PlainCase{123456789012345, "123456789012345"},
-                      PlainCase{1e14, "100000000000000"}));
+INSTANTIATE_TEST_SUITE_P(WholeNumbers, NumberTextPlain,
+                         ::testing::Values(PlainCase{300, "300"}, PlainCase{100, "100"},
+                                           PlainCase{150, "150"}, PlainCase{1000000, "1000000"},
+                                           PlainCase{-74, "-74"}, PlainCase{0, "0"},
+                                           PlainCase{-0.0, "0"}, PlainCase{768, "768"},
+                                           PlainCase{123456789012345, "123456789012345"},
+                                           PlainCase{1e14, "100000000000000"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Fractions, NumberTextPlain,
@@ -53,9 +53,9 @@ INSTANTIATE_TEST_SUITE_P(
     FifteenSignificantDigits, NumberTextPlain,
     ::testing::Values(
         // The double nearest 0.1 is 0.1000000000000000055...; 15 digits hide it.
-        PlainCase{0.1, "0.1"}, PlainCase{0.1 + 0.2, "0.3"},
-        PlainCase{1.0 / 3, "0.333333333333333"}, PlainCase{-1.0 / 3, "-0.333333333333333"},
-        PlainCase{2.0 / 3, "0.666666666666667"}, PlainCase{100.0 / 3, "33.3333333333333"},
+        PlainCase{0.1, "0.1"}, PlainCase{0.1 + 0.2, "0.3"}, PlainCase{1.0 / 3, "0.333333333333333"},
+        PlainCase{-1.0 / 3, "-0.333333333333333"}, PlainCase{2.0 / 3, "0.666666666666667"},
+        PlainCase{100.0 / 3, "33.3333333333333"},
         // Rounding to 15 digits can carry into a new leading digit.
         PlainCase{0.9999999999999999, "1"}, PlainCase{99.99999999999999, "100"},
         PlainCase{1234567.8901234567, "1234567.89012346"}));
@@ -102,18 +102,18 @@ TEST_P(NumberTextExponent, ReadsBackAsTheFifteenDigitValue)
     EXPECT_EQ(back.value(), GetParam().readBack) << text;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    LargeAndSmall, NumberTextExponent,
-    ::testing::Values(ExponentCase{1e15, 1e15}, ExponentCase{1e-7, 1e-7},
-                      ExponentCase{-1e15, -1e15}, ExponentCase{1.5e-7, 1.5e-7},
-                      ExponentCase{-2.5e300, -2.5e300}, ExponentCase{1e21, 1e21},
-                      ExponentCase{1.23456789012345e-20, 1.23456789012345e-20},
-                      ExponentCase{1.23456789012345e20, 1.23456789012345e20},
-                      // More digits than fit: read back as the 15-digit value.
-                      ExponentCase{1.0 / 3e20, 3.33333333333333e-21},
-                      ExponentCase{999999999999999.9, 1e15},
-                      ExponentCase{1234567890123456789.0, 1.23456789012346e18},
-                      ExponentCase{5e-324, 5e-324}));
+INSTANTIATE_TEST_SUITE_P(LargeAndSmall, NumberTextExponent,
+                         ::testing::Values(ExponentCase{1e15, 1e15}, ExponentCase{1e-7, 1e-7},
+                                           ExponentCase{-1e15, -1e15}, ExponentCase{1.5e-7, 1.5e-7},
+                                           ExponentCase{-2.5e300, -2.5e300},
+                                           ExponentCase{1e21, 1e21},
+                                           ExponentCase{1.23456789012345e-20, 1.23456789012345e-20},
+                                           ExponentCase{1.23456789012345e20, 1.23456789012345e20},
+                                           // More digits than fit: read back as the 15-digit value.
+                                           ExponentCase{1.0 / 3e20, 3.33333333333333e-21},
+                                           ExponentCase{999999999999999.9, 1e15},
+                                           ExponentCase{1234567890123456789.0, 1.23456789012346e18},
+                                           ExponentCase{5e-324, 5e-324}));
 
 // Rules that hold for every number: checked over values of every size.
 std::vector<double> manyValues()
@@ -207,8 +207,9 @@ INSTANTIATE_TEST_SUITE_P(
 // caller, reported as such instead of a text of whatever happens to be there.
 TEST(NumberText, RefusesWhatIsNotAFiniteNumber)
 {
-    for (double v : {std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::quiet_NaN(),
-                     std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()})
+    for (double v :
+         {std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::quiet_NaN(),
+          std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()})
         EXPECT_THROW(numberText(v), std::invalid_argument) << v;
 }
 

@@ -87,7 +87,7 @@ TEST(Overlap, KeepsOnlyTheSameLoopValuesToTheBit)
     next.grid = {{0.3, 2, 2.5, 3, 4}, {0.0, 5, 6}};
     const Overlap overlap = overlapOf(old, test::healthy, next);
     EXPECT_EQ(overlap.oldColumns, (std::vector<int>{-1, 2, -1, 3, -1}));  // 0.3 is not 0.1 + 0.2
-    EXPECT_EQ(overlap.oldRows, (std::vector<int>{-1, 1, -1}));           // nor 0 -0
+    EXPECT_EQ(overlap.oldRows, (std::vector<int>{-1, 1, -1}));            // nor 0 -0
     // Another Xoom colours the same loop values differently.
     next.snapshot.zoom = old.sweep.snapshot.zoom + 1;
     EXPECT_EQ(overlapOf(old, test::healthy, next).oldColumns, std::vector<int>(5, -1));

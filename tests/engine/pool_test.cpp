@@ -77,8 +77,7 @@ int notedColumn(const Snapshot& s, double x, const double*, int count, Colour* o
 
 PixelResult notedPixel(const Snapshot&, double x, double) { return {static_cast<Colour>(x), {}}; }
 
-const Pattern kNoted{
-    "noted", "noted", {}, {&notedColumn, &notedColumn, &notedColumn}, &notedPixel};
+const Pattern kNoted{"noted", "noted", {}, {&notedColumn, &notedColumn, &notedColumn}, &notedPixel};
 
 Snapshot stream(int id, int microseconds, double throwingColumn = 0)
 {
@@ -170,6 +169,7 @@ TEST_P(WorkerPoolServes, TheNewestSourceOfTheHighestPriority)
     EXPECT_LE(otherBegunMeanwhile, pool.threads() - 1);
 }
 
+// clang-format off
 const ServingRow kServing[] = {
     // A drawing started inside another gets every worker.
     {"newer_drawing_first", Priority::Interactive, Priority::Interactive, true},
@@ -177,6 +177,7 @@ const ServingRow kServing[] = {
     {"drawing_before_older_poster", Priority::Background, Priority::Interactive, true},
     {"drawing_before_newer_poster", Priority::Interactive, Priority::Background, false},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Sources, WorkerPoolServes, ::testing::ValuesIn(kServing), test::byName);
 

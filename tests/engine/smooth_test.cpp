@@ -24,6 +24,7 @@ struct BlockRow : test::NamedRow {
     Colour average;
 };
 
+// clang-format off
 const BlockRow kBlocks[] = {
     // Half the light of white is not code 128 but 188.
     {"black_and_white", 2, {kBlack, kWhite, kWhite, kBlack}, rgb(188, 188, 188)},
@@ -36,6 +37,7 @@ const BlockRow kBlocks[] = {
     {"dark_codes", 2, {rgb(2, 0, 0), rgb(4, 0, 0), rgb(2, 0, 0), rgb(4, 0, 0)}, rgb(3, 0, 0)},
     {"one_sample", 1, {rgb(17, 200, 3)}, rgb(17, 200, 3)},
 };
+// clang-format on
 
 class AveragedBlock : public ::testing::TestWithParam<BlockRow> {};
 

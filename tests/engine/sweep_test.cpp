@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "engine/colour.h"
-#include "engine/worker_pool.h"
 #include "engine/field_texts.h"
 #include "engine/render.h"
 #include "engine/snapshot.h"
 #include "engine/sweep.h"
+#include "engine/worker_pool.h"
 #include "support.h"
 #include "test_patterns.h"
 
@@ -54,6 +54,7 @@ struct SnapshotRow : NamedRow {
     double size, width, left, top;
 };
 
+// clang-format off
 const SnapshotRow kSnapshots[] = {
     {"centred_long_size", Origin::Centred, kLong, kLongSize, kLongSize, -74, -74},
     {"corner_across_long_size", Origin::CornerAcross, kLong, kLongSize, kLongSize, 1, -74},
@@ -72,6 +73,7 @@ const SnapshotRow kSnapshots[] = {
     // The value 768 widens the picture, not the text "768".
     {"large_written_with_a_point", Origin::Corner, F("0", "0", "768.0"), 768, 1024, 0, 0},
 };
+// clang-format on
 
 class SnapshotTakes : public ::testing::TestWithParam<SnapshotRow> {};
 
@@ -107,6 +109,7 @@ struct SnapshotFailureRow : NamedRow {
 constexpr FieldProblem kTooLarge = FieldProblem::TooLarge;
 constexpr FieldProblem kResultTooLarge = FieldProblem::ResultTooLarge;
 
+// clang-format off
 const SnapshotFailureRow kSnapshotFailures[] = {
     {"brightness", {Origin::Corner}, F("1", "1", "150", "1", kHuge), "Overflow in Textfive",
      FieldRole::Brightness, kTooLarge},
@@ -126,6 +129,7 @@ const SnapshotFailureRow kSnapshotFailures[] = {
     {"top_beyond", {Origin::ExchangedHalves}, F("1", "-1.5e308", "1e308"), "Overflow in TextTwo",
      FieldRole::Down, kResultTooLarge},
 };
+// clang-format on
 
 class SnapshotFails : public ::testing::TestWithParam<SnapshotFailureRow> {};
 
@@ -156,6 +160,7 @@ struct GridRow : NamedRow {
     int density = 1;
 };
 
+// clang-format off
 const GridRow kGrids[] = {
     {"two_and_a_half", extents(0, 0, 2.5, 2.5), {1, 2}, {1, 2}},
     {"whole_extents", extents(10, -5, 3, 2), {11, 12, 13}, {-4, -3}},
@@ -193,6 +198,7 @@ const GridRow kGrids[] = {
     {"density_beyond_the_samples", extents(0, 0, 4097, 1), {}, {}, "Overflow in the picture size",
      0, 256},
 };
+// clang-format on
 
 class SweepGridValues : public ::testing::TestWithParam<GridRow> {};
 
@@ -224,7 +230,7 @@ INSTANTIATE_TEST_SUITE_P(Extents, SweepGridValues, ::testing::ValuesIn(kGrids), 
 // Faults in the formulas, with patterns made to fail at chosen pixels: the
 // Xoom and brightness values of the snapshot say where.
 
-
+// clang-format off
 const PictureFaultRow kPictureFaults[] = {
     {"division_by_zero", &test::dividesAtPoint, F("0", "0", "10", "7", "3"),
      "Division by zero at x = 7, y = 3"},
@@ -261,6 +267,7 @@ const PictureFaultRow kPictureFaults[] = {
     {"root_of_a_negative_number", &test::invalidPower, F("0", "0", "10", "0", "3"),
      "Invalid operation at x = 1, y = 1"},
 };
+// clang-format on
 
 class RenderPictureFails : public ::testing::TestWithParam<std::tuple<PictureFaultRow, int>> {};
 
@@ -284,6 +291,7 @@ struct GridFailureRow : NamedRow {
     Fault fault;
 };
 
+// clang-format off
 const GridFailureRow kGridFailures[] = {
     {"across_too_far", F("1e16", "1", "10"), FieldRole::Across, FieldProblem::PositionTooFar,
      Fault::PositionTooLarge},
@@ -295,6 +303,7 @@ const GridFailureRow kGridFailures[] = {
     {"size_with_words", F("1", "1", "70000 pixels"), FieldRole::Size,
      FieldProblem::PictureTooLarge, Fault::Overflow},
 };
+// clang-format on
 
 class PrepareSweepFails : public ::testing::TestWithParam<GridFailureRow> {};
 
@@ -339,13 +348,14 @@ TEST_P(ColourComponent, ClampedThenRoundedHalfToEven)
     EXPECT_EQ(clampComponent(value), expected) << ::testing::PrintToString(value);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rule, ColourComponent,
-    ::testing::Values(std::pair{0.5, 0.0}, std::pair{1.5, 2.0}, std::pair{2.5, 2.0},
-                      std::pair{3.5, 4.0}, std::pair{254.5, 254.0}, std::pair{255.5, 255.0},
-                      std::pair{100.2, 100.0}, std::pair{254.6, 255.0},
-                      std::pair{127.49999999999999, 127.0}, std::pair{-0.4, 0.0},
-                      std::pair{-1e300, 0.0}, std::pair{1e300, 255.0}));
+INSTANTIATE_TEST_SUITE_P(Rule, ColourComponent,
+                         ::testing::Values(std::pair{0.5, 0.0}, std::pair{1.5, 2.0},
+                                           std::pair{2.5, 2.0}, std::pair{3.5, 4.0},
+                                           std::pair{254.5, 254.0}, std::pair{255.5, 255.0},
+                                           std::pair{100.2, 100.0}, std::pair{254.6, 255.0},
+                                           std::pair{127.49999999999999, 127.0},
+                                           std::pair{-0.4, 0.0}, std::pair{-1e300, 0.0},
+                                           std::pair{1e300, 255.0}));
 
 TEST(ColourOf, RedLowGreenMiddleBlueHigh)
 {

@@ -42,11 +42,13 @@ TEST_FORMULA(Healthy, x * 10.0, y * 10.0, x * 0.0)
 }  // namespace
 
 ZENTREL_PATTERN(dividesAtPoint, DividesAtPoint, "dividesAtPoint", SnapshotRule{Origin::Corner})
-ZENTREL_PATTERN(dividesAtTwoPoints, DividesAtTwoPoints, "dividesAtTwoPoints", SnapshotRule{Origin::Corner})
+ZENTREL_PATTERN(dividesAtTwoPoints, DividesAtTwoPoints, "dividesAtTwoPoints",
+                SnapshotRule{Origin::Corner})
 ZENTREL_PATTERN(dividesOnRow, DividesOnRow, "dividesOnRow", SnapshotRule{Origin::Corner})
 ZENTREL_PATTERN(invalidOnRow, InvalidOnRow, "invalidOnRow", SnapshotRule{Origin::Corner})
 ZENTREL_PATTERN(overflowsOnRow, OverflowsOnRow, "overflowsOnRow", SnapshotRule{Origin::Corner})
-ZENTREL_PATTERN(dividesThenInvalid, DividesThenInvalid, "dividesThenInvalid", SnapshotRule{Origin::Corner})
+ZENTREL_PATTERN(dividesThenInvalid, DividesThenInvalid, "dividesThenInvalid",
+                SnapshotRule{Origin::Corner})
 ZENTREL_PATTERN(overflowsThenInvalid, OverflowsThenInvalid, "overflowsThenInvalid",
                 SnapshotRule{Origin::Corner})
 ZENTREL_PATTERN(absorbsDivision, AbsorbsDivision, "absorbsDivision", SnapshotRule{Origin::Corner})

@@ -27,7 +27,8 @@ FieldTexts texts(std::string one, std::string two, std::string three, std::strin
 
 std::string shown(const FieldTexts& f)
 {
-    return "{" + f.across + ", " + f.down + ", " + f.size + ", " + f.xoom + ", " + f.brightness + "}";
+    return "{" + f.across + ", " + f.down + ", " + f.size + ", " + f.xoom + ", " + f.brightness +
+           "}";
 }
 
 using Rule = std::function<Outcome<FieldTexts>(FieldTexts)>;
@@ -51,6 +52,7 @@ struct StrictRow {
 
 TEST(StrictValueRows, AcceptsWholeNumbersOnly)
 {
+    // clang-format off
     const std::vector<StrictRow> rows = {
         {"12", true, 12, {}},
         {"  12\t", true, 12, {}},
@@ -71,12 +73,15 @@ TEST(StrictValueRows, AcceptsWholeNumbersOnly)
         {"1.2.3", false, 0, Fault::TypeMismatch},
         {"1e999", false, 0, Fault::Overflow},
     };
+    // clang-format on
     for (const StrictRow& row : rows) {
         SCOPED_TRACE(std::string("text \"") + row.text + "\"");
         const Outcome<double> v = strictValue(row.text);
         ASSERT_EQ(v.ok(), row.ok);
-        if (row.ok) EXPECT_EQ(v.value(), row.value);
-        else EXPECT_EQ(v.failure().fault, row.fault);
+        if (row.ok)
+            EXPECT_EQ(v.value(), row.value);
+        else
+            EXPECT_EQ(v.failure().fault, row.fault);
     }
 }
 
@@ -88,6 +93,7 @@ struct StepRow {
 
 TEST(StepValueRows, RoundsHalvesToEvenWithinSixteenBits)
 {
+    // clang-format off
     const std::vector<StepRow> rows = {
         {2.5, true, 2},           {3.5, true, 4},          {-2.5, true, -2},
         {-3.5, true, -4},         {150.5, true, 150},      {151.5, true, 152},
@@ -96,12 +102,15 @@ TEST(StepValueRows, RoundsHalvesToEvenWithinSixteenBits)
         {-32768.6, false, 0},     {40000, false, 0},       {1e300, false, 0},
         {std::nan(""), false, 0},
     };
+    // clang-format on
     for (const StepRow& row : rows) {
         SCOPED_TRACE("value " + std::to_string(row.value));
         const Outcome<int> s = stepValue(row.value);
         ASSERT_EQ(s.ok(), row.ok);
-        if (row.ok) EXPECT_EQ(s.value(), row.step);
-        else EXPECT_EQ(s.failure().fault, Fault::Overflow);
+        if (row.ok)
+            EXPECT_EQ(s.value(), row.step);
+        else
+            EXPECT_EQ(s.failure().fault, Fault::Overflow);
     }
 }
 
@@ -116,12 +125,14 @@ TEST(FieldRulesPresets, WriteTheirTextsAndKeepTheOtherFields)
         FieldTexts expected;
     };
     const FieldTexts before = texts("7", "8", "9", "10", "11");
+    // clang-format off
     const std::vector<Row> rows = {
         {"S", smallPreset, texts("7", "8", "300", "10", "11")},
         {"M", mediumPreset, texts("150", "200", "600", "0.2", "11")},
         {"L", largePreset, texts("7", "8", "768", "0.15", "11")},
         {"reset", [](FieldTexts) { return resetFields(); }, texts("1", "1", "100", "1", "150")},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(shown(row.preset(before)), shown(row.expected));
@@ -203,44 +214,69 @@ TEST(FieldRulesSize, OutsideOneTo1024BecomesHundred)
 TEST(FieldRulesHorz, MovesTextOneByHalfTheWidth)
 {
     expectRewrites({
-        {">", with(moveAcross, Direction::Forward), texts("1", "1", "150", "1"), texts("76", "1", "150", "1")},
-        {"<", with(moveAcross, Direction::Back), texts("1", "1", "150", "1"), texts("-74", "1", "150", "1")},
-        {"> 768", with(moveAcross, Direction::Forward), texts("0", "5", "768", "1"), texts("512", "5", "768", "1")},
-        {"< 768", with(moveAcross, Direction::Back), texts("0", "5", "768", "1"), texts("-512", "5", "768", "1")},
-        {"> 768 blanks", with(moveAcross, Direction::Forward), texts("0", "5", " 768\t", "1"), texts("512", "5", " 768\t", "1")},
-        {"> 7.68E2", with(moveAcross, Direction::Forward), texts("0", "5", "7.68E2", "1"), texts("512", "5", "7.68E2", "1")},
+        {">", with(moveAcross, Direction::Forward), texts("1", "1", "150", "1"),
+         texts("76", "1", "150", "1")},
+        {"<", with(moveAcross, Direction::Back), texts("1", "1", "150", "1"),
+         texts("-74", "1", "150", "1")},
+        {"> 768", with(moveAcross, Direction::Forward), texts("0", "5", "768", "1"),
+         texts("512", "5", "768", "1")},
+        {"< 768", with(moveAcross, Direction::Back), texts("0", "5", "768", "1"),
+         texts("-512", "5", "768", "1")},
+        {"> 768 blanks", with(moveAcross, Direction::Forward), texts("0", "5", " 768\t", "1"),
+         texts("512", "5", " 768\t", "1")},
+        {"> 7.68E2", with(moveAcross, Direction::Forward), texts("0", "5", "7.68E2", "1"),
+         texts("512", "5", "7.68E2", "1")},
         // Only a size of exactly 768 is drawn 1024 wide; 768.4 is a plain step of 768.
-        {"> 768.4", with(moveAcross, Direction::Forward), texts("0", "5", "768.4", "1"), texts("384", "5", "768.4", "1")},
-        {"> 151", with(moveAcross, Direction::Forward), texts("0", "5", "151", "1"), texts("75.5", "5", "151", "1")},
-        {"> 150.5", with(moveAcross, Direction::Forward), texts("0", "5", "150.5", "1"), texts("75", "5", "150.5", "1")},
-        {"> 151.5", with(moveAcross, Direction::Forward), texts("0", "5", "151.5", "1"), texts("76", "5", "151.5", "1")},
-        {"> letters", with(moveAcross, Direction::Forward), texts("10xyz", "5", "150", "1"), texts("85", "5", "150", "1")},
+        {"> 768.4", with(moveAcross, Direction::Forward), texts("0", "5", "768.4", "1"),
+         texts("384", "5", "768.4", "1")},
+        {"> 151", with(moveAcross, Direction::Forward), texts("0", "5", "151", "1"),
+         texts("75.5", "5", "151", "1")},
+        {"> 150.5", with(moveAcross, Direction::Forward), texts("0", "5", "150.5", "1"),
+         texts("75", "5", "150.5", "1")},
+        {"> 151.5", with(moveAcross, Direction::Forward), texts("0", "5", "151.5", "1"),
+         texts("76", "5", "151.5", "1")},
+        {"> letters", with(moveAcross, Direction::Forward), texts("10xyz", "5", "150", "1"),
+         texts("85", "5", "150", "1")},
     });
 }
 
 TEST(FieldRulesVerty, MovesTextTwoByHalfTheSize)
 {
     expectRewrites({
-        {"V", with(moveDown, Direction::Forward), texts("1", "1", "150", "1"), texts("1", "76", "150", "1")},
-        {"^", with(moveDown, Direction::Back), texts("1", "1", "150", "1"), texts("1", "-74", "150", "1")},
-        {"V 768", with(moveDown, Direction::Forward), texts("5", "0", "768", "1"), texts("5", "384", "768", "1")},
-        {"V 151", with(moveDown, Direction::Forward), texts("5", "0", "151", "1"), texts("5", "75.5", "151", "1")},
-        {"^ 151", with(moveDown, Direction::Back), texts("5", "0", "151", "1"), texts("5", "-75.5", "151", "1")},
-        {"V 150.5", with(moveDown, Direction::Forward), texts("5", "0", "150.5", "1"), texts("5", "75", "150.5", "1")},
-        {"V 12abc", with(moveDown, Direction::Forward), texts("5", "0", "12abc", "1"), texts("5", "6", "12abc", "1")},
-        {"V empty size", with(moveDown, Direction::Forward), texts("5", "2.5", "", "1"), texts("5", "2.5", "", "1")},
-        {"V letters", with(moveDown, Direction::Forward), texts("5", "abc", "150", "1"), texts("5", "75", "150", "1")},
+        {"V", with(moveDown, Direction::Forward), texts("1", "1", "150", "1"),
+         texts("1", "76", "150", "1")},
+        {"^", with(moveDown, Direction::Back), texts("1", "1", "150", "1"),
+         texts("1", "-74", "150", "1")},
+        {"V 768", with(moveDown, Direction::Forward), texts("5", "0", "768", "1"),
+         texts("5", "384", "768", "1")},
+        {"V 151", with(moveDown, Direction::Forward), texts("5", "0", "151", "1"),
+         texts("5", "75.5", "151", "1")},
+        {"^ 151", with(moveDown, Direction::Back), texts("5", "0", "151", "1"),
+         texts("5", "-75.5", "151", "1")},
+        {"V 150.5", with(moveDown, Direction::Forward), texts("5", "0", "150.5", "1"),
+         texts("5", "75", "150.5", "1")},
+        {"V 12abc", with(moveDown, Direction::Forward), texts("5", "0", "12abc", "1"),
+         texts("5", "6", "12abc", "1")},
+        {"V empty size", with(moveDown, Direction::Forward), texts("5", "2.5", "", "1"),
+         texts("5", "2.5", "", "1")},
+        {"V letters", with(moveDown, Direction::Forward), texts("5", "abc", "150", "1"),
+         texts("5", "75", "150", "1")},
     });
 }
 
 TEST(FieldRulesCmdblue, DoublesOrHalvesOnePosition)
 {
     expectRewrites({
-        {"x on TextTwo", with(doublePosition, Axis::Down), texts("3", "5", "150", "1"), texts("3", "10", "150", "1")},
-        {"/ on TextTwo", with(halvePosition, Axis::Down), texts("3", "5", "150", "1"), texts("3", "2.5", "150", "1")},
-        {"x on TextOne", with(doublePosition, Axis::Across), texts("3", "5", "150", "1"), texts("6", "5", "150", "1")},
-        {"/ on TextOne", with(halvePosition, Axis::Across), texts("3", "5", "150", "1"), texts("1.5", "5", "150", "1")},
-        {"x on letters", with(doublePosition, Axis::Across), texts("abc", "5", "150", "1"), texts("0", "5", "150", "1")},
+        {"x on TextTwo", with(doublePosition, Axis::Down), texts("3", "5", "150", "1"),
+         texts("3", "10", "150", "1")},
+        {"/ on TextTwo", with(halvePosition, Axis::Down), texts("3", "5", "150", "1"),
+         texts("3", "2.5", "150", "1")},
+        {"x on TextOne", with(doublePosition, Axis::Across), texts("3", "5", "150", "1"),
+         texts("6", "5", "150", "1")},
+        {"/ on TextOne", with(halvePosition, Axis::Across), texts("3", "5", "150", "1"),
+         texts("1.5", "5", "150", "1")},
+        {"x on letters", with(doublePosition, Axis::Across), texts("abc", "5", "150", "1"),
+         texts("0", "5", "150", "1")},
     });
 }
 
@@ -261,19 +297,29 @@ TEST(FieldRulesCmdXX, ZoomsAndMovesToTheCorners)
     expectRewrites({
         {"<<", stepXoomOut, medium, texts("150", "200", "600", "0.4")},
         {">>", stepXoomIn, medium, texts("150", "200", "600", "0.1")},
-        {"lower right", with(zoomIntoCorner, Corner::LowerRight), medium, texts("950", "800", "600", "0.1")},
-        {"lower left", with(zoomIntoCorner, Corner::LowerLeft), medium, texts("-650", "800", "600", "0.1")},
-        {"top right", with(zoomIntoCorner, Corner::TopRight), medium, texts("950", "-400", "600", "0.1")},
-        {"top left", with(zoomIntoCorner, Corner::TopLeft), medium, texts("-650", "-400", "600", "0.1")},
+        {"lower right", with(zoomIntoCorner, Corner::LowerRight), medium,
+         texts("950", "800", "600", "0.1")},
+        {"lower left", with(zoomIntoCorner, Corner::LowerLeft), medium,
+         texts("-650", "800", "600", "0.1")},
+        {"top right", with(zoomIntoCorner, Corner::TopRight), medium,
+         texts("950", "-400", "600", "0.1")},
+        {"top left", with(zoomIntoCorner, Corner::TopLeft), medium,
+         texts("-650", "-400", "600", "0.1")},
         // The 600 and 768 rules look at the rounded step, not at the text.
-        {"600.2", with(zoomIntoCorner, Corner::LowerRight), texts("0", "0", "600.2", "1"), texts("800", "600", "600.2", "0.5")},
-        {"768", with(zoomIntoCorner, Corner::LowerRight), texts("0", "0", "768", "1"), texts("1024", "768", "768", "0.5")},
-        {"768.4", with(zoomIntoCorner, Corner::TopLeft), texts("0", "0", "768.4", "1"), texts("-1024", "-768", "768.4", "0.5")},
-        {"150", with(zoomIntoCorner, Corner::LowerLeft), texts("0", "0", "150", "1"), texts("-150", "150", "150", "0.5")},
-        {"strict with blanks", with(zoomIntoCorner, Corner::LowerRight), texts(" 10 ", "&H10", "150", "1"), texts("160", "166", "150", "0.5")},
+        {"600.2", with(zoomIntoCorner, Corner::LowerRight), texts("0", "0", "600.2", "1"),
+         texts("800", "600", "600.2", "0.5")},
+        {"768", with(zoomIntoCorner, Corner::LowerRight), texts("0", "0", "768", "1"),
+         texts("1024", "768", "768", "0.5")},
+        {"768.4", with(zoomIntoCorner, Corner::TopLeft), texts("0", "0", "768.4", "1"),
+         texts("-1024", "-768", "768.4", "0.5")},
+        {"150", with(zoomIntoCorner, Corner::LowerLeft), texts("0", "0", "150", "1"),
+         texts("-150", "150", "150", "0.5")},
+        {"strict with blanks", with(zoomIntoCorner, Corner::LowerRight),
+         texts(" 10 ", "&H10", "150", "1"), texts("160", "166", "150", "0.5")},
         // "<<" and ">>" never read the positions strictly.
         {"<< letters", stepXoomOut, texts("abc", "", "150", "1"), texts("abc", "", "150", "2")},
-        {"size letters", with(zoomIntoCorner, Corner::LowerRight), texts("1", "1", "abc", "1"), texts("1", "1", "abc", "0.5")},
+        {"size letters", with(zoomIntoCorner, Corner::LowerRight), texts("1", "1", "abc", "1"),
+         texts("1", "1", "abc", "0.5")},
     });
 }
 
@@ -292,6 +338,7 @@ struct ClickSequenceRow {
 TEST(FieldRulesSequences, AWrittenTextIsReadByTheNextClick)
 {
     const char* nearHalf = "8.988465674311576E+307";
+    // clang-format off
     const std::vector<ClickSequenceRow> rows = {
         {"x then V on TextTwo", texts("1", nearHalf, "150", "1"),
          {with(doublePosition, Axis::Down), with(moveDown, Direction::Forward)},
@@ -304,6 +351,7 @@ TEST(FieldRulesSequences, AWrittenTextIsReadByTheNextClick)
         {"<< then X on TextFour", texts("1", "1", "150", nearHalf), {stepXoomOut, halveXoom},
          texts("1", "1", "150", "8.98846567431155E+307")},
     };
+    // clang-format on
     for (const ClickSequenceRow& row : rows) {
         SCOPED_TRACE(row.name);
         FieldTexts f = row.start;
@@ -359,6 +407,7 @@ constexpr Fault kTypeMismatch = Fault::TypeMismatch;
 
 TEST(FieldRulesFailures, GiveNoTextsAndNameTheField)
 {
+    // clang-format off
     const std::vector<FailureRow> rows = {
         {"X on 1e999", halveXoom, texts("1", "1", "150", "1e999"), kXoom, kTooLarge, kOverflow},
         {"OOM on 1e999", doubleXoom, texts("1", "1", "150", "1e999"), kXoom, kTooLarge, kOverflow},
@@ -387,13 +436,15 @@ TEST(FieldRulesFailures, GiveNoTextsAndNameTheField)
         {"corner TextTwo letters", with(zoomIntoCorner, Corner::TopRight), texts("1", "abc", "150", "1"), kDown, kNotANumber, kTypeMismatch},
         {"corner TextTwo 1e999", with(zoomIntoCorner, Corner::TopLeft), texts("1", "1e999", "150", "1"), kDown, kTooLarge, kOverflow},
     };
+    // clang-format on
     for (const FailureRow& row : rows) {
         SCOPED_TRACE(std::string(row.name) + " on " + shown(row.in));
         const Outcome<FieldTexts> result = row.rule(row.in);
         ASSERT_FALSE(result.ok()) << "gave " << shown(result.value());
         const Failure& failure = result.failure();
         EXPECT_EQ(failure.fault, row.fault);
-        EXPECT_EQ(failure.message(), std::string(faultName(row.fault)) + " in " + fieldName(row.field));
+        EXPECT_EQ(failure.message(),
+                  std::string(faultName(row.fault)) + " in " + fieldName(row.field));
         ASSERT_TRUE(failure.field.has_value());
         EXPECT_EQ(failure.field->role, row.field);
         EXPECT_EQ(failure.field->problem, row.problem);
@@ -405,10 +456,12 @@ TEST(FieldRulesFailures, GiveNoTextsAndNameTheField)
 // that fails half-way leaves every field as it was, the Xoom included.
 TEST(FieldRulesFailures, CornerClickWithBadPositionLeavesAllFields)
 {
-    for (Corner corner : {Corner::LowerRight, Corner::LowerLeft, Corner::TopRight, Corner::TopLeft}) {
-        for (const FieldTexts& before : {texts("12abc", "200", "600", "0.2"),
-                                         texts("150", "abc", "600", "0.2")}) {
-            SCOPED_TRACE("corner " + std::to_string(static_cast<int>(corner)) + " on " + shown(before));
+    for (Corner corner :
+         {Corner::LowerRight, Corner::LowerLeft, Corner::TopRight, Corner::TopLeft}) {
+        for (const FieldTexts& before :
+             {texts("12abc", "200", "600", "0.2"), texts("150", "abc", "600", "0.2")}) {
+            SCOPED_TRACE("corner " + std::to_string(static_cast<int>(corner)) + " on " +
+                         shown(before));
             FieldTexts window = before;
             const Outcome<FieldTexts> result = zoomIntoCorner(window, corner);
             ASSERT_FALSE(result.ok());

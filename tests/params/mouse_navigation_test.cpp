@@ -36,6 +36,7 @@ struct FrameRow : NamedRow {
     PictureFrame frame() const { return {rule, width}; }
 };
 
+// clang-format off
 const FrameRow kFrames[] = {
     {"centred", {Origin::Centred}, F("1", "1", "150")},
     {"centred_1024_wide", {Origin::Centred, times(0.7)}, F("512", "384", "768", "0.15")},
@@ -48,6 +49,7 @@ const FrameRow kFrames[] = {
     {"ahead_across", {Origin::AheadAcross, times(2)}, F("1", "1", "768", "0.15")},
     {"width_of_its_own", {Origin::Centred}, F("1", "1", "100"), 300},
 };
+// clang-format on
 
 // What the engine makes of a view: its snapshot and loop values.
 struct Drawn {
@@ -180,6 +182,7 @@ const PictureFrame kCentred{{Origin::Centred}, std::nullopt};
 TEST(MouseTexts, AreTheProgramsNumberTexts)
 {
     const FieldTexts start = F("1", "1", "150", "1");
+    // clang-format off
     const TextRow rows[] = {
         // x = -73 doubles to -146 under column 0: the position moves by -73.
         {"wheel_in_at_the_corner", zoomAround(start, kCentred, {0, 0}, 2),
@@ -197,6 +200,7 @@ TEST(MouseTexts, AreTheProgramsNumberTexts)
          zoomAround(F("1", "1", "150", "1", "1e999"), kCentred, {0, 0}, 2),
          F("-72", "-72", "150", "0.5", "1e999")},
     };
+    // clang-format on
     for (const TextRow& row : rows) {
         SCOPED_TRACE(row.name);
         ASSERT_TRUE(row.result.ok()) << row.result.failure().message();
@@ -217,6 +221,7 @@ const PictureFrame kCorner{{Origin::Corner}, std::nullopt};
 
 TEST(MouseRefusals, NameTheFieldAndGiveNoTexts)
 {
+    // clang-format off
     const RefusalRow rows[] = {
         {"wheel_across_beyond", zoomAround(F("1.5e308", "1", "10"), kCorner, {0, 0}, 2),
          FieldRole::Across, FieldProblem::ResultTooLarge},
@@ -238,6 +243,7 @@ TEST(MouseRefusals, NameTheFieldAndGiveNoTexts)
         {"drag_down_typed_beyond", panView(F("1", "1e999", "10"), 1, 1), FieldRole::Down,
          FieldProblem::TooLarge},
     };
+    // clang-format on
     for (const RefusalRow& row : rows) {
         SCOPED_TRACE(row.name);
         ASSERT_FALSE(row.result.ok()) << "gave " << row.result.value().across;

@@ -17,9 +17,9 @@
 
 #include "engine/colour.h"
 #include "engine/field_texts.h"
-#include "patterns/pattern_table.h"
 #include "engine/render.h"
 #include "engine/snapshot.h"
+#include "patterns/pattern_table.h"
 #include "patterns/patterns.h"
 #include "support.h"
 
@@ -63,6 +63,7 @@ const FieldTexts kLong = F("1", "1", "150.00000000000003");
 template <class Row>
 std::string rowName(const ::testing::TestParamInfo<Row>& info)
 {
+    // clang-format off
     static const std::pair<const char*, std::string FieldTexts::*> kFields[] = {
         {"one", &FieldTexts::across},   {"two", &FieldTexts::down},     {"size", &FieldTexts::size},
         {"xoom", &FieldTexts::xoom}, {"bright", &FieldTexts::brightness}};
@@ -75,6 +76,7 @@ std::string rowName(const ::testing::TestParamInfo<Row>& info)
             name += std::isalnum(static_cast<unsigned char>(ch)) ? ch
                     : ch == '.' ? 'p' : ch == '-' ? 'm' : '_';
     }
+    // clang-format on
     return name;
 }
 
@@ -93,8 +95,8 @@ void expectUniform(const Picture& p, Rgb expected)
     for (int c = 0; c < p.width; ++c)
         for (int r = 0; r < p.height; ++r)
             if (rgbOf(p.at(c, r)) != expected && ++wrong <= 3)
-                ADD_FAILURE() << "column " << c << " row " << r << " is "
-                              << rgbOf(p.at(c, r)) << ", expected " << expected;
+                ADD_FAILURE() << "column " << c << " row " << r << " is " << rgbOf(p.at(c, r))
+                              << ", expected " << expected;
     EXPECT_EQ(wrong, 0);
 }
 
@@ -109,6 +111,7 @@ struct CatalogueRow {
     const char *caption, *routine, *readFirst;
 };
 
+// clang-format off
 const CatalogueRow kCatalogue[] = {
     {0, &aries, "aqua", "aries", "TextThree"},     {1, &blood, "brains", "blood", "TextThree"},
     {2, &celt, "crumbs", "celt", "TextThree"},     {3, &dune, "deyes", "dune", "TextThree"},
@@ -121,6 +124,7 @@ const CatalogueRow kCatalogue[] = {
     {16, &rook, "riski", "rook", "TextOne"},       {17, &sizZle, "shim", "sizZle", "TextThree"},
     {18, &Tame, "tang", "Tame", "TextThree"},
 };
+// clang-format on
 
 class PatternCatalogue : public ::testing::TestWithParam<CatalogueRow> {};
 
@@ -162,6 +166,7 @@ struct PixelRow {
     FieldTexts fields = kDefaults;
 };
 
+// clang-format off
 const PixelRow kPixels[] = {
     // x = y = 100 in the picture centred on 100, 100; its green sum is negative.
     {&aries, 74, 74, {39, 0, 107}, kAt100},
@@ -194,6 +199,7 @@ const PixelRow kPixels[] = {
     {&qwin, 0, 0, {27, 69, 49}, kFlatAt100}, {&qwin, 26, 26, {27, 69, 49}, kFlatAt100},
     {&qwin, 0, 26, {12, 44, 56}, kFlatAt100},
 };
+// clang-format on
 
 class PatternPixels : public ::testing::TestWithParam<PixelRow> {};
 
@@ -221,6 +227,7 @@ struct UniformRow {
     Rgb expected;
 };
 
+// clang-format off
 const UniformRow kUniform[] = {
     {&aries, flat("150"), {18, 20, 66}},    {&blood, flat("150"), {58, 15, 59}},
     {&blood, flat("0"), {0, 5, 15}},        {&celt, flat("150"), {55, 13, 17}},
@@ -248,6 +255,7 @@ const UniformRow kUniform[] = {
     {&Tame, flat("300"), {220, 22, 97}},    // green 2 * 26.24 - 30
     {&Tame, flat("20"), {15, 0, 6}},        // green 3.50 - 30
 };
+// clang-format on
 
 class PatternUniform : public ::testing::TestWithParam<UniformRow> {};
 
@@ -268,6 +276,7 @@ struct SnapshotRow {
     double left, top, zoom, bright, width = 150, size = 150;
 };
 
+// clang-format off
 const SnapshotRow kSnapshots[] = {
     {&aries, kDefaults, -74, -74, 1, 150},      {&blood, kDefaults, -74, -74, 1, 150},
     {&blood, F("1", "1", "150", "0", "0"), -74, -74, 0, 0},
@@ -322,6 +331,7 @@ const SnapshotRow kSnapshots[] = {
     {&Tame, F("1", "1", "150", "0.3", "3"), 76, 1, 0.3 * 2, 3},
     {&Tame, F("10", "20", "768"), 522, 20, 2, 150, 1024, 768},
 };
+// clang-format on
 
 class PatternSnapshot : public ::testing::TestWithParam<SnapshotRow> {};
 
@@ -357,6 +367,7 @@ struct BrightnessRow {
     const char* lights;
 };
 
+// clang-format off
 const BrightnessRow kBrightness[] = {
     {&aries, kBlack, "g"}, {&blood, {0, 5, 15}, ""}, {&celt, kBlack, ""}, {&dune, kBlack, "rgb"},
     {&eeee, kBlack, "rgb"}, {&fun, kBlack, ""}, {&grin, kBlack, ""}, {&hix, kBlack, "rgb"},
@@ -364,6 +375,7 @@ const BrightnessRow kBrightness[] = {
     {&numb, kBlack, "rgb"}, {&ooh, kBlack, ""}, {&Punk, kBlack, ""}, {&qwin, kBlack, "rgb"},
     {&rook, kBlack, "rgb"}, {&sizZle, kBlack, ""}, {&Tame, kBlack, "rb"},
 };
+// clang-format on
 
 class PatternBrightness : public ::testing::TestWithParam<BrightnessRow> {};
 

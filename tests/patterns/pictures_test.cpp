@@ -23,6 +23,7 @@ using test::PictureFaultRow;
 // exceeds about 1.8.
 const FieldTexts kBright1e308 = F("1", "1", "20", "1", "1e308");
 
+// clang-format off
 const PictureFaultRow kPictureFaults[] = {
     // The product of the two angles overflows at the very first pixel.
     {"aqua_enormous_xoom", findPattern("aqua"), F("1", "1", "150", "1e300"),
@@ -49,6 +50,7 @@ const PictureFaultRow kPictureFaults[] = {
     // "pug" doubles the brightness in its snapshot first.
     {"pug_bright_1e308", findPattern("pug"), kBright1e308, "Overflow in Textfive"},
 };
+// clang-format on
 
 class PatternPictureFails : public ::testing::TestWithParam<std::tuple<PictureFaultRow, int>> {};
 
@@ -84,8 +86,8 @@ TEST_P(PictureIdentity, SameOnEveryPathForOneAndThreeThreadsAndAsItsPixelFormula
     const test::MathPathScope restore;
     // An ordinary view, the large picture, and huge angles where the maths
     // functions reduce their arguments the hard way.
-    for (const FieldTexts& f : {F("0.3", "-2.7", "37", "0.8"), F("1", "1", "61", "0.15"),
-                                F("1e6", "-3e5", "23", "40")}) {
+    for (const FieldTexts& f :
+         {F("0.3", "-2.7", "37", "0.8"), F("1", "1", "61", "0.15"), F("1e6", "-3e5", "23", "40")}) {
         const Picture expected = pixelByPixel(pattern, f);
         for (MathPath path : supportedPaths()) {
             useMathPath(path);
@@ -107,8 +109,8 @@ INSTANTIATE_TEST_SUITE_P(EveryPattern, PictureIdentity, ::testing::ValuesIn(patt
 TEST_P(PictureIdentity, ADensePictureHoldsThePicture)
 {
     const Pattern& pattern = *GetParam();
-    for (const auto& [f, density] : {std::pair{F("2", "-5", "21", "0.8"), 3},
-                                     std::pair{F("0.3", "-2.7", "13.5", "0.2"), 4}}) {
+    for (const auto& [f, density] :
+         {std::pair{F("2", "-5", "21", "0.8"), 3}, std::pair{F("0.3", "-2.7", "13.5", "0.2"), 4}}) {
         const auto picture = renderPicture(pattern, f, 2);
         const auto dense = renderPicture(pattern, f, 2, Sampling{density, {}});
         ASSERT_TRUE(picture.ok() && dense.ok());

@@ -65,6 +65,7 @@ struct DragRow : NamedRow {
 
 // Loop values from a fractional origin gather rounding along the loop: after
 // a drag by whole pixels they may or may not be the old ones to the bit.
+// clang-format off
 const DragRow kDrags[] = {
     {"quarter_right", F("1", "1", "64", "0.3"), F("-15", "1", "64", "0.3"), 48 * 64},
     {"quarter_left", F("1", "1", "64", "0.3"), F("17", "1", "64", "0.3"), 48 * 64},
@@ -79,6 +80,7 @@ const DragRow kDrags[] = {
     // Another Xoom colours the same loop values differently.
     {"zoomed", F("1", "1", "64", "0.3"), F("1", "1", "64", "0.15"), 0},
 };
+// clang-format on
 
 class RedrawEveryPattern : public ::testing::TestWithParam<const Pattern*> {};
 

@@ -56,7 +56,8 @@ Picture smoothed(const Picture& dense, int k)
     averageBlocks(rows, dense.width, k, out.data());
     Picture picture{dense.width / k, dense.height / k, {}};
     for (int c = 0; c < picture.width; ++c)
-        for (int r = 0; r < picture.height; ++r) picture.colours.push_back(out[r * picture.width + c]);
+        for (int r = 0; r < picture.height; ++r)
+            picture.colours.push_back(out[r * picture.width + c]);
     return picture;
 }
 
@@ -146,11 +147,13 @@ TEST(ViewOfPicture, SaysWhyAFileHoldsNoView)
     std::FILE* f = std::fopen(text.c_str(), "w");
     std::fputs("not a picture", f);
     std::fclose(f);
+    // clang-format off
     const std::pair<std::string, std::string> rows[] = {
         {foreign, foreign + " holds no view: Zentrel did not write it"},
         {text, text + " is no PNG or PPM picture"},
         {"/nonexistent.png", "/nonexistent.png cannot be read: No such file or directory"},
     };
+    // clang-format on
     for (const auto& [file, why] : rows) {
         const Outcome<View> view = viewOfPicture(file);
         ASSERT_FALSE(view.ok()) << file;

@@ -21,7 +21,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-
 using test::Names;
 using test::readFile;
 

@@ -28,9 +28,9 @@ View viewOfPattern(const char* name, FieldTexts fields)
 
 // Texts as people type them into the fields, and worse.
 const std::vector<std::string> kAwkwardTexts = {
-    "1",           "-74.5",       "1.5E-07",  "1e309",   "&H10",      "&o17",  "",
-    "  12 ",       "12abc",       "1 2 3",    "it's",    "\"quoted\"", "a\\b",  "$HOME",
-    "`date`",      "tab\there",   "line\nbreak", "ünïcödé ✓", "*?[a]", "~", "--size",
+    "1",      "-74.5",     "1.5E-07",     "1e309",     "&H10",       "&o17", "",
+    "  12 ",  "12abc",     "1 2 3",       "it's",      "\"quoted\"", "a\\b", "$HOME",
+    "`date`", "tab\there", "line\nbreak", "ünïcödé ✓", "*?[a]",      "~",    "--size",
 };
 
 TEST(ViewRecipe, EveryTextReadsBackThroughTheRecipeAndTheCommand)
@@ -92,6 +92,7 @@ struct LineRow : test::NamedRow {
     const char* refusal;  // what the failure says; null when the line is a view
 };
 
+// clang-format off
 const LineRow kLines[] = {
     {"a_path_to_the_program", "/usr/bin/zentrel-render --pattern TANG -o x.png --threads 2", nullptr},
     {"equals_forms", "--pattern=oogli --x=-3 --size='7 8'", nullptr},
@@ -113,6 +114,7 @@ const LineRow kLines[] = {
      "--from names a picture file, not a view: open that picture instead"},
     {"empty", "", "no pattern is named (--pattern)"},
 };
+// clang-format on
 
 class LineAsView : public ::testing::TestWithParam<LineRow> {};
 
@@ -131,9 +133,9 @@ INSTANTIATE_TEST_SUITE_P(Lines, LineAsView, ::testing::ValuesIn(kLines), test::b
 
 TEST(ViewOf, TakesEveryOptionOfACommand)
 {
-    const Outcome<View> view =
-        viewOf("zentrel-render --pattern tang --x 7.5 --y -20 --height 25 --xoom 0.2 --bright 90 "
-               "--density 3 --supersample 2 --width 40 -o t.png");
+    const Outcome<View> view = viewOf(
+        "zentrel-render --pattern tang --x 7.5 --y -20 --height 25 --xoom 0.2 --bright 90 "
+        "--density 3 --supersample 2 --width 40 -o t.png");
     ASSERT_TRUE(view.ok()) << view.failure().message();
     View expected = viewOfPattern("tang", F("7.5", "-20", "25", "0.2", "90"));
     expected.density = 3;

@@ -32,9 +32,9 @@ void expectFirstFailure(const PictureFaultRow& row, int threads)
 ::testing::AssertionResult samePicture(const Picture& actual, const Picture& expected)
 {
     if (actual.width != expected.width || actual.height != expected.height)
-        return ::testing::AssertionFailure() << "the picture is " << actual.width << " x "
-                                             << actual.height << ", expected " << expected.width
-                                             << " x " << expected.height;
+        return ::testing::AssertionFailure()
+               << "the picture is " << actual.width << " x " << actual.height << ", expected "
+               << expected.width << " x " << expected.height;
     int differing = 0;
     std::string first;
     for (int c = 0; c < actual.width; ++c)
@@ -73,9 +73,10 @@ std::optional<Picture> readPpm(const std::filesystem::path& path)
     Picture picture;
     in >> magic;
     // Comment lines may follow the magic number.
-    while (in >> std::ws && in.peek() == '#') in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-    if (!(in >> picture.width >> picture.height >> maximum) || magic != "P6" ||
-        maximum != 255 || picture.width < 0 || picture.height < 0)
+    while (in >> std::ws && in.peek() == '#')
+        in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+    if (!(in >> picture.width >> picture.height >> maximum) || magic != "P6" || maximum != 255 ||
+        picture.width < 0 || picture.height < 0)
         return std::nullopt;
     in.get();  // the one blank after the header
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

@@ -31,11 +31,8 @@ struct NamedRow {
 };
 
 template <class Row>
-    requires std::derived_from<Row, NamedRow>
-void PrintTo(const Row& row, std::ostream* os)
-{
-    *os << row.name;
-}
+requires std::derived_from<Row, NamedRow>
+void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
 
 // Names a parameterised test after its row.
 inline constexpr auto byName = [](const auto& info) { return std::string(info.param.name); };
