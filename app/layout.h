@@ -72,6 +72,10 @@ struct ControlSpec {
 
 inline constexpr int kClientWidth = 1272;
 inline constexpr int kClientHeight = 1016;
+// Where every drawing lands on the window, whatever its origin: column c of
+// a picture is window column kPlotLeft + c, row r is window row kPlotTop + r.
+inline constexpr int kPlotLeft = 161;
+inline constexpr int kPlotTop = 51;
 inline constexpr Rgb kWindowColour{64, 64, 64};
 inline constexpr FontSpec kWindowFont{"MS Sans Serif", 8.25, true};
 

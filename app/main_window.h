@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "app/view_host.h"
-#include "engine/drawing.h"
-#include "engine/explorer.h"
 #include "engine/field_texts.h"
 #include "engine/outcome.h"
+#include "explore/drawing.h"
+#include "explore/explorer.h"
 #include "params/view_history.h"
 
 class QLineEdit;

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <cmath>
 
-#include "engine/canvas.h"
+#include "app/layout.h"
 
 namespace zentrel::app {
 namespace {

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <span>
 
-#include "engine/canvas.h"
+#include "explore/canvas.h"
 
 namespace zentrel::app {
 

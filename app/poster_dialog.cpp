@@ -12,8 +12,8 @@
 #include <cmath>
 
 #include "app/failure_text.h"
-#include "engine/smooth.h"
 #include "picture/poster.h"
+#include "picture/smooth.h"
 
 namespace zentrel::app {
 namespace {

@@ -7,10 +7,10 @@
 #include <tuple>
 #include <vector>
 
-#include "engine/coarse_passes.h"
-#include "engine/picture_cache.h"
-#include "engine/reuse.h"
 #include "engine/worker_pool.h"
+#include "explore/coarse_passes.h"
+#include "explore/picture_cache.h"
+#include "explore/reuse.h"
 #include "params/mouse_navigation.h"
 #include "patterns/pattern_table.h"
 #include "timing.h"

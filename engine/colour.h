@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cmath>
-
-#include "engine/pattern.h"
+#include <cstdint>
 
 namespace zentrel {
+
+// 24-bit colour: red + 256 * green + 65536 * blue.
+using Colour = std::uint32_t;
 
 // Clamps a component to 0..255 and rounds it half to even (2.5 -> 2,
 // 3.5 -> 4): nearbyint follows the default rounding mode, which is exactly

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "engine/cpu_state.h"
-#include "engine/sweep.h"
+#include "engine/pattern.h"
 #include "engine/worker_pool.h"
 
 namespace zentrel {

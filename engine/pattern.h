@@ -2,16 +2,15 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 
+#include "engine/colour.h"
 #include "engine/math_path.h"
 #include "engine/outcome.h"
 #include "engine/snapshot.h"
 
 namespace zentrel {
-
-// 24-bit colour: red + 256 * green + 65536 * blue.
-using Colour = std::uint32_t;
 
 // Colours the rows ys[0..count) of the column x into out[0..count); returns
 // the index of the first row whose pixel failed, or -1.
@@ -34,5 +33,11 @@ struct Pattern {
 
     ColumnFormula column(MathPath path) const { return columns[static_cast<int>(path)]; }
 };
+
+// Colours the rows ys of column x into out, which holds ys.size() colours.
+// A pixel whose formula overflows, divides by zero or does something invalid
+// yields the failure of the first such pixel instead, with its x and y.
+std::optional<Failure> colourColumn(const Pattern& pattern, const Snapshot& s, double x,
+                                    std::span<const double> ys, Colour* out);
 
 }  // namespace zentrel

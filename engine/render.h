@@ -11,8 +11,8 @@
 
 namespace zentrel {
 
-// A whole picture as the sweep colours it: column c, row r is the pixel
-// plotted at window point (161 + c, 51 + r).
+// A whole picture as the sweep colours it: column c, row r is the pixel of
+// the sweep's c-th x value and r-th y value.
 struct Picture {
     int width = 0;
     int height = 0;

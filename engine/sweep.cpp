@@ -31,11 +31,6 @@ Outcome<std::vector<double>> loopValues(double start, double end, FieldRole posi
     return values;
 }
 
-std::string pixelPlace(double x, double y)
-{
-    return "at x = " + numberText(x) + ", y = " + numberText(y);
-}
-
 }  // namespace
 
 Outcome<SweepGrid> sweepGrid(const Snapshot& s, int density)
@@ -45,17 +40,6 @@ Outcome<SweepGrid> sweepGrid(const Snapshot& s, int density)
     auto ys = loopValues(s.top + 1, s.top + s.size, FieldRole::Down, density);
     if (!ys) return ys.failure();
     return SweepGrid{std::move(xs.value()), std::move(ys.value())};
-}
-
-std::optional<Failure> colourColumn(const Pattern& pattern, const Snapshot& s, double x,
-                                    std::span<const double> ys, Colour* out)
-{
-    const int bad = pattern.column(mathPath())(s, x, ys.data(), static_cast<int>(ys.size()), out);
-    if (bad < 0) return std::nullopt;
-    // Computed again one value at a time, the pixel tells what went wrong.
-    const double y = ys[bad];
-    const PixelResult pixel = pattern.pixel(s, x, y);
-    return Failure{pixel.fault.value_or(Fault::InvalidOperation), pixelPlace(x, y)};
 }
 
 Outcome<PreparedSweep> prepareSweep(const Pattern& pattern, const FieldTexts& fields,

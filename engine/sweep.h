@@ -42,12 +42,6 @@ struct Sampling {
 // size) but not the field's text, which prepareSweep adds.
 Outcome<SweepGrid> sweepGrid(const Snapshot& s, int density = 1);
 
-// Colours the rows ys of column x into out, which holds ys.size() colours.
-// A pixel whose formula overflows, divides by zero or does something invalid
-// yields the failure of the first such pixel instead, with its x and y.
-std::optional<Failure> colourColumn(const Pattern& pattern, const Snapshot& s, double x,
-                                    std::span<const double> ys, Colour* out);
-
 // What a drawing takes from the fields before its first column: the
 // pattern's snapshot and the loop values it gives.
 struct PreparedSweep {

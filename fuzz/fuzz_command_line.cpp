@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "cli/options.h"
-#include "engine/smooth.h"
 #include "fuzz_input.h"
 #include "picture/image_file.h"
+#include "picture/smooth.h"
 
 namespace zentrel::fuzz {
 namespace {

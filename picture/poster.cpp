@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "engine/column_stream.h"
-#include "engine/smooth.h"
 #include "picture/image_file.h"
+#include "picture/smooth.h"
 
 namespace zentrel {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <charconv>
 
-#include "engine/smooth.h"
 #include "patterns/pattern_table.h"
 #include "picture/not_a_view.h"
+#include "picture/smooth.h"
 #include "picture/words.h"
 
 namespace zentrel {

@@ -21,10 +21,10 @@
 #include "app/layout.h"
 #include "app/main_window.h"
 #include "app/picture_surface.h"
-#include "engine/canvas.h"
 #include "engine/colour.h"
 #include "engine/field_value.h"
 #include "engine/render.h"
+#include "explore/canvas.h"
 #include "patterns/pattern_table.h"
 
 using namespace zentrel;

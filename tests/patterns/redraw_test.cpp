@@ -11,10 +11,10 @@
 #include <utility>
 #include <vector>
 
-#include "engine/coarse_passes.h"
 #include "engine/render.h"
-#include "engine/reuse.h"
 #include "engine/worker_pool.h"
+#include "explore/coarse_passes.h"
+#include "explore/reuse.h"
 #include "patterns/pattern_table.h"
 #include "support.h"
 

@@ -7,10 +7,10 @@
 #include <string>
 
 #include "engine/render.h"
-#include "engine/smooth.h"
 #include "patterns/pattern_table.h"
 #include "picture/picture_view.h"
 #include "picture/poster.h"
+#include "picture/smooth.h"
 #include "support.h"
 
 namespace zentrel {

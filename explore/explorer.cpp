@@ -1,10 +1,10 @@
-#include "engine/explorer.h"
+#include "explore/explorer.h"
 
 #include <algorithm>
 
-#include "engine/canvas.h"
-#include "engine/coarse_passes.h"
-#include "engine/reuse.h"
+#include "explore/canvas.h"
+#include "explore/coarse_passes.h"
+#include "explore/reuse.h"
 
 namespace zentrel {
 namespace {

@@ -5,10 +5,10 @@
 
 #include <memory>
 
-#include "engine/drawn_view.h"
 #include "engine/field_texts.h"
 #include "engine/outcome.h"
 #include "engine/pattern.h"
+#include "explore/drawn_view.h"
 
 namespace zentrel {
 

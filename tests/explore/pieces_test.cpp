@@ -10,11 +10,11 @@
 #include <utility>
 #include <vector>
 
-#include "engine/coarse_passes.h"
-#include "engine/picture_cache.h"
-#include "engine/pixel_pieces.h"
-#include "engine/reuse.h"
 #include "engine/worker_pool.h"
+#include "explore/coarse_passes.h"
+#include "explore/picture_cache.h"
+#include "explore/pixel_pieces.h"
+#include "explore/reuse.h"
 #include "support.h"
 #include "test_patterns.h"
 

@@ -1,4 +1,4 @@
-#include "engine/reuse.h"
+#include "explore/reuse.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "engine/outcome.h"
-#include "engine/pixel_pieces.h"
+#include "explore/pixel_pieces.h"
 
 namespace zentrel {
 

@@ -1,4 +1,4 @@
-#include "engine/smooth.h"
+#include "picture/smooth.h"
 
 #include <algorithm>
 #include <array>

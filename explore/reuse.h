@@ -3,9 +3,9 @@
 #include <optional>
 #include <vector>
 
-#include "engine/drawn_view.h"
 #include "engine/outcome.h"
-#include "engine/pixel_pieces.h"
+#include "explore/drawn_view.h"
+#include "explore/pixel_pieces.h"
 
 namespace zentrel {
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "engine/drawn_view.h"
+#include "explore/drawn_view.h"
 
 namespace zentrel {
 

@@ -1,4 +1,4 @@
-#include "engine/picture_cache.h"
+#include "explore/picture_cache.h"
 
 #include <algorithm>
 

@@ -4,12 +4,12 @@
 #include <memory>
 #include <optional>
 
-#include "engine/drawn_view.h"
 #include "engine/field_texts.h"
 #include "engine/outcome.h"
 #include "engine/pattern.h"
-#include "engine/picture_cache.h"
-#include "engine/pixel_pieces.h"
+#include "explore/drawn_view.h"
+#include "explore/picture_cache.h"
+#include "explore/pixel_pieces.h"
 
 namespace zentrel {
 

@@ -1,7 +1,7 @@
-#include "engine/drawing.h"
+#include "explore/drawing.h"
 
-#include "engine/canvas.h"
 #include "engine/sweep.h"
+#include "explore/canvas.h"
 
 namespace zentrel {
 namespace {

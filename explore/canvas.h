@@ -3,15 +3,10 @@
 #include <span>
 
 #include "engine/pattern.h"
-#include "engine/pixel_pieces.h"
 #include "engine/render.h"
+#include "explore/pixel_pieces.h"
 
 namespace zentrel {
-
-// Where every drawing lands on the window, whatever its origin: column c of
-// a sweep is window column kPlotLeft + c, row r is window row kPlotTop + r.
-inline constexpr int kPlotLeft = 161;
-inline constexpr int kPlotTop = 51;
 
 // What a drawing draws on: the window's picture surface, or a test's.
 class Canvas {

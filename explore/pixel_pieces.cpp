@@ -1,4 +1,4 @@
-#include "engine/pixel_pieces.h"
+#include "explore/pixel_pieces.h"
 
 #include <memory>
 

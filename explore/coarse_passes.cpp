@@ -1,4 +1,4 @@
-#include "engine/coarse_passes.h"
+#include "explore/coarse_passes.h"
 
 namespace zentrel {
 namespace {

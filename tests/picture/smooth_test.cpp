@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engine/colour.h"
-#include "engine/smooth.h"
+#include "picture/smooth.h"
 #include "support.h"
 
 namespace zentrel {
