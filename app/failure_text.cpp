@@ -1,5 +1,7 @@
 #include "app/failure_text.h"
 
+#include "engine/number_text.h"
+
 namespace zentrel::app {
 namespace {
 
@@ -82,15 +84,25 @@ FaultWords wordsFor(Fault fault)
     return {"Something went wrong", "Try again."};
 }
 
+// Where a failure arose: its place in words, or the pixel by its formula
+// coordinates.
+std::string placeOf(const Failure& failure)
+{
+    std::string place;
+    if (!failure.where.empty()) place += " " + failure.where;
+    if (failure.pixel)
+        place +=
+            " at x = " + numberText(failure.pixel->x) + ", y = " + numberText(failure.pixel->y);
+    return place;
+}
+
 }  // namespace
 
 std::string failureText(const Failure& failure)
 {
     if (failure.field) return fieldSentence(*failure.field);
     const FaultWords words = wordsFor(failure.fault);
-    std::string text = words.what;
-    if (!failure.where.empty()) text += " " + failure.where;
-    return text + ". " + words.advice;
+    return words.what + placeOf(failure) + ". " + words.advice;
 }
 
 std::string drawingFailureText(std::string_view caption, const Failure& failure)

@@ -5,17 +5,15 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QImage>
 #include <QKeySequence>
 #include <QMenu>
 #include <QSettings>
 #include <QStandardPaths>
 
+#include "app/clipboard_image.h"
 #include "app/keys.h"
-#include "app/picture_surface.h"
 #include "app/poster_dialog.h"
 #include "app/view_host.h"
-#include "engine/render.h"
 #include "engine/worker_pool.h"
 #include "picture/picture_view.h"
 #include "picture/poster.h"
@@ -50,12 +48,12 @@ const KeepAction kActions[] = {
 const char* const kFolderSetting = "pictures/folder";
 const char* const kPictureFilter = "Pictures (*.png *.ppm)";
 
-QImage imageOf(const Picture& picture)
+// The picture of the view, written whole to the target, or why not.
+Outcome<PosterEnd> keepPicture(const View& view, const PictureTarget& target)
 {
-    QImage image(picture.width, picture.height, QImage::Format_RGB32);
-    for (int c = 0; c < picture.width; ++c)
-        for (int r = 0; r < picture.height; ++r) image.setPixel(c, r, qRgbOf(picture.at(c, r)));
-    return image;
+    const auto plan = planPoster(view);
+    if (!plan) return plan.failure();
+    return writePoster(WorkerPool::shared(), view, plan.value(), target);
 }
 
 QString withPngEnding(const QString& path)
@@ -116,10 +114,7 @@ void ViewKeeper::savePicture()
     if (chosen.isEmpty()) return;
     const QString path = withPngEnding(chosen);
     rememberFolderOf(path);
-    const auto plan = planPoster(*view);
-    const auto written =
-        plan ? writePoster(WorkerPool::shared(), *view, plan.value(), path.toStdString())
-             : Outcome<PosterEnd>(plan.failure());
+    const auto written = keepPicture(*view, path.toStdString());
     if (!written) host_.showFailure(written.failure());
 }
 
@@ -127,9 +122,10 @@ void ViewKeeper::copyPicture()
 {
     const auto view = host_.shownView();
     if (!view) return host_.showFailure("There is no picture to copy yet. Click a pattern first.");
-    const auto picture = renderPicture(WorkerPool::shared(), *view->pattern, view->fields);
-    if (!picture) return host_.showFailure(picture.failure());
-    QApplication::clipboard()->setImage(imageOf(picture.value()));
+    // The picture as the window draws it, one sample a pixel.
+    const auto copied =
+        keepPicture(viewWith(*view->pattern, view->fields), PictureTarget(clipboardImage(), ""));
+    if (!copied) host_.showFailure(copied.failure());
 }
 
 void ViewKeeper::copyView()

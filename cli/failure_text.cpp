@@ -1,5 +1,6 @@
 #include "cli/failure_text.h"
 
+#include "engine/number_text.h"
 #include "engine/sweep.h"
 #include "picture/view.h"
 
@@ -77,15 +78,25 @@ FaultWords wordsFor(Fault fault)
     return {"something went wrong", "try again"};
 }
 
+// Where a failure arose: its place in words, or the pixel by its formula
+// coordinates, as --x and --y count them.
+std::string placeOf(const Failure& failure)
+{
+    std::string place;
+    if (!failure.where.empty()) place += " " + failure.where;
+    if (failure.pixel)
+        place +=
+            " at x = " + numberText(failure.pixel->x) + ", y = " + numberText(failure.pixel->y);
+    return place;
+}
+
 }  // namespace
 
 std::string failureText(const Failure& failure)
 {
     if (failure.field) return fieldLine(*failure.field);
     const FaultWords words = wordsFor(failure.fault);
-    std::string line = words.what;
-    if (!failure.where.empty()) line += " " + failure.where;
-    return line + "; " + words.advice;
+    return words.what + placeOf(failure) + "; " + words.advice;
 }
 
 }  // namespace zentrel::cli

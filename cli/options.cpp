@@ -6,7 +6,6 @@
 #include "cli/failure_text.h"
 #include "engine/field_value.h"
 #include "patterns/pattern_table.h"
-#include "picture/image_file.h"
 #include "picture/picture_view.h"
 
 namespace zentrel::cli {
@@ -14,9 +13,47 @@ namespace {
 
 constexpr const char* kOptionList =
     "--pattern, --all, --x, --y, --size, --height, --width, --xoom, --bright, --density, "
-    "--supersample, --from, --threads, -o/--output, --help";
+    "--supersample, --from, --format, --threads, -o/--output, --help";
 
 constexpr const char* kPatternMark = "{pattern}";
+
+// "png, ppm"; with "or" instead of commas, "png or ppm".
+std::string formatChoices(const char* between = ", ")
+{
+    std::string list;
+    for (const PictureFormat& row : pictureFiles().rows()) {
+        if (!list.empty()) list += between;
+        list += row.name;
+    }
+    return list;
+}
+
+// ".png or .ppm"
+std::string endingChoices()
+{
+    std::string list;
+    for (const PictureFormat& row : pictureFiles().rows())
+        for (const std::string& ending : row.extensions) {
+            if (!list.empty()) list += " or ";
+            list += ending;
+        }
+    return list;
+}
+
+// The help's lines of the formats, under --format's: "png    PNG (.png)".
+std::string formatLines()
+{
+    std::string lines;
+    for (const PictureFormat& row : pictureFiles().rows()) {
+        std::string line = "                   " + row.name;
+        line.resize(26, ' ');
+        line += row.description;
+        for (std::size_t i = 0; i < row.extensions.size(); ++i)
+            line += (i == 0 ? " (" : ", ") + row.extensions[i];
+        lines += line + (row.extensions.empty() ? "\n" : ")\n");
+    }
+    return lines;
+}
 
 std::string patternChoices()
 {
@@ -45,7 +82,8 @@ std::variant<std::vector<Setting>, HelpRequest, UsageError> settingsOf(
         }
         if (option == "--help" || option == "-h") return HelpRequest{};
         const bool known = isViewOption(option) || option == "--all" || option == "--from" ||
-                           option == "--threads" || option == "-o" || option == "--output";
+                           option == "--format" || option == "--threads" || option == "-o" ||
+                           option == "--output";
         if (!known)
             return UsageError{"unknown option '" + option + "' (options: " + kOptionList + ")"};
         if (option != "--all" && !value) {
@@ -78,6 +116,10 @@ std::optional<UsageError> apply(RenderOptions& o, const std::string& option,
         o.all = true;
     } else if (option == "-o" || option == "--output") {
         o.output = value;
+    } else if (option == "--format") {
+        o.format = pictureFiles().named(value);
+        if (!o.format)
+            return UsageError{"unknown format '" + value + "' (one of: " + formatChoices() + ")"};
     } else if (option == "--threads") {
         const auto n = wholeNumberIn(value, 1, 256);
         if (!n)
@@ -101,9 +143,10 @@ std::optional<UsageError> checkSize(const FieldTexts& fields)
 
 std::optional<UsageError> checkOutput(const RenderOptions& o)
 {
-    if (o.output.empty()) return UsageError{"missing -o FILE (a .png or .ppm file)"};
-    if (!pictureFormatOf(o.output))
-        return UsageError{"output file '" + o.output + "' must end in .png or .ppm"};
+    if (o.output.empty()) return UsageError{"missing -o FILE (a " + endingChoices() + " file)"};
+    if (!o.format && !pictureFiles().forPath(o.output))
+        return UsageError{"output file '" + o.output + "' must end in " + endingChoices() +
+                          ", or --format must name its format (" + formatChoices(" or ") + ")"};
     if (o.all && o.output.find(kPatternMark) == std::string::npos)
         return UsageError{"with --all, -o needs {pattern} in its name, as in 'out/{pattern}.png'"};
     return std::nullopt;
@@ -133,6 +176,12 @@ ParsedCommand parseCommandLine(const std::vector<std::string>& args)
     return options;
 }
 
+PictureTarget targetOf(const RenderOptions& options, const std::string& output)
+{
+    if (options.format) return PictureTarget(*options.format, output);
+    return PictureTarget(output);
+}
+
 std::string outputFor(const std::string& output, const Pattern& pattern)
 {
     std::string named = output;
@@ -147,11 +196,11 @@ std::string helpText()
            "       zentrel-render --all [options] -o 'NAME{pattern}.png'\n"
            "       zentrel-render --from PICTURE [options] -o FILE\n"
            "\n"
-           "Draws one pattern picture and writes it to FILE, a PNG (.png) or a\n"
-           "binary PPM (.ppm). The picture is exactly the one the window draws\n"
-           "for the same field texts, pixel for pixel; with --density it shows the\n"
-           "same view with more pixels. Every file carries its view, so --from can\n"
-           "take it up again.\n"
+           "Draws one pattern picture and writes it to FILE, in the format its name\n"
+           "ends in (in any letter case) or the one --format names. The picture is\n"
+           "exactly the one the window draws for the same field texts, pixel for\n"
+           "pixel; with --density it shows the same view with more pixels. Every\n"
+           "file carries its view, so --from can take it up again.\n"
            "\n"
            "Options (each TEXT is read like the window's field of the same role):\n"
            "  --pattern NAME   the pattern, by button caption or routine name, in any\n"
@@ -175,8 +224,10 @@ std::string helpText()
            "                   16: smooth posters without moire\n"
            "  --from PICTURE   the view of a picture this program wrote; the other\n"
            "                   options change it\n"
+           "  --format NAME    the format of the file, whatever its name ends in:\n" +
+           formatLines() +
            "  --threads N      threads that compute, default one per core\n"
-           "  -o, --output FILE  the picture file to write (.png or .ppm)\n"
+           "  -o, --output FILE  the picture file to write\n"
            "  -h, --help       this text\n"
            "  Each option may also be written --name=VALUE.\n"
            "\n"
@@ -187,9 +238,11 @@ std::string helpText()
            "  zentrel-render --all --size 300 -o 'all/{pattern}.png'\n"
            "\n"
            "Exit status: 0 written; 1 the file (or the standard output) could not be\n"
-           "written; 2 a bad command line or nothing to draw; 3 the formulas failed\n"
-           "(overflow, division by zero, invalid operation). The file gets its name\n"
-           "only when it is complete: a failed or interrupted render leaves nothing.\n";
+           "written; 2 a bad command line or nothing to draw, a field that cannot\n"
+           "become a usable number among them (--xoom 1e400, --x 1e16, --size\n"
+           "70000); 3 the formulas failed while drawing (overflow, division by zero,\n"
+           "invalid operation at a pixel). The file gets its name only when it is\n"
+           "complete: a failed or interrupted render leaves nothing.\n";
 }
 
 }  // namespace zentrel::cli

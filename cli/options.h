@@ -4,6 +4,7 @@
 #include <variant>
 #include <vector>
 
+#include "picture/picture_formats.h"
 #include "picture/view.h"
 
 namespace zentrel::cli {
@@ -11,7 +12,8 @@ namespace zentrel::cli {
 struct RenderOptions {
     View view;
     std::string output;
-    int threads = 0;   // 0: one per core
+    const PictureFormat* format = nullptr;  // none: the one the output's name asks for
+    int threads = 0;                        // 0: one per core
     bool all = false;  // every pattern, "{pattern}" in the output named after each
 };
 
@@ -27,6 +29,10 @@ using ParsedCommand = std::variant<RenderOptions, HelpRequest, UsageError>;
 // The options in any order; --from takes the view of a picture first, and
 // every other option of the view overrides it.
 ParsedCommand parseCommandLine(const std::vector<std::string>& args);
+
+// Where a picture of these options goes: the output in the format --format
+// names, or the one its name asks for.
+PictureTarget targetOf(const RenderOptions& options, const std::string& output);
 
 // The output with "{pattern}" replaced by the pattern's caption.
 std::string outputFor(const std::string& output, const Pattern& pattern);

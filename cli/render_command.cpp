@@ -12,8 +12,6 @@
 #include "cli/failure_text.h"
 #include "cli/options.h"
 #include "cli/progress_line.h"
-#include "engine/field_value.h"
-#include "engine/sweep.h"
 #include "engine/worker_pool.h"
 #include "patterns/pattern_table.h"
 #include "picture/poster.h"
@@ -29,11 +27,7 @@ int fail(const std::string& message, ExitStatus status)
 
 int usageError(const std::string& message) { return fail(message, kBadCommand); }
 
-int failed(const Failure& failure)
-{
-    return fail(failureText(failure),
-                failure.fault == Fault::CannotWrite ? kCannotWrite : kFormulaFailed);
-}
+int failed(const Failure& failure) { return fail(failureText(failure), exitStatusOf(failure)); }
 
 // What was printed has reached the standard output, or the status says it
 // has not: a help text lost on a full disk is no success.
@@ -44,33 +38,20 @@ int printedWith(int status)
                 kCannotWrite);
 }
 
-// A size the renderer will not even try, whatever the pattern: told apart
-// from a failure of the formulas, as a command line to be mended.
-bool beyondTheLargestExtent(const FieldTexts& fields)
+int render(WorkerPool& pool, const View& view, const PictureTarget& target)
 {
-    const Outcome<double> size = fieldValue(fields.size);
-    return size && (size.value() > kMaxExtent || widthForSize(size.value()) > kMaxExtent);
-}
-
-int render(WorkerPool& pool, const View& view, const std::string& output)
-{
-    if (beyondTheLargestExtent(view.fields))
-        return usageError(failureText(
-            fieldFailure(FieldRole::Size, FieldProblem::PictureTooLarge, view.fields.size)));
     const auto plan = planPoster(view);
-    if (!plan && plan.failure().fault == Fault::PosterTooLarge)
-        return usageError(failureText(plan.failure()));
     if (!plan) return failed(plan.failure());
     if (plan.value().empty())
         return usageError("nothing to draw: --size " + view.fields.size + " is below 1");
     Outcome<PosterEnd> written = PosterEnd::Written;
     {
         ProgressLine progress(stderr, isatty(STDERR_FILENO));
-        written = writePoster(pool, view, plan.value(), output, {std::ref(progress)});
+        written = writePoster(pool, view, plan.value(), target, {std::ref(progress)});
     }
     if (!written) return failed(written.failure());
-    std::printf("%s: %d x %d, %s\n", output.c_str(), plan.value().width, plan.value().height,
-                std::string(view.pattern->caption).c_str());
+    std::printf("%s: %d x %d, %s\n", target.destination.c_str(), plan.value().width,
+                plan.value().height, std::string(view.pattern->caption).c_str());
     return kWritten;
 }
 
@@ -80,13 +61,14 @@ int renderAll(const RenderOptions& options)
     // it makes the write fail (EFBIG), reported like a full disk.
     std::signal(SIGXFSZ, SIG_IGN);
     WorkerPool pool(options.threads > 0 ? options.threads : defaultThreadCount());
-    if (!options.all) return printedWith(render(pool, options.view, options.output));
+    if (!options.all)
+        return printedWith(render(pool, options.view, targetOf(options, options.output)));
     // Every pattern is tried; the first that fails gives the status.
     int status = kWritten;
     for (const Pattern* pattern : patternTable()) {
         View view = options.view;
         view.pattern = pattern;
-        const int s = render(pool, view, outputFor(options.output, *pattern));
+        const int s = render(pool, view, targetOf(options, outputFor(options.output, *pattern)));
         if (status == kWritten) status = s;
     }
     return printedWith(status);

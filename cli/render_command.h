@@ -3,10 +3,9 @@
 #include <string>
 #include <vector>
 
-namespace zentrel::cli {
+#include "cli/exit_status.h"
 
-// What zentrel-render exits with.
-enum ExitStatus { kWritten = 0, kCannotWrite = 1, kBadCommand = 2, kFormulaFailed = 3 };
+namespace zentrel::cli {
 
 // Runs zentrel-render with these arguments (the program's name left out):
 // parses them, renders the picture and writes it, reporting on the standard

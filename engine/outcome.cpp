@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "engine/number_text.h"
+
 namespace zentrel {
 namespace {
 
@@ -59,6 +61,7 @@ std::string Failure::message() const
 {
     std::string text = faultName(fault);
     if (!where.empty()) text += " " + where;
+    if (pixel) text += " at x = " + numberText(pixel->x) + ", y = " + numberText(pixel->y);
     return text;
 }
 

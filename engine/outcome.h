@@ -46,15 +46,24 @@ struct FieldFailure {
     bool blank() const;
 };
 
+// The formula coordinates of the pixel where a drawing failed.
+struct PixelPlace {
+    double x;
+    double y;
+};
+
 struct Failure {
     Fault fault;
-    std::string where;  // "in TextFour", "at x = 12, y = 40", "big.png: Disk full"
+    std::string where;  // "in TextFour", "big.png: Disk full"
     // The field it arose in: the window and the renderer name the field in
     // their own words and say what to type instead.
     std::optional<FieldFailure> field = std::nullopt;
+    // The pixel it arose at, for the window and the renderer to name in their
+    // own words.
+    std::optional<PixelPlace> pixel = std::nullopt;
 
-    // "Overflow in TextFour": the failure in the program's own terms, for
-    // tests and diagnostics.
+    // "Overflow in TextFour", "Overflow at x = 3, y = 34": the failure in the
+    // program's own terms, for tests and diagnostics.
     std::string message() const;
 };
 
@@ -62,9 +71,10 @@ struct Failure {
 // mismatch in TextThree", "Overflow in TextFour".
 Failure fieldFailure(FieldRole role, FieldProblem problem, std::string text);
 
-// A value or the failure that prevented it.
+// A value or the failure that prevented it. Never dropped unread: a
+// failure ignored is a failure reported as success.
 template <class T>
-class Outcome {
+class [[nodiscard]] Outcome {
 public:
     Outcome(T value) : state_(std::move(value)) {}
     Outcome(Failure failure) : state_(std::move(failure)) {}
@@ -77,6 +87,14 @@ public:
 
 private:
     std::variant<T, Failure> state_;
+};
+
+// Done, or the failure that prevented it; read like an optional Failure,
+// and like an Outcome never dropped unread.
+class [[nodiscard]] Status : public std::optional<Failure> {
+public:
+    using std::optional<Failure>::optional;
+    Status(std::optional<Failure> failure) : std::optional<Failure>(std::move(failure)) {}
 };
 
 }  // namespace zentrel

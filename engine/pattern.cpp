@@ -1,16 +1,6 @@
 #include "engine/pattern.h"
 
-#include "engine/number_text.h"
-
 namespace zentrel {
-namespace {
-
-std::string pixelPlace(double x, double y)
-{
-    return "at x = " + numberText(x) + ", y = " + numberText(y);
-}
-
-}  // namespace
 
 std::optional<Failure> colourColumn(const Pattern& pattern, const Snapshot& s, double x,
                                     std::span<const double> ys, Colour* out)
@@ -20,7 +10,8 @@ std::optional<Failure> colourColumn(const Pattern& pattern, const Snapshot& s, d
     // Computed again one value at a time, the pixel tells what went wrong.
     const double y = ys[bad];
     const PixelResult pixel = pattern.pixel(s, x, y);
-    return Failure{pixel.fault.value_or(Fault::InvalidOperation), pixelPlace(x, y)};
+    return Failure{pixel.fault.value_or(Fault::InvalidOperation), "", std::nullopt,
+                   PixelPlace{x, y}};
 }
 
 }  // namespace zentrel

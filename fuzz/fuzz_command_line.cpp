@@ -1,7 +1,8 @@
 // The renderer's command line, any words at all. The parser answers with a
 // help request, a reason to refuse, or options that can be run: a pattern,
-// a .png or .ppm file, a thread count, density and supersampling in range,
-// and a view whose recipe reads back to the same view.
+// a file of a format named or asked for by its ending, a thread count,
+// density and supersampling in range, and a view whose recipe reads back to
+// the same view.
 
 #include <string>
 #include <variant>
@@ -9,7 +10,7 @@
 
 #include "cli/options.h"
 #include "fuzz_input.h"
-#include "picture/image_file.h"
+#include "picture/picture_formats.h"
 #include "picture/smooth.h"
 
 namespace zentrel::fuzz {
@@ -18,7 +19,7 @@ namespace {
 void checkOptions(const cli::RenderOptions& options)
 {
     require(options.view.pattern != nullptr, "a pattern");
-    require(pictureFormatOf(options.output).has_value(), "a .png or .ppm file");
+    require(options.format || pictureFiles().forPath(options.output), "a format for the file");
     require(options.threads >= 0 && options.threads <= 256, "threads 0 (one per core) to 256");
     require(options.view.density >= 1 && options.view.density <= kMaxDensity, "a density in range");
     require(options.view.supersample >= 1 && options.view.supersample <= kMaxSupersample,

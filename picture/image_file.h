@@ -2,20 +2,14 @@
 
 #include <cstdio>
 #include <memory>
-#include <optional>
 #include <span>
 #include <string>
 
 #include "engine/outcome.h"
-#include "engine/pattern.h"
+#include "picture/picture_sink.h"
 #include "picture/staged_file.h"
 
 namespace zentrel {
-
-enum class PictureFormat { Png, Ppm };
-
-// The format a file name asks for by its extension, if it is one we write.
-std::optional<PictureFormat> pictureFormatOf(const std::string& path);
 
 // What a picture file says of the program that wrote it, and the key under
 // which it keeps its view's recipe.
@@ -23,27 +17,37 @@ inline constexpr const char* kSoftwareKey = "Software";
 inline constexpr const char* kViewKey = "Zentrel view";
 const char* softwareName();  // "Zentrel 5.2014"
 
+// The picture files, each carrying the recipe of its view: in text chunks
+// of a PNG, in comment lines of a PPM.
+Outcome<std::unique_ptr<PictureSink>> openPngFile(const std::string& path,
+                                                  const PictureHeader& header);
+Outcome<std::unique_ptr<PictureSink>> openPpmFile(const std::string& path,
+                                                  const PictureHeader& header);
+
 // A picture file written row by row, top to bottom, out of sight beside its
 // destination; only commit() gives it its name, so a failed or interrupted
-// render never leaves a partial picture behind.
-class ImageFile {
+// render never leaves a partial picture behind. A format says how it
+// starts, how a row of 8-bit RGB is written, and how it ends.
+class ImageFile : public PictureSink {
 public:
-    virtual ~ImageFile();
-
-    // A PNG or a binary PPM, by the path's extension (one of
-    // pictureFormatOf's), carrying the recipe of its view: in text chunks of
-    // a PNG, in comment lines of a PPM.
-    static Outcome<std::unique_ptr<ImageFile>> create(const std::string& path, int width,
-                                                      int height, const std::string& recipe);
-
-    // Appends rows.size() / width rows of colours.
-    std::optional<Failure> writeRows(std::span<const Colour> rows);
-    std::optional<Failure> commit();
-
-protected:
     ImageFile(std::string path, StagedFile file, int width);
 
-    virtual bool start(int height, const std::string& recipe) = 0;
+    // The file of that format, staged at path and started.
+    template <class Format>
+    static Outcome<std::unique_ptr<PictureSink>> open(const std::string& path,
+                                                      const PictureHeader& header)
+    {
+        auto staged = StagedFile::create(path);
+        if (!staged) return staged.failure();
+        return started(std::make_unique<Format>(path, std::move(staged.value()), header.width),
+                       header);
+    }
+
+    Status writeRows(std::span<const Colour> rows) override;
+    Status commit() override;
+
+protected:
+    virtual bool start(const PictureHeader& header) = 0;
     virtual bool writeRow(const unsigned char* rgb) = 0;
     virtual bool finish() = 0;
 
@@ -51,6 +55,8 @@ protected:
     const int width_;
 
 private:
+    static Outcome<std::unique_ptr<PictureSink>> started(std::unique_ptr<ImageFile> file,
+                                                         const PictureHeader& header);
     // Why writing stopped, with the reason the system gave.
     Failure writeFailure() const;
 

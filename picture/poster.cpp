@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "engine/column_stream.h"
-#include "picture/image_file.h"
 #include "picture/smooth.h"
 
 namespace zentrel {
@@ -40,22 +39,22 @@ std::optional<ColumnFailure> firstFailingColumn(WorkerPool& pool, const PosterPl
     return std::nullopt;
 }
 
-// Renders the poster band by band into the file.
+// Renders the poster band by band into the sink.
 class PosterBands {
 public:
-    PosterBands(WorkerPool& pool, const View& view, const PosterPlan& plan, ImageFile& file,
+    PosterBands(WorkerPool& pool, const View& view, const PosterPlan& plan, PictureSink& sink,
                 const PosterWatch& watch, Priority priority)
         : pool_(pool),
           pattern_(*view.pattern),
           supersample_(view.supersample),
           plan_(plan),
-          file_(file),
+          sink_(sink),
           watch_(watch),
           priority_(priority)
     {
     }
 
-    std::optional<Failure> run()
+    Status run()
     {
         const std::size_t k = supersample_;
         const std::size_t sampleWidth = plan_.sweep.grid.xs.size();
@@ -73,7 +72,7 @@ public:
                               static_cast<int>(sampleWidth), static_cast<int>(k), pixels.data());
             const auto& band = k > 1 ? pixels : samples;
             if (auto failure =
-                    file_.writeRows(std::span<const Colour>(band).first(n * plan_.width)))
+                    sink_.writeRows(std::span<const Colour>(band).first(n * plan_.width)))
                 return failure;
             watch_.progress({static_cast<long long>(top + n), static_cast<long long>(rows)});
         }
@@ -81,8 +80,7 @@ public:
     }
 
 private:
-    std::optional<Failure> sampleBand(std::size_t firstRow, std::size_t sampleRows,
-                                      std::vector<Colour>& samples)
+    Status sampleBand(std::size_t firstRow, std::size_t sampleRows, std::vector<Colour>& samples)
     {
         const auto& grid = plan_.sweep.grid;
         const std::size_t width = grid.xs.size();
@@ -114,7 +112,7 @@ private:
     const Pattern& pattern_;
     const std::size_t supersample_;
     const PosterPlan& plan_;
-    ImageFile& file_;
+    PictureSink& sink_;
     const PosterWatch& watch_;
     const Priority priority_;
 };
@@ -142,17 +140,19 @@ Outcome<PosterPlan> planPoster(const View& view)
 }
 
 Outcome<PosterEnd> writePoster(WorkerPool& pool, const View& view, const PosterPlan& plan,
-                               const std::string& path, const PosterWatch& watch, Priority priority)
+                               const PictureTarget& target, const PosterWatch& watch,
+                               Priority priority)
 {
-    auto file = ImageFile::create(path, plan.width, plan.height, recipeOf(view));
-    if (!file) return file.failure();
+    auto sink = target.format->open(target.destination,
+                                    PictureHeader{plan.width, plan.height, recipeOf(view)});
+    if (!sink) return sink.failure();
     try {
-        if (auto failure = PosterBands(pool, view, plan, *file.value(), watch, priority).run())
+        if (auto failure = PosterBands(pool, view, plan, *sink.value(), watch, priority).run())
             return *failure;
     } catch (const Stopped&) {
         return PosterEnd::Cancelled;
     }
-    if (auto failure = file.value()->commit()) return *failure;
+    if (auto failure = sink.value()->commit()) return *failure;
     return PosterEnd::Written;
 }
 

@@ -6,6 +6,7 @@
 #include "engine/outcome.h"
 #include "engine/sweep.h"
 #include "engine/worker_pool.h"
+#include "picture/picture_formats.h"
 #include "picture/view.h"
 
 // Posters: a view written to a picture file band by band, as finely as its
@@ -43,13 +44,13 @@ struct PosterWatch {
 
 enum class PosterEnd { Written, Cancelled };
 
-// Writes the planned poster of the view to path (a .png or .ppm), with the
-// view's recipe in it. Until it is complete the file has no name, so a
-// failure, a cancel or the end of the program leaves nothing. The first
-// failure of the formulas in sweep order, or the failure to write, is
-// returned.
+// Writes the planned poster of the view to the target (a file, by its path
+// or a format of its own), with the view's recipe in it. Until it is
+// complete nothing shows: a file has no name, so a failure, a cancel or the
+// end of the program leaves nothing. The first failure of the formulas in
+// sweep order, or the failure to write, is returned.
 Outcome<PosterEnd> writePoster(WorkerPool& pool, const View& view, const PosterPlan& plan,
-                               const std::string& path, const PosterWatch& watch = {},
+                               const PictureTarget& target, const PosterWatch& watch = {},
                                Priority priority = Priority::Interactive);
 
 }  // namespace zentrel

@@ -1,64 +1,13 @@
 #include "picture/staged_file.h"
 
 #include <fcntl.h>
-#include <limits.h>
-#include <signal.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 
 namespace zentrel {
 namespace {
-
-// The hidden name that exists right now, if any, for a signal handler to
-// remove. Written only while no handler may read it.
-char pendingName[PATH_MAX];
-std::atomic<bool> namePending{false};
-
-extern "C" void removePendingAndEnd(int signal)
-{
-    const int savedErrno = errno;
-    if (namePending.load()) unlink(pendingName);
-    errno = savedErrno;
-    // SA_RESETHAND has restored the default action: the signal ends the
-    // process once this handler returns.
-    raise(signal);
-}
-
-// The signals that end a process by default and can be caught. One that is
-// ignored, as nohup leaves SIGHUP, stays ignored.
-void removePendingOnSignals()
-{
-    static const bool installed = [] {
-        for (int signal : {SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGUSR1, SIGUSR2, SIGALRM, SIGPIPE,
-                           SIGXCPU, SIGVTALRM, SIGPROF}) {
-            struct sigaction old {};
-            if (sigaction(signal, nullptr, &old) != 0) continue;
-            if ((old.sa_flags & SA_SIGINFO) || old.sa_handler != SIG_DFL) continue;
-            struct sigaction action {};
-            action.sa_handler = removePendingAndEnd;
-            action.sa_flags = SA_RESETHAND;
-            sigemptyset(&action.sa_mask);
-            sigaction(signal, &action, nullptr);
-        }
-        return true;
-    }();
-    (void)installed;
-}
-
-void markPending(const std::string& name)
-{
-    if (name.size() >= sizeof pendingName) return;  // no such name can be created
-    removePendingOnSignals();
-    namePending = false;
-    name.copy(pendingName, name.size());
-    pendingName[name.size()] = '\0';
-    namePending = true;
-}
-
-void forgetPending() { namePending = false; }
 
 std::string folderOf(const std::string& path)
 {
@@ -68,22 +17,20 @@ std::string folderOf(const std::string& path)
 }
 
 // Creates something under a hidden name beside path: create(name) is tried
-// with fresh names while the name is taken. The name is marked pending
-// before each try, so that a signal never leaves it behind. Returns the
-// name, or "" with errno telling why not.
+// with fresh names while the name is taken. The name is pending before each
+// try, so that a signal never leaves it behind. Returns the name, or none
+// with errno telling why not.
 template <class Create>
-std::string underHiddenName(const std::string& path, Create create)
+PendingName underHiddenName(const std::string& path, Create create)
 {
     constexpr int kTries = 100;
     const std::string stem = folderOf(path) + "/.zentrel-render-" + std::to_string(getpid()) + "-";
     for (int n = 0; n < kTries; ++n) {
-        const std::string name = stem + std::to_string(n);
-        markPending(name);
-        if (create(name)) return name;
-        forgetPending();
-        if (errno != EEXIST) return "";
+        PendingName pending(stem + std::to_string(n));
+        if (create(pending.name())) return pending;
+        if (errno != EEXIST) return {};
     }
-    return "";
+    return {};
 }
 
 // Names an open unnamed file. Linking it by its descriptor alone needs a
@@ -109,27 +56,21 @@ std::FILE* streamOn(int fd)
 
 }  // namespace
 
-StagedFile::StagedFile(std::string path, std::FILE* stream, std::string hiddenName)
-    : path_(std::move(path)), stream_(stream), hiddenName_(std::move(hiddenName))
+StagedFile::StagedFile(std::string path, std::FILE* stream, PendingName hidden)
+    : path_(std::move(path)), stream_(stream), hidden_(std::move(hidden))
 {
 }
 
 StagedFile::StagedFile(StagedFile&& other) noexcept
-    : path_(std::move(other.path_)),
-      stream_(other.stream_),
-      hiddenName_(std::move(other.hiddenName_))
+    : path_(std::move(other.path_)), stream_(other.stream_), hidden_(std::move(other.hidden_))
 {
     other.stream_ = nullptr;
-    other.hiddenName_.clear();
 }
 
 StagedFile::~StagedFile()
 {
     if (stream_) std::fclose(stream_);
-    if (!hiddenName_.empty()) {
-        unlink(hiddenName_.c_str());
-        forgetPending();
-    }
+    if (!hidden_.empty()) unlink(hidden_.name().c_str());
 }
 
 Outcome<StagedFile> StagedFile::create(const std::string& path)
@@ -140,45 +81,43 @@ Outcome<StagedFile> StagedFile::create(const std::string& path)
     if (fd < 0) return createNamed(path);
     std::FILE* stream = streamOn(fd);
     if (!stream) return failureOf(path);
-    return StagedFile(path, stream, "");
+    return StagedFile(path, stream, {});
 }
 
 Outcome<StagedFile> StagedFile::createNamed(const std::string& path)
 {
     int fd = -1;
-    const std::string name = underHiddenName(path, [&fd](const std::string& n) {
+    PendingName hidden = underHiddenName(path, [&fd](const std::string& n) {
         fd = open(n.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         return fd >= 0;
     });
-    if (name.empty()) return failureOf(path);
-    StagedFile file(path, streamOn(fd), name);
+    if (hidden.empty()) return failureOf(path);
+    StagedFile file(path, streamOn(fd), std::move(hidden));
     if (!file.stream_) return file.failure();
     return file;
 }
 
 Failure StagedFile::failure() const { return failureOf(path_); }
 
-std::optional<Failure> StagedFile::publish()
+Status StagedFile::publish()
 {
     // The content reaches the disk before the name does: after a power cut
     // the name shows the complete file or what it showed before.
     if (std::fflush(stream_) != 0 || fsync(fileno(stream_)) != 0) return failure();
-    if (hiddenName_.empty()) {
+    if (hidden_.empty()) {
         const int fd = fileno(stream_);
         if (linkUnnamed(fd, path_)) return closeStream();
         if (errno != EEXIST) return failure();
         // A link cannot replace a file; a rename over it can, in one step.
-        hiddenName_ =
-            underHiddenName(path_, [fd](const std::string& n) { return linkUnnamed(fd, n); });
-        if (hiddenName_.empty()) return failure();
+        hidden_ = underHiddenName(path_, [fd](const std::string& n) { return linkUnnamed(fd, n); });
+        if (hidden_.empty()) return failure();
     }
-    if (std::rename(hiddenName_.c_str(), path_.c_str()) != 0) return failure();
-    hiddenName_.clear();
-    forgetPending();
+    if (std::rename(hidden_.name().c_str(), path_.c_str()) != 0) return failure();
+    hidden_ = {};
     return closeStream();
 }
 
-std::optional<Failure> StagedFile::closeStream()
+Status StagedFile::closeStream()
 {
     const bool closed = std::fclose(stream_) == 0;
     stream_ = nullptr;

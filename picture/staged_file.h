@@ -1,10 +1,10 @@
 #pragma once
 
 #include <cstdio>
-#include <optional>
 #include <string>
 
 #include "engine/outcome.h"
+#include "picture/pending_name.h"
 
 namespace zentrel {
 
@@ -30,18 +30,18 @@ public:
     std::FILE* stream() const { return stream_; }
 
     // Writes out the stream, brings the file onto the disk, and names it.
-    std::optional<Failure> publish();
+    Status publish();
 
 private:
-    StagedFile(std::string path, std::FILE* stream, std::string hiddenName);
+    StagedFile(std::string path, std::FILE* stream, PendingName hidden);
 
     // Why the last call failed, by errno.
     Failure failure() const;
-    std::optional<Failure> closeStream();
+    Status closeStream();
 
     std::string path_;
     std::FILE* stream_;
-    std::string hiddenName_;  // "" for an unnamed file
+    PendingName hidden_;  // none for an unnamed file
 };
 
 }  // namespace zentrel

@@ -32,15 +32,12 @@ struct OtherOption {
 };
 
 constexpr OtherOption kOtherOptions[] = {
-    {"-o", true},
-    {"--output", true},
-    {"--threads", true},
-    {"--all", false},
+    {"-o", true}, {"--output", true}, {"--format", true}, {"--threads", true}, {"--all", false},
 };
 
 // A whole number within [lowest, highest], or why not.
-std::optional<Failure> wholeNumber(std::string_view option, std::string_view text, int lowest,
-                                   int highest, int& out)
+Status wholeNumber(std::string_view option, std::string_view text, int lowest, int highest,
+                   int& out)
 {
     if (const auto n = wholeNumberIn(text, lowest, highest)) {
         out = *n;
@@ -50,7 +47,7 @@ std::optional<Failure> wholeNumber(std::string_view option, std::string_view tex
                     " to " + std::to_string(highest) + ", not \"" + std::string(text) + "\"");
 }
 
-std::optional<Failure> setPattern(View& view, std::string_view name)
+Status setPattern(View& view, std::string_view name)
 {
     const Pattern* pattern = findPattern(name);
     if (!pattern) return notAView("there is no pattern named \"" + std::string(name) + "\"");
@@ -58,7 +55,7 @@ std::optional<Failure> setPattern(View& view, std::string_view name)
     return std::nullopt;
 }
 
-std::optional<Failure> setWidth(View& view, std::string_view text)
+Status setWidth(View& view, std::string_view text)
 {
     int width = 0;
     if (auto failure = wholeNumber("--width", text, 1, static_cast<int>(kMaxExtent), width))
@@ -131,7 +128,7 @@ bool isViewOption(std::string_view option)
     return false;
 }
 
-std::optional<Failure> setViewOption(View& view, std::string_view option, std::string_view value)
+Status setViewOption(View& view, std::string_view option, std::string_view value)
 {
     for (const FieldOption& o : kFieldOptions)
         if (option == o.option) {

@@ -50,7 +50,7 @@ std::optional<int> wholeNumberIn(std::string_view text, int lowest, int highest)
 // Sets one option of a view from its value, as the command line and the
 // recipe give it; NotAView when the value does not do, or the option is no
 // option of a view (isViewOption tells).
-std::optional<Failure> setViewOption(View& view, std::string_view option, std::string_view value);
+Status setViewOption(View& view, std::string_view option, std::string_view value);
 bool isViewOption(std::string_view option);
 
 // The view a recipe or a zentrel-render command names, all of it or a
