@@ -36,7 +36,8 @@ std::shared_ptr<const DrawnView> drawn(const Pattern& pattern, const FieldTexts&
 
 void drag(const DrawnView& old, const Pattern& pattern, const FieldTexts& dragged)
 {
-    redrawReusing(WorkerPool::shared(), old, pattern, prepareSweep(pattern, dragged).value());
+    redrawReusing(WorkerPool::shared(), old, pattern, prepareSweep(pattern, dragged).value())
+        .value();
 }
 
 // The passes from the fields, to the one of the given block.
@@ -89,11 +90,11 @@ RedrawTimes redrawTimes(int runs, const Pattern& pattern)
     const auto old = drawn(pattern, kLargePicture);
     const FieldTexts dragged = draggedByAQuarter();
     std::tie(t.dragFresh, t.drag) = medianMsInTurn(
-        runs, [&] { renderPicture(WorkerPool::shared(), pattern, dragged); },
+        runs, [&] { renderPicture(WorkerPool::shared(), pattern, dragged).value(); },
         [&] { drag(*old, pattern, dragged); });
     const FieldTexts wheel = zoomedIn(pattern);
     std::tie(t.wheelFresh, t.passes) = medianMsInTurn(
-        runs, [&] { renderPicture(WorkerPool::shared(), pattern, wheel); },
+        runs, [&] { renderPicture(WorkerPool::shared(), pattern, wheel).value(); },
         [&] { drawPasses(pattern, wheel, 1); });
     t.firstPass = medianMs(runs, [&] { drawPasses(pattern, wheel, kPassBlocks[0]); });
     return t;

@@ -26,6 +26,11 @@ Failure inField(FieldRole role, FieldProblem problem, const char* text)
     return fieldFailure(role, problem, text);
 }
 
+Failure atPixel(Fault fault, double x, double y)
+{
+    return Failure{fault, "", std::nullopt, PixelPlace{x, y}};
+}
+
 // clang-format off
 const MessageRow kMessages[] = {
     {"across_not_a_number", inField(FieldRole::Across, FieldProblem::NotANumber, "abc"),
@@ -57,9 +62,11 @@ const MessageRow kMessages[] = {
      "The horizontal zero point \"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"
      "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9x...\" "
      "is not a number. Type a number such as 1."},
-    {"overflow_at_a_pixel", {Fault::Overflow, "at x = 1, y = 2"},
+    {"overflow_at_a_pixel", atPixel(Fault::Overflow, 1, 2),
      "A number grew too large at x = 1, y = 2. Try a smaller XOOM or brightness."},
-    {"division_by_zero", {Fault::DivisionByZero, "at x = 7, y = 3"},
+    {"overflow_at_a_fractional_pixel", atPixel(Fault::Overflow, -3.5, 0.75),
+     "A number grew too large at x = -3.5, y = 0.75. Try a smaller XOOM or brightness."},
+    {"division_by_zero", atPixel(Fault::DivisionByZero, 7, 3),
      "The formula divided by zero at x = 7, y = 3. Move the picture a little, or change the "
      "XOOM."},
     {"invalid_operation_in_a_column", {Fault::InvalidOperation, "in the column x = 3"},
@@ -79,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(Failures, WindowWords, ::testing::ValuesIn(kMessages), 
 
 TEST(WindowWords, ADrawingNamesItsPatternWhenTheFormulasFail)
 {
-    const Failure formulas{Fault::Overflow, "at x = 1, y = 2"};
+    const Failure formulas = atPixel(Fault::Overflow, 1, 2);
     EXPECT_EQ(app::drawingFailureText("aqua", formulas),
               "The drawing of \"aqua\" stopped. A number grew too large at x = 1, y = 2. Try a "
               "smaller XOOM or brightness.");

@@ -13,6 +13,7 @@
 #include "app/main_window.h"
 #include "app/picture_surface.h"
 #include "engine/colour.h"
+#include "engine/number_text.h"
 #include "engine/render.h"
 #include "message_box_watch.h"
 #include "patterns/pattern_table.h"
@@ -248,8 +249,10 @@ void MainWindowTest::aFailingDrawingShowsAMessageAndTheProgramRunsOn()
     QCOMPARE(watch.icon, QMessageBox::Critical);
     const auto aqua = renderPicture(*patternTable()[0], fields);
     QVERIFY(!aqua.ok());
-    QCOMPARE(watch.text, "The drawing of \"aqua\" stopped. A number grew too large " +
-                             QString::fromStdString(aqua.failure().where) +
+    const PixelPlace pixel = aqua.failure().pixel.value();
+    QCOMPARE(watch.text, "The drawing of \"aqua\" stopped. A number grew too large at x = " +
+                             QString::fromStdString(numberText(pixel.x)) +
+                             ", y = " + QString::fromStdString(numberText(pixel.y)) +
                              ". Try a smaller XOOM or brightness.");
     QCOMPARE(window_->fieldTexts(), fields);
 

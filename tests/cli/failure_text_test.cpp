@@ -25,6 +25,11 @@ Failure inField(FieldRole role, FieldProblem problem, const char* text)
     return fieldFailure(role, problem, text);
 }
 
+Failure atPixel(Fault fault, double x, double y)
+{
+    return Failure{fault, "", std::nullopt, PixelPlace{x, y}};
+}
+
 const std::string kLongNumber = "1" + std::string(399, '0');
 
 // clang-format off
@@ -49,9 +54,11 @@ const LineRow kLines[] = {
     {"long_text_cut_short", inField(FieldRole::Xoom, FieldProblem::TooLarge, kLongNumber.c_str()),
      "--xoom \"1000000000000000000000000000000000000000...\" is too large a number: give a "
      "smaller one"},
-    {"overflow_at_a_pixel", {Fault::Overflow, "at x = 1, y = 2"},
+    {"overflow_at_a_pixel", atPixel(Fault::Overflow, 1, 2),
      "a number grew too large at x = 1, y = 2; try a smaller --xoom or --bright"},
-    {"division_by_zero", {Fault::DivisionByZero, "at x = -4, y = 5"},
+    {"overflow_at_a_fractional_pixel", atPixel(Fault::Overflow, 1.5, -0.25),
+     "a number grew too large at x = 1.5, y = -0.25; try a smaller --xoom or --bright"},
+    {"division_by_zero", atPixel(Fault::DivisionByZero, -4, 5),
      "the formula divided by zero at x = -4, y = 5; move the picture a little with --x or --y, "
      "or change --xoom"},
     {"invalid_operation_in_a_column", {Fault::InvalidOperation, "in the column x = 3"},

@@ -2,7 +2,8 @@
 // the picture files, read back and compared with the engine's own pictures.
 //
 // Exit statuses: 0 written, 1 the file could not be written, 2 a bad command
-// line or nothing to draw, 3 the formulas failed (and no file is left).
+// line (a field that cannot become a usable number among them) or nothing to
+// draw, 3 the formulas failed while drawing (and no file is left).
 
 #include <gtest/gtest.h>
 
@@ -81,6 +82,11 @@ const WrittenRow kWritten[] = {
      "crumbs", F("-12abc", "abc", "2 4", "&H1", "1.5D2"), "crumbs.ppm", 24, 24},
     {"fractional_size", {"--pattern", "eels", "--size", "2.5", "-o", "eels.png"}, "eels",
      F("1", "1", "2.5"), "eels.png", 2, 2},
+    // The format by the name's ending in any letter case, or by --format.
+    {"ending_in_capitals", {"--pattern", "aqua", "--size", "20", "-o", "BIG.PNG"}, "aqua",
+     F("1", "1", "20"), "BIG.PNG", 20, 20},
+    {"format_by_name", {"--pattern", "aqua", "--size", "20", "--format", "ppm", "-o", "big.img"},
+     "aqua", F("1", "1", "20"), "big.img", 20, 20},
     {"longest_name", {"--pattern", "aqua", "--size", "20", "-o", kLongestName}, "aqua",
      F("1", "1", "20"), kLongestName.c_str(), 20, 20},
     // The same view with more pixels, and a width of its own.
@@ -114,9 +120,10 @@ INSTANTIATE_TEST_SUITE_P(Pictures, RenderCliWrites, ::testing::ValuesIn(kWritten
 // Refused: status 2 for a bad command line or nothing to draw, status 1 for a
 // file that cannot be written; the problem named on one line, nothing left.
 
-const Names kOptions = {"--pattern", "--all",  "--x",      "--y",       "--size",        "--height",
-                        "--width",   "--xoom", "--bright", "--density", "--supersample", "--from",
-                        "--threads", "-o",     "--output", "--help"};
+const Names kOptions = {"--pattern",     "--all",   "--x",      "--y",       "--size",
+                        "--height",      "--width", "--xoom",   "--bright",  "--density",
+                        "--supersample", "--from",  "--format", "--threads", "-o",
+                        "--output",      "--help"};
 
 struct RefusedRow : NamedRow {
     Args args;
@@ -134,7 +141,9 @@ const RefusedRow kRefused[] = {
     {"unknown_pattern", {"--pattern", "zzz", "-o", "x.png"}, 2, {"zzz"}},
     {"no_pattern", {"-o", "x.png"}, 2, {"--pattern"}},
     {"no_output", {"--pattern", "aqua"}, 2, {"-o"}},
-    {"other_file_kind", {"--pattern", "aqua", "-o", "x.gif"}, 2, {"x.gif"}},
+    {"other_file_kind", {"--pattern", "aqua", "-o", "x.gif"}, 2, {"x.gif", "--format"}},
+    {"unknown_format", {"--pattern", "aqua", "--format", "gif", "-o", "x.png"}, 2,
+     {"gif", "png", "ppm"}},
     {"no_threads", {"--pattern", "aqua", "--threads", "0", "-o", "x.png"}, 2, {"--threads"}},
     {"threads_in_words", {"--pattern", "aqua", "--threads", "many", "-o", "x.png"}, 2, {"many"}},
     {"threads_with_a_fraction", {"--pattern", "aqua", "--threads", "2.5", "-o", "x.png"}, 2,
@@ -185,13 +194,14 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, RenderCliRefuses, ::testing::ValuesIn(kRef
 
 // ---------------------------------------------------------------------------
 // Formula failures: status 3 and the engine's failure in the renderer's
-// words; an older file of that name is left as it was, and nothing else
-// remains.
+// words, status 2 where a field cannot become a usable number; an older file
+// of that name is left as it was, and nothing else remains.
 
 struct FailureRow : NamedRow {
     const char* pattern;
     FieldTexts fields;
     const char* output;
+    int status = 3;
 };
 
 // clang-format off
@@ -201,8 +211,8 @@ const FailureRow kFailures[] = {
     // At x = 3, y = 34: two good columns are computed first.
     {"after_two_columns", "riski", F("0", "0", "40", "8.511e154"), "f.ppm"},
     // Before any file is opened.
-    {"in_the_snapshot", "pug", F("1", "1", "150", "1", "1e308"), "f.png"},
-    {"position_too_large", "aqua", F("1e16", "1", "10"), "f.png"},
+    {"in_the_snapshot", "pug", F("1", "1", "150", "1", "1e308"), "f.png", 2},
+    {"position_too_large", "aqua", F("1e16", "1", "10"), "f.png", 2},
     // Too big for one band of rows: x * y > 2050 overflows, so the first
     // column fails only at row 2049 of 2100, while later columns fail in rows
     // near the top. The sweep, column by column, meets x = 1, y = 2049 first.
@@ -214,7 +224,7 @@ const FailureRow kFailures[] = {
 
 class RenderCliFailure : public RenderCli, public ::testing::WithParamInterface<FailureRow> {};
 
-TEST_P(RenderCliFailure, ExitsWithStatusThreeAndLeavesNoFile)
+TEST_P(RenderCliFailure, ExitsWithItsStatusAndLeavesNoFile)
 {
     const FailureRow& row = GetParam();
     const Outcome<Picture> engine = renderPicture(*findPattern(row.pattern), row.fields, 2);
@@ -223,7 +233,7 @@ TEST_P(RenderCliFailure, ExitsWithStatusThreeAndLeavesNoFile)
     const Result r = run({"--pattern", row.pattern, "--x", row.fields.across, "--y",
                           row.fields.down, "--size", row.fields.size, "--xoom", row.fields.xoom,
                           "--bright", row.fields.brightness, "-o", row.output});
-    EXPECT_EQ(r.status, 3) << r.err;
+    EXPECT_EQ(r.status, row.status) << r.err;
     EXPECT_EQ(r.err, "zentrel-render: " + cli::failureText(engine.failure()) + "\n");
     EXPECT_EQ(written(), Names{row.output});
     EXPECT_EQ(readFile(work_ / row.output), kOlderFile);

@@ -19,8 +19,8 @@ namespace fs = std::filesystem;
 
 std::optional<Picture> readPicture(const fs::path& path)
 {
-    if (path.extension() == ".ppm") return readPpm(path);
     const std::string bytes = readFile(path);
+    if (bytes.starts_with("P6")) return readPpm(path);
     png_image png{};
     png.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_memory(&png, bytes.data(), bytes.size())) return std::nullopt;
