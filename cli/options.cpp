@@ -17,27 +17,28 @@ constexpr const char* kOptionList =
 
 constexpr const char* kPatternMark = "{pattern}";
 
-// "png, ppm"; with "or" instead of commas, "png or ppm".
-std::string formatChoices(const char* between = ", ")
+std::string joined(const std::vector<std::string>& words, const char* between)
 {
     std::string list;
-    for (const PictureFormat& row : pictureFiles().rows()) {
-        if (!list.empty()) list += between;
-        list += row.name;
-    }
+    for (const std::string& word : words) list += (list.empty() ? "" : between) + word;
     return list;
 }
 
-// ".png or .ppm"
-std::string endingChoices()
+// "png", "ppm"
+std::vector<std::string> formatNames()
 {
-    std::string list;
+    std::vector<std::string> names;
+    for (const PictureFormat& row : pictureFiles().rows()) names.push_back(row.name);
+    return names;
+}
+
+// ".png", ".ppm"
+std::vector<std::string> formatEndings()
+{
+    std::vector<std::string> endings;
     for (const PictureFormat& row : pictureFiles().rows())
-        for (const std::string& ending : row.extensions) {
-            if (!list.empty()) list += " or ";
-            list += ending;
-        }
-    return list;
+        endings.insert(endings.end(), row.extensions.begin(), row.extensions.end());
+    return endings;
 }
 
 // The help's lines of the formats, under --format's: "png    PNG (.png)".
@@ -48,9 +49,8 @@ std::string formatLines()
         std::string line = "                   " + row.name;
         line.resize(26, ' ');
         line += row.description;
-        for (std::size_t i = 0; i < row.extensions.size(); ++i)
-            line += (i == 0 ? " (" : ", ") + row.extensions[i];
-        lines += line + (row.extensions.empty() ? "\n" : ")\n");
+        if (!row.extensions.empty()) line += " (" + joined(row.extensions, ", ") + ")";
+        lines += line + "\n";
     }
     return lines;
 }
@@ -119,7 +119,8 @@ std::optional<UsageError> apply(RenderOptions& o, const std::string& option,
     } else if (option == "--format") {
         o.format = pictureFiles().named(value);
         if (!o.format)
-            return UsageError{"unknown format '" + value + "' (one of: " + formatChoices() + ")"};
+            return UsageError{"unknown format '" + value +
+                              "' (one of: " + joined(formatNames(), ", ") + ")"};
     } else if (option == "--threads") {
         const auto n = wholeNumberIn(value, 1, 256);
         if (!n)
@@ -143,10 +144,12 @@ std::optional<UsageError> checkSize(const FieldTexts& fields)
 
 std::optional<UsageError> checkOutput(const RenderOptions& o)
 {
-    if (o.output.empty()) return UsageError{"missing -o FILE (a " + endingChoices() + " file)"};
+    const std::string endings = joined(formatEndings(), " or ");
+    if (o.output.empty()) return UsageError{"missing -o FILE (a " + endings + " file)"};
     if (!o.format && !pictureFiles().forPath(o.output))
-        return UsageError{"output file '" + o.output + "' must end in " + endingChoices() +
-                          ", or --format must name its format (" + formatChoices(" or ") + ")"};
+        return UsageError{"output file '" + o.output + "' must end in " + endings +
+                          ", or --format must name its format (" + joined(formatNames(), " or ") +
+                          ")"};
     if (o.all && o.output.find(kPatternMark) == std::string::npos)
         return UsageError{"with --all, -o needs {pattern} in its name, as in 'out/{pattern}.png'"};
     return std::nullopt;
