@@ -41,16 +41,16 @@ std::vector<std::string> formatEndings()
     return endings;
 }
 
-// The help's lines of the formats, under --format's: "png    PNG (.png)".
+// The help's lines of the formats under --format's, one each, reading as
+// one sentence when filled as a paragraph: "png for PNG (.png),".
 std::string formatLines()
 {
     std::string lines;
-    for (const PictureFormat& row : pictureFiles().rows()) {
-        std::string line = "                   " + row.name;
-        line.resize(26, ' ');
-        line += row.description;
-        if (!row.extensions.empty()) line += " (" + joined(row.extensions, ", ") + ")";
-        lines += line + "\n";
+    const auto& rows = pictureFiles().rows();
+    for (const PictureFormat& row : rows) {
+        lines += "                   " + row.name + " for " + row.description;
+        if (!row.extensions.empty()) lines += " (" + joined(row.extensions, ", ") + ")";
+        lines += &row == &rows.back() ? "\n" : ",\n";
     }
     return lines;
 }

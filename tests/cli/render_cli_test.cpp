@@ -17,6 +17,7 @@
 #include "engine/field_texts.h"
 #include "engine/render.h"
 #include "patterns/pattern_table.h"
+#include "picture/picture_formats.h"
 #include "picture/picture_view.h"
 #include "render_process.h"
 #include "support.h"
@@ -276,7 +277,7 @@ TEST_F(RenderCli, FromAPictureWithOptionsThatOverrideItsView)
               "--density 2 --supersample 2");
 }
 
-TEST_F(RenderCli, HelpNamesEveryOptionAndPatternAndWinsOverEverythingElse)
+TEST_F(RenderCli, HelpNamesEveryOptionPatternAndFormatAndWinsOverEverythingElse)
 {
     for (const Args& args :
          {Args{"--help"}, Args{"-h"}, Args{"--pattern", "aqua", "-o", "x.png", "--help"}}) {
@@ -290,6 +291,9 @@ TEST_F(RenderCli, HelpNamesEveryOptionAndPatternAndWinsOverEverythingElse)
             EXPECT_NE(r.out.find(p->caption), std::string::npos) << p->caption;
             EXPECT_NE(r.out.find(p->routine), std::string::npos) << p->routine;
         }
+        for (const PictureFormat& format : pictureFiles().rows())
+            EXPECT_NE(r.out.find(format.name + " for " + format.description), std::string::npos)
+                << format.name;
         EXPECT_EQ(written(), Names{});
     }
 }
