@@ -17,6 +17,7 @@
 #include "params/view_history.h"
 
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QStyle;
 
@@ -25,7 +26,6 @@ namespace zentrel::app {
 class PictureSurface;
 class ViewKeeper;
 struct ControlSpec;
-enum class Action;
 
 // The program's one window, qTac: every control at its place, the picture
 // surface beneath them, and the handlers behind them.
@@ -49,6 +49,15 @@ public:
     using ViewHost::showFailure;
     QWidget* dialogParent() override { return this; }
 
+    // What the actions do (app/actions.cpp).
+    void drawPattern(int index);
+    void halt();
+    void reset();
+    void openLink();
+    // A rule's texts for the fields, the view left recorded for the way back.
+    void applyFieldRule(const Outcome<FieldTexts>& result);
+    void stepThroughHistory(int steps);
+
     // Opens the address in the user's browser; false when none can start.
     std::function<bool(const QUrl&)> openAddress;
     // Ends the program at once, mid-drawing or not.
@@ -71,17 +80,12 @@ private:
     template <class T = QWidget>
     T* control(std::string_view name) const;
 
-    void addKeys();
-    void run(Action action, int pattern);
-    void patternClicked(int index);
+    // A QAction for every row of the registry with keys or a menu entry.
+    void addActions();
     void highlightPatternButton(int index);
-    void resetClicked();
-    void linkClicked();
 
     void matchScreenDensity();
     void writeFieldTexts(const FieldTexts& texts);
-    // A rule's texts for the fields, the view left recorded for the way back.
-    void applyFieldRule(const Outcome<FieldTexts>& result);
     void recordView();
     void checkSizeOnLeaving();
     int chosenIndex() const;
@@ -92,12 +96,12 @@ private:
     void moveByHand(const std::function<Outcome<FieldTexts>(const View& shown)>& move);
     void exploreTo(const View& view);
     void stopExploring();
-    void stepThroughHistory(int steps);
 
     std::unique_ptr<QStyle> classicStyle_;
     PictureSurface* surface_ = nullptr;
     std::unique_ptr<DrawingController> drawing_;
     ViewKeeper* keeper_ = nullptr;
+    QMenu* contextMenu_ = nullptr;
     std::unique_ptr<Explorer> explorer_;
     ViewHistory history_;
     // The view the hand asked for last, while a redraw gives way to it.

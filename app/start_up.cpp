@@ -1,6 +1,6 @@
 #include "app/start_up.h"
 
-#include "app/keys.h"
+#include "app/actions.h"
 
 #include <algorithm>
 #include <cstdlib>

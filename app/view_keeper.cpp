@@ -1,17 +1,13 @@
 #include "app/view_keeper.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
-#include <QKeySequence>
-#include <QMenu>
 #include <QSettings>
 #include <QStandardPaths>
 
-#include "app/keys.h"
 #include "app/picture_surface.h"
 #include "app/poster_dialog.h"
 #include "app/view_host.h"
@@ -22,30 +18,6 @@
 
 namespace zentrel::app {
 namespace {
-
-// Every way of keeping a view: one row each, with its key.
-struct KeepAction {
-    const char* text;
-    const char* keys;
-    const char* what;
-    void (ViewKeeper::*run)();
-};
-
-// clang-format off
-const KeepAction kActions[] = {
-    {"Save picture\u2026", "Ctrl+S", "saves the picture as a PNG that holds its view",
-     &ViewKeeper::savePicture},
-    // A field with the focus keeps Ctrl+C for its own text.
-    {"Copy picture", "Ctrl+C", "copies the picture (outside the fields)", &ViewKeeper::copyPicture},
-    {"Copy view", "Ctrl+Shift+C", "copies the view as a zentrel-render command",
-     &ViewKeeper::copyView},
-    {"Paste view", "Ctrl+Shift+V", "takes a copied view and draws it", &ViewKeeper::pasteView},
-    {"Open view from picture\u2026", "Ctrl+O", "opens the view of a saved picture",
-     &ViewKeeper::openViewFromPicture},
-    {"Render poster\u2026", "Ctrl+P", "renders the view as a larger, smoother picture",
-     &ViewKeeper::renderPoster},
-};
-// clang-format on
 
 const char* const kFolderSetting = "pictures/folder";
 const char* const kPictureFilter = "Pictures (*.png *.ppm)";
@@ -66,23 +38,8 @@ QString withPngEnding(const QString& path)
 
 }  // namespace
 
-std::vector<KeyText> keepKeys()
+ViewKeeper::ViewKeeper(ViewHost& host, QWidget* window) : QObject(window), host_(host)
 {
-    std::vector<KeyText> keys;
-    for (const KeepAction& row : kActions) keys.push_back({row.keys, row.what});
-    return keys;
-}
-
-ViewKeeper::ViewKeeper(ViewHost& host, QWidget* window)
-    : QObject(window), host_(host), window_(window), menu_(new QMenu(window))
-{
-    for (const KeepAction& row : kActions) {
-        auto* action = new QAction(QString::fromUtf8(row.text), window);
-        action->setShortcut(QKeySequence(QString::fromLatin1(row.keys)));
-        connect(action, &QAction::triggered, this, [this, run = row.run] { (this->*run)(); });
-        window->addAction(action);
-        menu_->addAction(action);
-    }
     askPictureToSave = [](QWidget* parent, const QString& folder) {
         return QFileDialog::getSaveFileName(parent, "Save picture", folder, kPictureFilter);
     };
@@ -93,8 +50,6 @@ ViewKeeper::ViewKeeper(ViewHost& host, QWidget* window)
 }
 
 ViewKeeper::~ViewKeeper() = default;
-
-void ViewKeeper::showMenu(const QPoint& at) { menu_->popup(at); }
 
 QString ViewKeeper::pictureFolder() const
 {

@@ -6,33 +6,23 @@
 #include <memory>
 #include <vector>
 
-class QAction;
-class QMenu;
-class QPoint;
 class QWidget;
 
 namespace zentrel::app {
-
-struct KeyText;
-
-// The keys of keeping and sharing, in words, for --help.
-std::vector<KeyText> keepKeys();
 
 class PosterDialog;
 class ViewHost;
 
 // Keeping and sharing what the window shows: the picture saved or copied,
 // the view copied as a line of text and pasted back, a picture's view
-// opened, and posters rendered in the background. Each is an action with
-// its key, added to the window and to the picture's context menu.
+// opened, and posters rendered in the background. Each is a row of the
+// window's actions, with its key and its entry in the context menu.
 class ViewKeeper : public QObject {
     Q_OBJECT
 public:
     ViewKeeper(ViewHost& host, QWidget* window);
     ~ViewKeeper() override;
 
-    // The context menu of the picture, at a point on the screen.
-    void showMenu(const QPoint& at);
     // Opens the view of a picture file, as a drop or "Open view from
     // picture..." does.
     void openPicture(const QString& path);
@@ -57,8 +47,6 @@ private:
     void rememberFolderOf(const QString& path);
 
     ViewHost& host_;
-    QWidget* window_;
-    QMenu* menu_;
     PosterDialog* poster_ = nullptr;
 };
 
