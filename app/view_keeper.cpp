@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
@@ -20,7 +21,21 @@ namespace zentrel::app {
 namespace {
 
 const char* const kFolderSetting = "pictures/folder";
-const char* const kPictureFilter = "Pictures (*.png *.ppm)";
+// The formats by name, the first the one proposed.
+const char* const kSaveFilters = "PNG picture (*.png);;PPM picture (*.ppm)";
+const char* const kOpenFilter = "Pictures (*.png *.ppm);;All files (*)";
+
+// "aqua-0.15.png": the pattern and the Xoom, with what a file name cannot
+// hold or would hide (a slash, a leading dot, spaces) made a dash.
+QString proposedName(const View& view)
+{
+    QString name = QString::fromUtf8(view.pattern->caption.data(),
+                                     static_cast<qsizetype>(view.pattern->caption.size())) +
+                   "-" + QString::fromStdString(view.fields.xoom).trimmed().left(40);
+    for (QChar& c : name)
+        if (!(c.isLetterOrNumber() || c == '.' || c == '+' || c == '-' || c == '_')) c = '-';
+    return name + ".png";
+}
 
 QImage imageOf(const Picture& picture)
 {
@@ -30,22 +45,27 @@ QImage imageOf(const Picture& picture)
     return image;
 }
 
-QString withPngEnding(const QString& path)
+// A name without a picture's ending gets the one of the format chosen.
+QString withEnding(const QString& path, const QString& filter)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == "png" || suffix == "ppm" ? path : path + ".png";
+    if (suffix == "png" || suffix == "ppm") return path;
+    return path + (filter.contains("*.ppm") ? ".ppm" : ".png");
 }
 
 }  // namespace
 
 ViewKeeper::ViewKeeper(ViewHost& host, QWidget* window) : QObject(window), host_(host)
 {
-    askPictureToSave = [](QWidget* parent, const QString& folder) {
-        return QFileDialog::getSaveFileName(parent, "Save picture", folder, kPictureFilter);
+    askPictureToSave = [](QWidget* parent, const QString& proposed) {
+        QString filter;
+        const QString chosen = QFileDialog::getSaveFileName(parent, "Save picture", proposed,
+                                                            kSaveFilters, &filter);
+        return chosen.isEmpty() ? chosen : withEnding(chosen, filter);
     };
     askPictureToOpen = [](QWidget* parent, const QString& folder) {
         return QFileDialog::getOpenFileName(parent, "Open view from picture", folder,
-                                            kPictureFilter);
+                                            kOpenFilter);
     };
 }
 
@@ -53,9 +73,17 @@ ViewKeeper::~ViewKeeper() = default;
 
 QString ViewKeeper::pictureFolder() const
 {
-    return QSettings()
-        .value(kFolderSetting, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
-        .toString();
+    const QString own =
+        QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) + "/Zentrel";
+    const QString folder = QSettings().value(kFolderSetting, own).toString();
+    // The program's own folder is made the first time it is offered.
+    if (folder == own) QDir().mkpath(own);
+    return folder;
+}
+
+QString ViewKeeper::proposedPath(const View& view) const
+{
+    return QDir(pictureFolder()).filePath(proposedName(view));
 }
 
 void ViewKeeper::rememberFolderOf(const QString& path)
@@ -67,9 +95,9 @@ void ViewKeeper::savePicture()
 {
     const auto view = host_.shownView();
     if (!view) return host_.showFailure("There is no picture to save yet. Click a pattern first.");
-    const QString chosen = askPictureToSave(host_.dialogParent(), pictureFolder());
+    const QString chosen = askPictureToSave(host_.dialogParent(), proposedPath(*view));
     if (chosen.isEmpty()) return;
-    const QString path = withPngEnding(chosen);
+    const QString path = withEnding(chosen, "");
     rememberFolderOf(path);
     const auto plan = planPoster(*view);
     const auto written =
@@ -122,7 +150,7 @@ void ViewKeeper::renderPoster()
     if (!view)
         return host_.showFailure("There is no picture for a poster yet. Click a pattern first.");
     if (!poster_) poster_ = new PosterDialog(host_.dialogParent());
-    poster_->offer(*view, [this] { return askPictureToSave(poster_, pictureFolder()); });
+    poster_->offer(*view, [this, view] { return askPictureToSave(poster_, proposedPath(*view)); });
 }
 
 }  // namespace zentrel::app

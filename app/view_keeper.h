@@ -6,6 +6,8 @@
 #include <memory>
 #include <vector>
 
+#include "picture/view.h"
+
 class QWidget;
 
 namespace zentrel::app {
@@ -34,9 +36,10 @@ public:
     void openViewFromPicture();
     void renderPoster();
 
-    // The file dialogs, given the folder to start in; "" when the person
-    // cancels. Tests replace them.
-    std::function<QString(QWidget* parent, const QString& folder)> askPictureToSave;
+    // The file dialogs, given the file proposed or the folder to start in;
+    // "" when the person cancels. A file to save has a picture's ending.
+    // Tests replace them.
+    std::function<QString(QWidget* parent, const QString& proposed)> askPictureToSave;
     std::function<QString(QWidget* parent, const QString& folder)> askPictureToOpen;
 
     PosterDialog* posterDialog() const { return poster_; }
@@ -45,6 +48,8 @@ private:
     // The folder the file dialogs remember, and where they start.
     QString pictureFolder() const;
     void rememberFolderOf(const QString& path);
+    // The pattern and Xoom named, in the folder last used.
+    QString proposedPath(const View& view) const;
 
     ViewHost& host_;
     PosterDialog* poster_ = nullptr;

@@ -6,10 +6,12 @@
 #include <QClipboard>
 #include <QDir>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -82,6 +84,8 @@ private:
 
 void KeepTest::init()
 {
+    // Each test starts with no folder remembered from an earlier one.
+    QSettings().clear();
     dir_ = std::make_unique<QTemporaryDir>();
     window_ = std::make_unique<MainWindow>();
     window_->show();
@@ -116,8 +120,17 @@ void KeepTest::savingWritesThePictureOnTheWindowWithItsView()
     setFields(kView);
     draw("kanga");
     // A name without an ending becomes a PNG.
-    window_->keeper().askPictureToSave = [this](QWidget*, const QString&) { return path("kept"); };
+    QString proposed;
+    window_->keeper().askPictureToSave = [&](QWidget*, const QString& offered) {
+        proposed = offered;
+        return path("kept");
+    };
     window_->keeper().savePicture();
+    // The pattern and Xoom name the file proposed, in a folder of its own
+    // under the pictures folder, there to be chosen.
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    QCOMPARE(proposed, pictures + "/Zentrel/kanga-0.7.png");
+    QVERIFY(QFileInfo(pictures + "/Zentrel").isDir());
 
     const View expected = viewWith(*findPattern("kanga"), kView);
     QVERIFY(sameAsEngine(QImage(path("kept.png")), expected));
