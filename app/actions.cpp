@@ -76,6 +76,18 @@ std::vector<ActionRow> keepingRows()
     // clang-format on
 }
 
+// Finding what the window offers beyond its buttons.
+std::vector<ActionRow> findingRows()
+{
+    using A = Action;
+    // clang-format off
+    return {
+        {A::ShowMenu, -1, "show-menu", "", "Menu; Shift+F10", "opens the menu of the picture (right click)", [](W& w, int) { w.showContextMenu(); }},
+        {A::ShowKeys, -1, "show-keys", "Keys and mouse\u2026", "F1", "shows the keys and what the mouse does", [](W& w, int) { w.showKeysAndMouse(); }},
+    };
+    // clang-format on
+}
+
 // The actions of the window's controls alone.
 std::vector<ActionRow> clickRows()
 {
@@ -111,7 +123,7 @@ const std::vector<ActionRow>& actionRegistry()
 {
     static const std::vector<ActionRow> rows = [] {
         std::vector<ActionRow> all;
-        for (auto part : {keyedRows, patternRows, keepingRows, clickRows})
+        for (auto part : {keyedRows, patternRows, keepingRows, findingRows, clickRows})
             for (ActionRow& row : part()) all.push_back(std::move(row));
         return all;
     }();
@@ -128,9 +140,28 @@ const ActionRow* actionRow(Action action, int pattern)
 std::vector<KeyText> allKeys()
 {
     std::vector<KeyText> keys;
-    for (const ActionRow& row : actionRegistry())
-        if (!row.keys.empty()) keys.push_back({row.keys, row.what});
+    for (const ActionRow& row : actionRegistry()) {
+        if (row.keys.empty()) continue;
+        std::string shown = row.keys;
+        for (std::size_t at; (at = shown.find("; ")) != std::string::npos;)
+            shown.replace(at, 2, ", ");
+        keys.push_back({shown, row.what});
+    }
     return keys;
+}
+
+const std::vector<KeyText>& mouseGestures()
+{
+    // clang-format off
+    static const std::vector<KeyText> gestures = {
+        {"Wheel", "zooms in or out around the pointer"},
+        {"Drag", "moves the view with the picture"},
+        {"Double click", "zooms in on the point, centring it"},
+        {"Right click", "the menu: save, copy, paste, open, poster"},
+        {"Back, Forward", "the mouse's side buttons: back and forward through the views"},
+    };
+    // clang-format on
+    return gestures;
 }
 
 }  // namespace zentrel::app

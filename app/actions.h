@@ -35,7 +35,10 @@ struct KeyText {
     std::string what;
 };
 
-// Every key of the window, for --help.
+// Every key of the window, for --help; keys of one action with ", ".
 std::vector<KeyText> allKeys();
+
+// What the mouse does on the picture.
+const std::vector<KeyText>& mouseGestures();
 
 }  // namespace zentrel::app

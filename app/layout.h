@@ -61,6 +61,9 @@ enum class Action {
     PasteView,
     OpenView,
     RenderPoster,
+    // Finding what the window offers: keys and the context menu only.
+    ShowMenu,
+    ShowKeys,
 };
 
 struct ControlSpec {

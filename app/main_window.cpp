@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -146,7 +147,7 @@ void MainWindow::addActions()
         if (row.keys.empty() && row.menuText.empty()) continue;
         auto* action = new QAction(QString::fromStdString(row.menuText), this);
         action->setObjectName(QString::fromStdString(row.name));
-        action->setShortcut(QKeySequence(QString::fromStdString(row.keys)));
+        action->setShortcuts(QKeySequence::listFromString(QString::fromStdString(row.keys)));
         connect(action, &QAction::triggered, this, [this, &row] { row.run(*this, row.pattern); });
         addAction(action);
         if (!row.menuText.empty()) contextMenu_->addAction(action);
@@ -154,6 +155,30 @@ void MainWindow::addActions()
 }
 
 void MainWindow::halt() { drawing_->requestHalt(); }
+
+void MainWindow::showContextMenu()
+{
+    const QPoint pointer = mapFromGlobal(QCursor::pos());
+    const QPoint corner(kPlotLeft + 16, kPlotTop + 16);
+    contextMenu_->popup(mapToGlobal(rect().contains(pointer) ? pointer : corner));
+}
+
+void MainWindow::showKeysAndMouse()
+{
+    QString text = "Keys\n";
+    const auto lines = [&text](const std::vector<KeyText>& rows) {
+        for (const KeyText& row : rows)
+            text += QString("  %1\t%2\n")
+                        .arg(QString::fromStdString(row.keys), QString::fromStdString(row.what));
+    };
+    lines(allKeys());
+    text += "\nMouse on the picture\n";
+    lines(mouseGestures());
+    QMessageBox box(QMessageBox::Information, "Zentrel: keys and mouse", text, QMessageBox::Ok,
+                    this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
 
 QString MainWindow::haltFlag() const { return drawing_->haltRequested() ? "p" : ""; }
 

@@ -54,6 +54,10 @@ public:
     void halt();
     void reset();
     void openLink();
+    // The picture's menu, at the pointer when it is on the picture, else at
+    // the picture's corner.
+    void showContextMenu();
+    void showKeysAndMouse();
     // A rule's texts for the fields, the view left recorded for the way back.
     void applyFieldRule(const Outcome<FieldTexts>& result);
     void stepThroughHistory(int steps);

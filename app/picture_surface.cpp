@@ -10,6 +10,9 @@ namespace zentrel::app {
 namespace {
 
 constexpr qint64 kFrameMilliseconds = 16;
+const QColor kHintColour(200, 200, 200);
+const char* const kHintText =
+    "Right-click the picture: save, copy, paste, open, poster \u2026 \u2014 F1 for keys and mouse";
 
 QColor windowColour() { return QColor(kWindowColour.red, kWindowColour.green, kWindowColour.blue); }
 
@@ -45,6 +48,7 @@ QRect PictureSurface::logical(const QRect& pixels) const
 
 void PictureSurface::plotColumn(int column, std::span<const Colour> colours)
 {
+    hintShown_ = false;
     const int x = kPlotLeft * density_ + column;
     const int top = kPlotTop * density_;
     if (x < 0 || x >= image_.width()) return;
@@ -63,6 +67,7 @@ void PictureSurface::setSample(int column, int row, Colour colour)
 
 void PictureSurface::plotPiece(const Piece& piece, int columns, int rows)
 {
+    hintShown_ = false;
     const int right = std::min(piece.column + piece.block, columns);
     for (std::size_t i = 0; i < piece.rows.size(); ++i) {
         const int bottom = std::min(piece.rows[i] + piece.block, rows);
@@ -77,6 +82,7 @@ void PictureSurface::plotPiece(const Piece& piece, int columns, int rows)
 
 void PictureSurface::plotPicture(const Picture& picture)
 {
+    hintShown_ = false;
     for (int c = 0; c < picture.width; ++c)
         for (int r = 0; r < picture.height; ++r) setSample(c, r, picture.at(c, r));
     dirty_ |=
@@ -123,6 +129,16 @@ void PictureSurface::paintEvent(QPaintEvent* event)
     painter.setClipRegion(event->region());
     if (!shift_.isNull()) painter.fillRect(rect(), windowColour());
     painter.drawImage(rect().translated(shift_), image_);
+    if (hintShown_) paintHint(painter);
+}
+
+// Where to find what the buttons do not show, on the picture area until the
+// first picture covers it.
+void PictureSurface::paintHint(QPainter& painter)
+{
+    painter.setPen(kHintColour);
+    painter.drawText(QRect(kPlotLeft + 12, kPlotTop + 8, 900, 24), Qt::AlignLeft | Qt::AlignVCenter,
+                     kHintText);
 }
 
 }  // namespace zentrel::app

@@ -8,6 +8,8 @@
 
 #include "explore/canvas.h"
 
+class QPainter;
+
 namespace zentrel::app {
 
 // A colour as the window's images hold it.
@@ -53,12 +55,14 @@ private:
     QRect logical(const QRect& pixels) const;
     // Sets the image pixel at a sample's column and row of the picture.
     void setSample(int column, int row, Colour colour);
+    void paintHint(QPainter& painter);
 
     int density_ = 1;
     QImage image_;
     QRect dirty_;
     QElapsedTimer sinceShown_;
     QPoint shift_;
+    bool hintShown_ = true;  // until the first picture
 };
 
 }  // namespace zentrel::app

@@ -181,10 +181,10 @@ std::string unreachableDesktopText(const WindowSystem& here)
 namespace {
 
 // "  Alt+A        draws "aqua"", one key a line.
-std::string keyLines()
+std::string keyLines(const std::vector<KeyText>& keys)
 {
     std::string lines;
-    for (const KeyText& key : allKeys())
+    for (const KeyText& key : keys)
         lines += "  " + key.keys +
                  std::string(key.keys.size() < 15 ? 15 - key.keys.size() : 1, ' ') + key.what +
                  "\n";
@@ -225,7 +225,10 @@ std::string helpText()
            "know, or when there is no desktop to open it on.\n"
            "\n"
            "Keys:\n" +
-           keyLines();
+           keyLines(allKeys()) +
+           "\n"
+           "Mouse on the picture:\n" +
+           keyLines(mouseGestures());
 }
 
 std::optional<std::string> scaleFactorToUse(const char* given)

@@ -59,13 +59,12 @@ ViewKeeper::ViewKeeper(ViewHost& host, QWidget* window) : QObject(window), host_
 {
     askPictureToSave = [](QWidget* parent, const QString& proposed) {
         QString filter;
-        const QString chosen = QFileDialog::getSaveFileName(parent, "Save picture", proposed,
-                                                            kSaveFilters, &filter);
+        const QString chosen =
+            QFileDialog::getSaveFileName(parent, "Save picture", proposed, kSaveFilters, &filter);
         return chosen.isEmpty() ? chosen : withEnding(chosen, filter);
     };
     askPictureToOpen = [](QWidget* parent, const QString& folder) {
-        return QFileDialog::getOpenFileName(parent, "Open view from picture", folder,
-                                            kOpenFilter);
+        return QFileDialog::getOpenFileName(parent, "Open view from picture", folder, kOpenFilter);
     };
 }
 
