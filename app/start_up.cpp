@@ -186,7 +186,7 @@ std::string keyLines(const std::vector<KeyText>& keys)
     std::string lines;
     for (const KeyText& key : keys)
         lines += "  " + key.keys +
-                 std::string(key.keys.size() < 15 ? 15 - key.keys.size() : 1, ' ') + key.what +
+                 std::string(key.keys.size() < 15 ? 15 - key.keys.size() : 2, ' ') + key.what +
                  "\n";
     return lines;
 }
@@ -227,7 +227,7 @@ std::string helpText()
            "Keys:\n" +
            keyLines(allKeys()) +
            "\n"
-           "Mouse on the picture:\n" +
+           "Mouse (on the picture):\n" +
            keyLines(mouseGestures());
 }
 
