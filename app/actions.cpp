@@ -53,7 +53,10 @@ std::vector<ActionRow> patternRows()
         const char initial = static_cast<char>(caption[0] - 'a' + 'A');
         rows.push_back({Action::DrawPattern, i, "draw-" + caption, "",
                         std::string("Alt+") + initial, "draws \"" + caption + "\"",
-                        [](W& w, int pattern) { w.drawPattern(pattern); }});
+                        [](W& w, int pattern) {
+                            w.focusPatternButton(pattern);
+                            w.drawPattern(pattern);
+                        }});
     }
     return rows;
 }

@@ -79,7 +79,14 @@ MainWindow::MainWindow(QWidget* parent)
     keeper_ = new ViewKeeper(*this, this);
     addActions();
     setAcceptDrops(true);
-    textThree_->setFocus();
+    focusFirstField();
+}
+
+void MainWindow::focusFirstField() { control(tabOrder().front())->setFocus(); }
+
+void MainWindow::focusPatternButton(int index)
+{
+    patternButtons_[index]->setFocus(Qt::ShortcutFocusReason);
 }
 
 MainWindow::~MainWindow() = default;
@@ -235,6 +242,7 @@ void MainWindow::drawPattern(int index)
         chosenPattern_ = &pattern;
         drawingViews_.push_back(viewWith(pattern, fields));
         shownView_ = drawingViews_.back();
+        emit drawingStarted();
     });
     if (end.kind == DrawingEnd::Kind::Refused) return;
     // A whole picture is kept for the moves that follow; a part of one is

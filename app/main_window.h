@@ -49,8 +49,15 @@ public:
     using ViewHost::showFailure;
     QWidget* dialogParent() override { return this; }
 
+    // Puts the focus on the first field of the tab order, as the window
+    // opens.
+    void focusFirstField();
+
     // What the actions do (app/actions.cpp).
     void drawPattern(int index);
+    // Moves the focus to the pattern's button, as a click on it does (the
+    // size field is checked as it loses the focus).
+    void focusPatternButton(int index);
     void halt();
     void reset();
     void openLink();
@@ -66,6 +73,10 @@ public:
     std::function<bool(const QUrl&)> openAddress;
     // Ends the program at once, mid-drawing or not.
     std::function<void()> endProgram;
+
+signals:
+    // A pattern's drawing begins on the picture area.
+    void drawingStarted();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

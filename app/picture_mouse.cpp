@@ -6,23 +6,25 @@
 #include <cmath>
 
 #include "app/layout.h"
+#include "app/picture_surface.h"
 
 namespace zentrel::app {
 namespace {
 
-// Left of this lies the control panel.
-constexpr double kPictureAreaLeft = 150;
 // A press that moves less than this is a click, not a drag.
 constexpr int kDragStart = 3;
 
 }  // namespace
 
-PictureMouse::PictureMouse(QWidget* surface) : QObject(surface), surface_(surface)
+PictureMouse::PictureMouse(PictureSurface* surface) : QObject(surface), surface_(surface)
 {
     surface->installEventFilter(this);
 }
 
-bool PictureMouse::onPicture(const QPointF& at) const { return at.x() >= kPictureAreaLeft; }
+bool PictureMouse::onPicture(const QPointF& at) const
+{
+    return QRectF(surface_->pictureArea()).contains(at);
+}
 
 QPointF PictureMouse::pictureOf(const QPointF& at) { return at - QPointF(kPlotLeft, kPlotTop); }
 

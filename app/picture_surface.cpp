@@ -33,6 +33,7 @@ void PictureSurface::setDensity(int density)
 {
     density_ = density;
     image_ = QImage(kClientWidth * density, kClientHeight * density, QImage::Format_RGB32);
+    extent_ = QSize();
     image_.fill(windowColour());
     dirty_ = QRect();
     update();
@@ -49,6 +50,9 @@ QRect PictureSurface::logical(const QRect& pixels) const
 void PictureSurface::plotColumn(int column, std::span<const Colour> colours)
 {
     hintShown_ = false;
+    // A drawing grows its picture column by column from the first.
+    extent_ = QSize(column == 0 ? 1 : std::max(extent_.width(), column + 1),
+                    static_cast<int>(colours.size()));
     const int x = kPlotLeft * density_ + column;
     const int top = kPlotTop * density_;
     if (x < 0 || x >= image_.width()) return;
@@ -68,6 +72,7 @@ void PictureSurface::setSample(int column, int row, Colour colour)
 void PictureSurface::plotPiece(const Piece& piece, int columns, int rows)
 {
     hintShown_ = false;
+    extent_ = QSize(columns, rows);
     const int right = std::min(piece.column + piece.block, columns);
     for (std::size_t i = 0; i < piece.rows.size(); ++i) {
         const int bottom = std::min(piece.rows[i] + piece.block, rows);
@@ -83,6 +88,7 @@ void PictureSurface::plotPiece(const Piece& piece, int columns, int rows)
 void PictureSurface::plotPicture(const Picture& picture)
 {
     hintShown_ = false;
+    extent_ = QSize(picture.width, picture.height);
     for (int c = 0; c < picture.width; ++c)
         for (int r = 0; r < picture.height; ++r) setSample(c, r, picture.at(c, r));
     dirty_ |=
@@ -111,8 +117,16 @@ void PictureSurface::showAll()
     sinceShown_.restart();
 }
 
+QRect PictureSurface::pictureArea() const
+{
+    const int d = density_;
+    return QRect(kPlotLeft, kPlotTop, (extent_.width() + d - 1) / d,
+                 (extent_.height() + d - 1) / d);
+}
+
 void PictureSurface::clear()
 {
+    extent_ = QSize();
     image_.fill(windowColour());
     dirty_ = QRect();
     repaint();

@@ -46,6 +46,9 @@ public:
     void clear();
 
     const QImage& picture() const { return image_; }
+    // Where the picture last plotted lies, in window points; empty when the
+    // surface is clear.
+    QRect pictureArea() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -63,6 +66,7 @@ private:
     QElapsedTimer sinceShown_;
     QPoint shift_;
     bool hintShown_ = true;  // until the first picture
+    QSize extent_;           // of the picture last plotted, in samples
 };
 
 }  // namespace zentrel::app
