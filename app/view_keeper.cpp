@@ -149,7 +149,11 @@ void ViewKeeper::renderPoster()
     if (!view)
         return host_.showFailure("There is no picture for a poster yet. Click a pattern first.");
     if (!poster_) poster_ = new PosterDialog(host_.dialogParent());
-    poster_->offer(*view, [this, view] { return askPictureToSave(poster_, proposedPath(*view)); });
+    poster_->offer(*view, {[this] { return host_.shownView(); },
+                           [this](const View& poster) {
+                               return askPictureToSave(poster_, proposedPath(poster));
+                           },
+                           [this] { return pictureFolder(); }});
 }
 
 }  // namespace zentrel::app

@@ -6,8 +6,10 @@
 #include <QClipboard>
 #include <QDir>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
@@ -69,6 +71,7 @@ private slots:
     void droppingAPictureOpensItsView();
     void openingAPictureWithoutAViewSaysSo();
     void nothingDrawnNothingToKeep();
+    void thePosterDialogSaysWhatItDoes();
     void aPosterRendersWhileTheWindowDrawsOn();
     void aCancelledPosterLeavesNoFile();
 
@@ -270,6 +273,62 @@ void KeepTest::aCancelledPosterLeavesNoFile()
     QVERIFY(finished.count() == 1 || finished.wait(30000));
     QCOMPARE(dialog->outcome(), QString("Cancelled: nothing was written."));
     QVERIFY(nothingWritten());
+}
+
+// The poster dialog says which view it holds and takes the window's on
+// request; a bare name lands in the pictures folder, a foreign ending is
+// refused, and a file of that name is replaced only when the person says so.
+void KeepTest::thePosterDialogSaysWhatItDoes()
+{
+    setFields({"1", "1", "30", "1", "150"});
+    draw("gall");
+    window_->keeper().renderPoster();
+    PosterDialog* dialog = window_->keeper().posterDialog();
+    QLabel* viewText = nullptr;
+    for (QLabel* label : dialog->findChildren<QLabel*>())
+        if (label->text().startsWith("--pattern")) viewText = label;
+    QVERIFY(viewText && viewText->text().contains("--pattern gall"));
+    draw("jay");
+    QVERIFY(viewText->text().contains("--pattern gall"));
+    dialog->takeWindowView();
+    QVERIFY(viewText->text().contains("--pattern jay"));
+
+    QSignalSpy finished(dialog, &PosterDialog::finished);
+    const auto render = [&](const QString& file) {
+        const int before = finished.count();
+        dialog->setFile(file);
+        dialog->startRendering();
+        return finished.count() > before || finished.wait(30000);
+    };
+    const QString own =
+        QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) + "/Zentrel";
+    QVERIFY(render("bare"));
+    QVERIFY(QFileInfo::exists(own + "/bare.png"));
+    QVERIFY2(dialog->outcome().contains(own + "/bare.png"), qPrintable(dialog->outcome()));
+
+    QVERIFY(render(path("p.jpg")));
+    QVERIFY2(dialog->outcome().contains("PNG (.png) or PPM (.ppm)"), qPrintable(dialog->outcome()));
+    QVERIFY(!QFileInfo::exists(path("p.jpg")));
+
+    QFile kept(path("kept.png"));
+    QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write("mine") == 4);
+    kept.close();
+    QString asked;
+    dialog->confirmReplace = [&](QWidget*, const QString& file) {
+        asked = file;
+        return false;
+    };
+    const int before = finished.count();
+    dialog->setFile(path("kept.png"));
+    dialog->startRendering();
+    QCOMPARE(asked, path("kept.png"));
+    QVERIFY(!dialog->rendering());
+    QCOMPARE(finished.count(), before);
+    QCOMPARE(QFileInfo(path("kept.png")).size(), 4);
+    dialog->confirmReplace = [](QWidget*, const QString&) { return true; };
+    QVERIFY(render(path("kept.png")));
+    QVERIFY(QImage(path("kept.png")).width() == 30);
+    QFile::remove(own + "/bare.png");
 }
 
 QTEST_MAIN(KeepTest)
