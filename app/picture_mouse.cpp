@@ -47,14 +47,20 @@ bool PictureMouse::eventFilter(QObject* watched, QEvent* event)
         auto* e = static_cast<QMouseEvent*>(event);
         if (!(e->buttons() & Qt::LeftButton) || pressedAt_.isNull()) return false;
         const QPoint offset = e->position().toPoint() - pressedAt_;
-        dragging_ = dragging_ || offset.manhattanLength() >= kDragStart;
+        if (!dragging_ && offset.manhattanLength() >= kDragStart) {
+            dragging_ = true;
+            surface_->setCursor(Qt::ClosedHandCursor);
+        }
         if (dragging_) emit panning(offset);
         return true;
     }
     case QEvent::MouseButtonRelease: {
         auto* e = static_cast<QMouseEvent*>(event);
         if (e->button() != Qt::LeftButton || pressedAt_.isNull()) return false;
-        if (dragging_) emit panned(e->position().toPoint() - pressedAt_);
+        if (dragging_) {
+            surface_->unsetCursor();
+            emit panned(e->position().toPoint() - pressedAt_);
+        }
         pressedAt_ = QPoint();
         dragging_ = false;
         return true;

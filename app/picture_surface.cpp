@@ -141,9 +141,21 @@ void PictureSurface::paintEvent(QPaintEvent* event)
     // The whole image, clipped to what needs painting: pieces scaled one by
     // one would round apart on such a screen and lose columns.
     painter.setClipRegion(event->region());
-    if (!shift_.isNull()) painter.fillRect(rect(), windowColour());
-    painter.drawImage(rect().translated(shift_), image_);
+    painter.drawImage(rect(), image_);
+    if (!shift_.isNull()) paintShifted(painter);
     if (hintShown_) paintHint(painter);
+}
+
+// A picture being dragged moves within the picture area, never over the
+// top bar or the control panel.
+void PictureSurface::paintShifted(QPainter& painter)
+{
+    const QRect area(kPlotLeft, kPlotTop, width() - kPlotLeft, height() - kPlotTop);
+    painter.setClipRect(area, Qt::IntersectClip);
+    painter.fillRect(area, windowColour());
+    const QRect source(kPlotLeft * density_, kPlotTop * density_, area.width() * density_,
+                       area.height() * density_);
+    painter.drawImage(area.translated(shift_), image_, source);
 }
 
 // Where to find what the buttons do not show, on the picture area until the

@@ -59,6 +59,7 @@ private:
     // Sets the image pixel at a sample's column and row of the picture.
     void setSample(int column, int row, Colour colour);
     void paintHint(QPainter& painter);
+    void paintShifted(QPainter& painter);
 
     int density_ = 1;
     QImage image_;
