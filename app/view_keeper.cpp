@@ -12,6 +12,7 @@
 #include "app/picture_surface.h"
 #include "app/poster_dialog.h"
 #include "app/view_host.h"
+#include "app/window_view.h"
 #include "engine/render.h"
 #include "engine/worker_pool.h"
 #include "picture/picture_view.h"
@@ -21,6 +22,8 @@ namespace zentrel::app {
 namespace {
 
 const char* const kFolderSetting = "pictures/folder";
+// The longest view a picture file holds.
+constexpr qsizetype kLongestPastedView = qsizetype{1} << 20;
 // The formats by name, the first the one proposed.
 const char* const kSaveFilters = "PNG picture (*.png);;PPM picture (*.ppm)";
 const char* const kOpenFilter = "Pictures (*.png *.ppm);;All files (*)";
@@ -123,9 +126,22 @@ void ViewKeeper::copyView()
 
 void ViewKeeper::pasteView()
 {
-    const auto view = viewOf(QApplication::clipboard()->text().toStdString());
+    const QString text = QApplication::clipboard()->text();
+    // A view is a line of options; a longer text is something else, and
+    // reading it whole would hold the window up.
+    if (text.size() > kLongestPastedView)
+        return host_.showFailure(QString("The copied text is %1 characters long, longer than any "
+                                         "view. Nothing was changed.")
+                                     .arg(text.size()));
+    const auto view = viewOf(text.toStdString());
     if (!view) return host_.showFailure(view.failure());
-    host_.showView(view.value());
+    showWhole(view.value());
+}
+
+void ViewKeeper::showWhole(const View& view)
+{
+    if (const auto refusal = refusalOf(view)) return host_.showFailure(*refusal);
+    host_.showView(view);
 }
 
 void ViewKeeper::openViewFromPicture()
@@ -140,7 +156,7 @@ void ViewKeeper::openPicture(const QString& path)
 {
     const auto view = viewOfPicture(path.toStdString());
     if (!view) return host_.showFailure(view.failure());
-    host_.showView(view.value());
+    showWhole(view.value());
 }
 
 void ViewKeeper::renderPoster()

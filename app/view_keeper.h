@@ -48,6 +48,9 @@ private:
     // The folder the file dialogs remember, and where they start.
     QString pictureFolder() const;
     void rememberFolderOf(const QString& path);
+    // Shows a view from outside whole, or refuses it with every field as it
+    // was.
+    void showWhole(const View& view);
     // The pattern and Xoom named, in the folder last used.
     QString proposedPath(const View& view) const;
 

@@ -71,6 +71,7 @@ private slots:
     void droppingAPictureOpensItsView();
     void openingAPictureWithoutAViewSaysSo();
     void nothingDrawnNothingToKeep();
+    void aViewTheWindowCannotDrawIsRefusedWhole();
     void thePosterDialogSaysWhatItDoes();
     void aPosterRendersWhileTheWindowDrawsOn();
     void aCancelledPosterLeavesNoFile();
@@ -182,6 +183,31 @@ void KeepTest::pastingWhatIsNoViewSaysWhyAndChangesNothing()
         QCOMPARE(window_->fieldTexts(), kView);
     }
     // clang-format on
+}
+
+// A view the window cannot draw whole is refused before any field changes.
+void KeepTest::aViewTheWindowCannotDrawIsRefusedWhole()
+{
+    const std::pair<QString, QString> rows[] = {
+        {"--pattern aqua --size 65536", "a size from 1 to 1024"},
+        {"--pattern aqua --size 1e300", "a size from 1 to 1024"},
+        {"--pattern aqua --size abc", "size reads as 0"},
+        {"--pattern aqua --x \"2" + QString(40000, ' ') + "5\"", "a field holds at most 32767"},
+        {"--pattern aqua --x 1e16", "Nothing was changed."},
+        {"--pattern aqua --x " + QString((1 << 20) + 1, '1'), "longer than any view"},
+    };
+    setFields(kView);
+    draw("kanga");
+    const auto shown = window_->shownView();
+    for (const auto& [text, said] : rows) {
+        QApplication::clipboard()->setText(text);
+        MessageBoxWatch watch;
+        watch.arm();
+        window_->keeper().pasteView();
+        QVERIFY2(watch.text.contains(said), qPrintable(watch.text.left(300)));
+        QCOMPARE(window_->fieldTexts(), kView);
+        QVERIFY(window_->shownView() == shown);
+    }
 }
 
 void KeepTest::droppingAPictureOpensItsView()
