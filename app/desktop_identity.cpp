@@ -16,6 +16,7 @@ QIcon zentrelIcon()
 
 void setDesktopIdentity()
 {
+    QApplication::setOrganizationName("Zentrel");
     QApplication::setApplicationName("Zentrel");
     QApplication::setApplicationVersion(ZENTREL_VERSION);
     QApplication::setDesktopFileName(ZENTREL_APP_ID);

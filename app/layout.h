@@ -54,6 +54,16 @@ enum class Action {
     OpenLink,
     Back,  // to the view before (keys and mouse buttons only)
     Forward,
+    // Keeping and sharing views: keys and the context menu only.
+    SavePicture,
+    CopyPicture,
+    CopyView,
+    PasteView,
+    OpenView,
+    RenderPoster,
+    // Finding what the window offers: keys and the context menu only.
+    ShowMenu,
+    ShowKeys,
 };
 
 struct ControlSpec {

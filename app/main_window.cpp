@@ -4,10 +4,12 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -20,10 +22,10 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/actions.h"
 #include "app/click_label.h"
 #include "app/control_factory.h"
 #include "app/failure_text.h"
-#include "app/keys.h"
 #include "app/layout.h"
 #include "app/picture_mouse.h"
 #include "app/picture_surface.h"
@@ -75,9 +77,16 @@ MainWindow::MainWindow(QWidget* parent)
     endProgram = [] { std::_Exit(0); };
     buildControls();
     keeper_ = new ViewKeeper(*this, this);
-    addKeys();
+    addActions();
     setAcceptDrops(true);
-    textThree_->setFocus();
+    focusFirstField();
+}
+
+void MainWindow::focusFirstField() { control(tabOrder().front())->setFocus(); }
+
+void MainWindow::focusPatternButton(int index)
+{
+    patternButtons_[index]->setFocus(Qt::ShortcutFocusReason);
 }
 
 MainWindow::~MainWindow() = default;
@@ -117,8 +126,9 @@ void MainWindow::buildControls()
 
 void MainWindow::connectControl(QWidget* control, const ControlSpec& spec)
 {
-    if (spec.action == Action::None) return;
-    const auto handler = [this, &spec] { run(spec.action, spec.pattern); };
+    const ActionRow* row = actionRow(spec.action, spec.pattern);
+    if (!row) return;
+    const auto handler = [this, row] { row->run(*this, row->pattern); };
     if (auto* button = qobject_cast<QPushButton*>(control))
         connect(button, &QPushButton::clicked, this, handler);
     else if (auto* label = qobject_cast<ClickLabel*>(control))
@@ -137,77 +147,44 @@ void MainWindow::setTabOrder()
     }
 }
 
-void MainWindow::addKeys()
+void MainWindow::addActions()
 {
-    for (const KeyRow& row : navigationKeys()) {
-        auto* key = new QAction(this);
-        key->setShortcut(QKeySequence(QString::fromStdString(row.keys)));
-        connect(key, &QAction::triggered, this, [this, &row] { run(row.action, row.pattern); });
-        addAction(key);
+    contextMenu_ = new QMenu(this);
+    for (const ActionRow& row : actionRegistry()) {
+        if (row.keys.empty() && row.menuText.empty()) continue;
+        auto* action = new QAction(QString::fromStdString(row.menuText), this);
+        action->setObjectName(QString::fromStdString(row.name));
+        action->setShortcuts(QKeySequence::listFromString(QString::fromStdString(row.keys)));
+        connect(action, &QAction::triggered, this, [this, &row] { row.run(*this, row.pattern); });
+        addAction(action);
+        if (!row.menuText.empty()) contextMenu_->addAction(action);
     }
 }
 
-void MainWindow::run(Action action, int pattern)
+void MainWindow::halt() { drawing_->requestHalt(); }
+
+void MainWindow::showContextMenu()
 {
-    const FieldTexts f = fieldTexts();
-    switch (action) {
-    case Action::None:
-        return;
-    case Action::DrawPattern:
-        return patternClicked(pattern);
-    case Action::Halt:
-        return drawing_->requestHalt();
-    case Action::Reset:
-        return resetClicked();
-    case Action::SmallPreset:
-        return applyFieldRule(smallPreset(f));
-    case Action::MediumPreset:
-        return applyFieldRule(mediumPreset(f));
-    case Action::LargePreset:
-        return applyFieldRule(largePreset(f));
-    case Action::HalveXoom:
-        return applyFieldRule(halveXoom(f));
-    case Action::DoubleXoom:
-        return applyFieldRule(doubleXoom(f));
-    case Action::MoveRight:
-        return applyFieldRule(moveAcross(f, Direction::Forward));
-    case Action::MoveLeft:
-        return applyFieldRule(moveAcross(f, Direction::Back));
-    case Action::MoveDown:
-        return applyFieldRule(moveDown(f, Direction::Forward));
-    case Action::MoveUp:
-        return applyFieldRule(moveDown(f, Direction::Back));
-    case Action::DoubleDown:
-        return applyFieldRule(doublePosition(f, Axis::Down));
-    case Action::HalveDown:
-        return applyFieldRule(halvePosition(f, Axis::Down));
-    case Action::DoubleAcross:
-        return applyFieldRule(doublePosition(f, Axis::Across));
-    case Action::HalveAcross:
-        return applyFieldRule(halvePosition(f, Axis::Across));
-    case Action::StepXoomOut:
-        return applyFieldRule(stepXoomOut(f));
-    case Action::StepXoomIn:
-        return applyFieldRule(stepXoomIn(f));
-    case Action::ZoomLowerRight:
-        return applyFieldRule(zoomIntoCorner(f, Corner::LowerRight));
-    case Action::ZoomLowerLeft:
-        return applyFieldRule(zoomIntoCorner(f, Corner::LowerLeft));
-    case Action::ZoomTopRight:
-        return applyFieldRule(zoomIntoCorner(f, Corner::TopRight));
-    case Action::ZoomTopLeft:
-        return applyFieldRule(zoomIntoCorner(f, Corner::TopLeft));
-    case Action::Exit:
-        return endProgram();
-    case Action::Minimise:
-        return window()->showMinimized();
-    case Action::OpenLink:
-        return linkClicked();
-    case Action::Back:
-        return stepThroughHistory(-1);
-    case Action::Forward:
-        return stepThroughHistory(1);
-    }
+    const QPoint pointer = mapFromGlobal(QCursor::pos());
+    const QPoint corner(kPlotLeft + 16, kPlotTop + 16);
+    contextMenu_->popup(mapToGlobal(rect().contains(pointer) ? pointer : corner));
+}
+
+void MainWindow::showKeysAndMouse()
+{
+    QString text = "Keys\n";
+    const auto lines = [&text](const std::vector<KeyText>& rows) {
+        for (const KeyText& row : rows)
+            text += QString("  %1\t%2\n")
+                        .arg(QString::fromStdString(row.keys), QString::fromStdString(row.what));
+    };
+    lines(allKeys());
+    text += "\nMouse on the picture\n";
+    lines(mouseGestures());
+    QMessageBox box(QMessageBox::Information, "Zentrel: keys and mouse", text, QMessageBox::Ok,
+                    this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 QString MainWindow::haltFlag() const { return drawing_->haltRequested() ? "p" : ""; }
@@ -254,7 +231,7 @@ void MainWindow::recordView() { history_.record(ViewStep{chosenIndex(), fieldTex
 
 void MainWindow::showFailure(const QString& text) { QMessageBox::critical(this, "Zentrel", text); }
 
-void MainWindow::patternClicked(int index)
+void MainWindow::drawPattern(int index)
 {
     const Pattern& pattern = *patternTable()[index];
     const FieldTexts fields = fieldTexts();
@@ -265,6 +242,7 @@ void MainWindow::patternClicked(int index)
         chosenPattern_ = &pattern;
         drawingViews_.push_back(viewWith(pattern, fields));
         shownView_ = drawingViews_.back();
+        emit drawingStarted();
     });
     if (end.kind == DrawingEnd::Kind::Refused) return;
     // A whole picture is kept for the moves that follow; a part of one is
@@ -300,7 +278,7 @@ void MainWindow::showView(const View& view)
     // nested.
     chosenPattern_ = view.pattern;
     highlightPatternButton(index);
-    patternClicked(index);
+    drawPattern(index);
 }
 
 void MainWindow::highlightPatternButton(int index)
@@ -311,7 +289,7 @@ void MainWindow::highlightPatternButton(int index)
     for (QPushButton* button : patternButtons_) button->repaint();
 }
 
-void MainWindow::resetClicked()
+void MainWindow::reset()
 {
     drawing_->requestHalt();
     stopExploring();
@@ -378,7 +356,7 @@ void MainWindow::exploreTo(const View& view)
         if (end.failure->field) return showFailure(*end.failure);
         // The failing view is the one explored, whatever pattern was clicked
         // since (a drawing inside another leaves the outer one's picture).
-        return patternClicked(indexOf(next.pattern));
+        return drawPattern(indexOf(next.pattern));
     }
     exploring_ = false;
 }
@@ -403,7 +381,7 @@ void MainWindow::stepThroughHistory(int steps)
     if (shownView_ && chosenPattern_) exploreTo(viewWith(*chosenPattern_, target->fields));
 }
 
-void MainWindow::linkClicked()
+void MainWindow::openLink()
 {
     const QString address = QString::fromUtf8(ZENTREL_HOME_ADDRESS);
     if (openAddress(QUrl(address))) return;
@@ -449,7 +427,7 @@ void MainWindow::matchScreenDensity()
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event)
 {
-    keeper_->showMenu(event->globalPos());
+    contextMenu_->popup(event->globalPos());
 }
 
 // A picture file dropped on the window opens its view.

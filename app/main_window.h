@@ -17,6 +17,7 @@
 #include "params/view_history.h"
 
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QStyle;
 
@@ -25,7 +26,6 @@ namespace zentrel::app {
 class PictureSurface;
 class ViewKeeper;
 struct ControlSpec;
-enum class Action;
 
 // The program's one window, qTac: every control at its place, the picture
 // surface beneath them, and the handlers behind them.
@@ -49,10 +49,34 @@ public:
     using ViewHost::showFailure;
     QWidget* dialogParent() override { return this; }
 
+    // Puts the focus on the first field of the tab order, as the window
+    // opens.
+    void focusFirstField();
+
+    // What the actions do (app/actions.cpp).
+    void drawPattern(int index);
+    // Moves the focus to the pattern's button, as a click on it does (the
+    // size field is checked as it loses the focus).
+    void focusPatternButton(int index);
+    void halt();
+    void reset();
+    void openLink();
+    // The picture's menu, at the pointer when it is on the picture, else at
+    // the picture's corner.
+    void showContextMenu();
+    void showKeysAndMouse();
+    // A rule's texts for the fields, the view left recorded for the way back.
+    void applyFieldRule(const Outcome<FieldTexts>& result);
+    void stepThroughHistory(int steps);
+
     // Opens the address in the user's browser; false when none can start.
     std::function<bool(const QUrl&)> openAddress;
     // Ends the program at once, mid-drawing or not.
     std::function<void()> endProgram;
+
+signals:
+    // A pattern's drawing begins on the picture area.
+    void drawingStarted();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -71,17 +95,12 @@ private:
     template <class T = QWidget>
     T* control(std::string_view name) const;
 
-    void addKeys();
-    void run(Action action, int pattern);
-    void patternClicked(int index);
+    // A QAction for every row of the registry with keys or a menu entry.
+    void addActions();
     void highlightPatternButton(int index);
-    void resetClicked();
-    void linkClicked();
 
     void matchScreenDensity();
     void writeFieldTexts(const FieldTexts& texts);
-    // A rule's texts for the fields, the view left recorded for the way back.
-    void applyFieldRule(const Outcome<FieldTexts>& result);
     void recordView();
     void checkSizeOnLeaving();
     int chosenIndex() const;
@@ -92,12 +111,12 @@ private:
     void moveByHand(const std::function<Outcome<FieldTexts>(const View& shown)>& move);
     void exploreTo(const View& view);
     void stopExploring();
-    void stepThroughHistory(int steps);
 
     std::unique_ptr<QStyle> classicStyle_;
     PictureSurface* surface_ = nullptr;
     std::unique_ptr<DrawingController> drawing_;
     ViewKeeper* keeper_ = nullptr;
+    QMenu* contextMenu_ = nullptr;
     std::unique_ptr<Explorer> explorer_;
     ViewHistory history_;
     // The view the hand asked for last, while a redraw gives way to it.

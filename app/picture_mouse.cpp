@@ -6,23 +6,25 @@
 #include <cmath>
 
 #include "app/layout.h"
+#include "app/picture_surface.h"
 
 namespace zentrel::app {
 namespace {
 
-// Left of this lies the control panel.
-constexpr double kPictureAreaLeft = 150;
 // A press that moves less than this is a click, not a drag.
 constexpr int kDragStart = 3;
 
 }  // namespace
 
-PictureMouse::PictureMouse(QWidget* surface) : QObject(surface), surface_(surface)
+PictureMouse::PictureMouse(PictureSurface* surface) : QObject(surface), surface_(surface)
 {
     surface->installEventFilter(this);
 }
 
-bool PictureMouse::onPicture(const QPointF& at) const { return at.x() >= kPictureAreaLeft; }
+bool PictureMouse::onPicture(const QPointF& at) const
+{
+    return QRectF(surface_->pictureArea()).contains(at);
+}
 
 QPointF PictureMouse::pictureOf(const QPointF& at) { return at - QPointF(kPlotLeft, kPlotTop); }
 
@@ -45,14 +47,20 @@ bool PictureMouse::eventFilter(QObject* watched, QEvent* event)
         auto* e = static_cast<QMouseEvent*>(event);
         if (!(e->buttons() & Qt::LeftButton) || pressedAt_.isNull()) return false;
         const QPoint offset = e->position().toPoint() - pressedAt_;
-        dragging_ = dragging_ || offset.manhattanLength() >= kDragStart;
+        if (!dragging_ && offset.manhattanLength() >= kDragStart) {
+            dragging_ = true;
+            surface_->setCursor(Qt::ClosedHandCursor);
+        }
         if (dragging_) emit panning(offset);
         return true;
     }
     case QEvent::MouseButtonRelease: {
         auto* e = static_cast<QMouseEvent*>(event);
         if (e->button() != Qt::LeftButton || pressedAt_.isNull()) return false;
-        if (dragging_) emit panned(e->position().toPoint() - pressedAt_);
+        if (dragging_) {
+            surface_->unsetCursor();
+            emit panned(e->position().toPoint() - pressedAt_);
+        }
         pressedAt_ = QPoint();
         dragging_ = false;
         return true;

@@ -4,9 +4,9 @@
 #include <QPoint>
 #include <QPointF>
 
-class QWidget;
-
 namespace zentrel::app {
+
+class PictureSurface;
 
 // The hand on the picture: what the mouse does on the picture area, as
 // gestures in picture points (column and row from the picture's top-left
@@ -14,8 +14,9 @@ namespace zentrel::app {
 class PictureMouse : public QObject {
     Q_OBJECT
 public:
-    // Watches the mouse on the surface, right of the control panel.
-    explicit PictureMouse(QWidget* surface);
+    // Watches the mouse on the surface's picture; beyond it, on the control
+    // panel or the empty area, the mouse does nothing.
+    explicit PictureMouse(PictureSurface* surface);
 
 signals:
     // The picture follows the hand while the button is down ...
@@ -34,7 +35,7 @@ private:
     bool onPicture(const QPointF& at) const;
     static QPointF pictureOf(const QPointF& at);
 
-    QWidget* surface_;
+    PictureSurface* surface_;
     QPoint pressedAt_;
     bool dragging_ = false;
 };

@@ -10,6 +10,9 @@ namespace zentrel::app {
 namespace {
 
 constexpr qint64 kFrameMilliseconds = 16;
+const QColor kHintColour(200, 200, 200);
+const char* const kHintText =
+    "Right-click the picture: save, copy, paste, open, poster \u2026 \u2014 F1 for keys and mouse";
 
 QColor windowColour() { return QColor(kWindowColour.red, kWindowColour.green, kWindowColour.blue); }
 
@@ -30,6 +33,7 @@ void PictureSurface::setDensity(int density)
 {
     density_ = density;
     image_ = QImage(kClientWidth * density, kClientHeight * density, QImage::Format_RGB32);
+    extent_ = QSize();
     image_.fill(windowColour());
     dirty_ = QRect();
     update();
@@ -45,6 +49,10 @@ QRect PictureSurface::logical(const QRect& pixels) const
 
 void PictureSurface::plotColumn(int column, std::span<const Colour> colours)
 {
+    hintShown_ = false;
+    // A drawing grows its picture column by column from the first.
+    extent_ = QSize(column == 0 ? 1 : std::max(extent_.width(), column + 1),
+                    static_cast<int>(colours.size()));
     const int x = kPlotLeft * density_ + column;
     const int top = kPlotTop * density_;
     if (x < 0 || x >= image_.width()) return;
@@ -63,6 +71,8 @@ void PictureSurface::setSample(int column, int row, Colour colour)
 
 void PictureSurface::plotPiece(const Piece& piece, int columns, int rows)
 {
+    hintShown_ = false;
+    extent_ = QSize(columns, rows);
     const int right = std::min(piece.column + piece.block, columns);
     for (std::size_t i = 0; i < piece.rows.size(); ++i) {
         const int bottom = std::min(piece.rows[i] + piece.block, rows);
@@ -77,6 +87,8 @@ void PictureSurface::plotPiece(const Piece& piece, int columns, int rows)
 
 void PictureSurface::plotPicture(const Picture& picture)
 {
+    hintShown_ = false;
+    extent_ = QSize(picture.width, picture.height);
     for (int c = 0; c < picture.width; ++c)
         for (int r = 0; r < picture.height; ++r) setSample(c, r, picture.at(c, r));
     dirty_ |=
@@ -105,8 +117,16 @@ void PictureSurface::showAll()
     sinceShown_.restart();
 }
 
+QRect PictureSurface::pictureArea() const
+{
+    const int d = density_;
+    return QRect(kPlotLeft, kPlotTop, (extent_.width() + d - 1) / d,
+                 (extent_.height() + d - 1) / d);
+}
+
 void PictureSurface::clear()
 {
+    extent_ = QSize();
     image_.fill(windowColour());
     dirty_ = QRect();
     repaint();
@@ -121,8 +141,30 @@ void PictureSurface::paintEvent(QPaintEvent* event)
     // The whole image, clipped to what needs painting: pieces scaled one by
     // one would round apart on such a screen and lose columns.
     painter.setClipRegion(event->region());
-    if (!shift_.isNull()) painter.fillRect(rect(), windowColour());
-    painter.drawImage(rect().translated(shift_), image_);
+    painter.drawImage(rect(), image_);
+    if (!shift_.isNull()) paintShifted(painter);
+    if (hintShown_) paintHint(painter);
+}
+
+// A picture being dragged moves within the picture area, never over the
+// top bar or the control panel.
+void PictureSurface::paintShifted(QPainter& painter)
+{
+    const QRect area(kPlotLeft, kPlotTop, width() - kPlotLeft, height() - kPlotTop);
+    painter.setClipRect(area, Qt::IntersectClip);
+    painter.fillRect(area, windowColour());
+    const QRect source(kPlotLeft * density_, kPlotTop * density_, area.width() * density_,
+                       area.height() * density_);
+    painter.drawImage(area.translated(shift_), image_, source);
+}
+
+// Where to find what the buttons do not show, on the picture area until the
+// first picture covers it.
+void PictureSurface::paintHint(QPainter& painter)
+{
+    painter.setPen(kHintColour);
+    painter.drawText(QRect(kPlotLeft + 12, kPlotTop + 8, 900, 24), Qt::AlignLeft | Qt::AlignVCenter,
+                     kHintText);
 }
 
 }  // namespace zentrel::app

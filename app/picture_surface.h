@@ -8,6 +8,8 @@
 
 #include "explore/canvas.h"
 
+class QPainter;
+
 namespace zentrel::app {
 
 // A colour as the window's images hold it.
@@ -44,6 +46,9 @@ public:
     void clear();
 
     const QImage& picture() const { return image_; }
+    // Where the picture last plotted lies, in window points; empty when the
+    // surface is clear.
+    QRect pictureArea() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -53,12 +58,16 @@ private:
     QRect logical(const QRect& pixels) const;
     // Sets the image pixel at a sample's column and row of the picture.
     void setSample(int column, int row, Colour colour);
+    void paintHint(QPainter& painter);
+    void paintShifted(QPainter& painter);
 
     int density_ = 1;
     QImage image_;
     QRect dirty_;
     QElapsedTimer sinceShown_;
     QPoint shift_;
+    bool hintShown_ = true;  // until the first picture
+    QSize extent_;           // of the picture last plotted, in samples
 };
 
 }  // namespace zentrel::app

@@ -1,5 +1,7 @@
 #include "app/poster_dialog.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -43,6 +45,9 @@ PosterDialog::PosterDialog(QWidget* parent)
       width_(spinBox(1, static_cast<int>(kMaxExtent), " pixels")),
       supersample_(spinBox(1, kMaxSupersample, "")),
       file_(new QLineEdit),
+      viewText_(new QLabel),
+      takeView_(new QPushButton("Use the window's view")),
+      choose_(new QPushButton("Choose\u2026")),
       size_(new QLabel),
       progress_(new QProgressBar),
       timeLeft_(new QLabel),
@@ -51,11 +56,17 @@ PosterDialog::PosterDialog(QWidget* parent)
 {
     setWindowTitle("Render poster");
     setObjectName("posterDialog");
-    auto* choose = new QPushButton("Choose\u2026");
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(file_);
-    fileRow->addWidget(choose);
+    fileRow->addWidget(choose_);
+    auto* viewRow = new QHBoxLayout;
+    viewRow->addWidget(viewText_, 1);
+    viewRow->addWidget(takeView_);
+    viewText_->setTextFormat(Qt::PlainText);
+    viewText_->setWordWrap(true);
+    viewText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* form = new QFormLayout;
+    form->addRow("View:", viewRow);
     form->addRow("Density (the same view, finer):", density_);
     form->addRow("or width:", width_);
     form->addRow("Smoothing (samples across and down a pixel):", supersample_);
@@ -82,10 +93,19 @@ PosterDialog::PosterDialog(QWidget* parent)
                 std::max(1, static_cast<int>(std::lround(width_->value() / double(base)))));
         showSize();
     });
-    connect(choose, &QPushButton::clicked, this, [this] {
-        const QString path = chooseFile_ ? chooseFile_() : QString();
+    connect(choose_, &QPushButton::clicked, this, [this] {
+        const QString path = window_.chooseFile ? window_.chooseFile(posterView()) : QString();
         if (!path.isEmpty()) file_->setText(path);
     });
+    connect(takeView_, &QPushButton::clicked, this, &PosterDialog::takeWindowView);
+    confirmReplace = [](QWidget* parent, const QString& path) {
+        QMessageBox box(QMessageBox::Question, "Render poster",
+                        QString("%1 exists already. Replace it?").arg(path),
+                        QMessageBox::Yes | QMessageBox::No, parent);
+        box.setTextFormat(Qt::PlainText);
+        box.setDefaultButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
+    };
     connect(render_, &QPushButton::clicked, this, &PosterDialog::startRendering);
     connect(cancel_, &QPushButton::clicked, this, [this] {
         if (rendering())
@@ -102,16 +122,41 @@ PosterDialog::~PosterDialog()
     if (worker_.joinable()) worker_.join();
 }
 
-void PosterDialog::offer(const View& view, std::function<QString()> chooseFile)
+void PosterDialog::offer(const View& view, Window window)
 {
-    if (!rendering()) {
-        view_ = view;
-        showSize();
-    }
-    chooseFile_ = std::move(chooseFile);
+    window_ = std::move(window);
+    if (!rendering()) setView(view);
     show();
     raise();
     activateWindow();
+}
+
+void PosterDialog::setView(const View& view)
+{
+    view_ = view;
+    View shown = view;
+    shown.density = shown.supersample = 1;
+    viewText_->setText(QString::fromStdString(recipeOf(shown)));
+    showSize();
+}
+
+void PosterDialog::takeWindowView()
+{
+    if (rendering() || !window_.view) return;
+    if (const auto view = window_.view()) setView(*view);
+}
+
+QString PosterDialog::fileToWrite()
+{
+    QString path = file_->text().trimmed();
+    if (QFileInfo(path).isRelative() && window_.folder)
+        path = QDir(window_.folder()).absoluteFilePath(path);
+    if (QFileInfo(path).suffix().isEmpty()) path += ".png";
+    file_->setText(path);
+    const QString ending = QFileInfo(path).suffix().toLower();
+    const bool picture = ending == "png" || ending == "ppm";
+    if (picture && QFileInfo::exists(path) && !confirmReplace(this, path)) return "";
+    return path;
 }
 
 void PosterDialog::setDensity(int density) { density_->setValue(density); }
@@ -147,8 +192,8 @@ void PosterDialog::showSize()
 void PosterDialog::startRendering()
 {
     if (rendering()) return;
-    if (file_->text().isEmpty()) {
-        const QString path = chooseFile_ ? chooseFile_() : QString();
+    if (file_->text().trimmed().isEmpty()) {
+        const QString path = window_.chooseFile ? window_.chooseFile(posterView()) : QString();
         if (path.isEmpty()) return;
         file_->setText(path);
     }
@@ -156,7 +201,14 @@ void PosterDialog::startRendering()
     auto plan = planPoster(view);
     if (!plan) return done(QString::fromStdString(failureText(plan.failure())));
     if (plan.value().empty()) return done("The picture is empty: the size is below 1.");
-    const std::string path = file_->text().toStdString();
+    const QString chosen = fileToWrite();
+    if (chosen.isEmpty()) return;
+    const QString ending = QFileInfo(chosen).suffix().toLower();
+    if (ending != "png" && ending != "ppm")
+        return done(QString("%1: a poster is written as a PNG (.png) or PPM (.ppm) picture; "
+                            "give one of those endings.")
+                        .arg(chosen));
+    const std::string path = chosen.toStdString();
     cancelRequested_ = false;
     setRendering(true);
     clock_.start();
@@ -205,7 +257,8 @@ void PosterDialog::setRendering(bool on)
 {
     for (QWidget* w : {static_cast<QWidget*>(density_), static_cast<QWidget*>(width_),
                        static_cast<QWidget*>(supersample_), static_cast<QWidget*>(file_),
-                       static_cast<QWidget*>(render_)})
+                       static_cast<QWidget*>(render_), static_cast<QWidget*>(choose_),
+                       static_cast<QWidget*>(takeView_)})
         w->setEnabled(!on);
     cancel_->setText(on ? "Cancel" : "Close");
     progress_->setVisible(on);

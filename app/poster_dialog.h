@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <thread>
 
 #include "picture/view.h"
@@ -26,9 +27,22 @@ public:
     explicit PosterDialog(QWidget* parent);
     ~PosterDialog() override;
 
-    // Shows the dialog for this view; chooseFile asks where to save ("" when
-    // the person cancels).
-    void offer(const View& view, std::function<QString()> chooseFile);
+    // What the dialog asks of the window.
+    struct Window {
+        // The view the window shows now, if any.
+        std::function<std::optional<View>()> view;
+        // Asks where to save the poster of a view ("" when the person
+        // cancels).
+        std::function<QString(const View& poster)> chooseFile;
+        // Where a file given by its name alone is written.
+        std::function<QString()> folder;
+    };
+
+    // Shows the dialog for this view.
+    void offer(const View& view, Window window);
+
+    // Asked before a file of that name is replaced; tests answer it.
+    std::function<bool(QWidget* parent, const QString& path)> confirmReplace;
 
     // For tests and the dialog's own buttons.
     void setDensity(int density);
@@ -36,6 +50,9 @@ public:
     void setFile(const QString& path);
     void startRendering();
     void cancel();
+    // Takes the view the window shows now, as the "Use the window's view"
+    // button does.
+    void takeWindowView();
     bool rendering() const { return worker_.joinable(); }
     // What the last poster came to: where it was written, or why not.
     const QString& outcome() const { return outcome_; }
@@ -45,17 +62,25 @@ signals:
 
 private:
     View posterView() const;
+    // The file to write: a bare name lands in the pictures folder, a name
+    // without a picture's ending becomes a PNG; "" when the person would
+    // rather not replace the file there.
+    QString fileToWrite();
+    void setView(const View& view);
     void showSize();
     void showProgress(long long rowsDone, long long rows);
     void done(const QString& outcome);
     void setRendering(bool on);
 
     View view_;
-    std::function<QString()> chooseFile_;
+    Window window_;
     QSpinBox* density_;
     QSpinBox* width_;
     QSpinBox* supersample_;
     QLineEdit* file_;
+    QLabel* viewText_;
+    QPushButton* takeView_;
+    QPushButton* choose_;
     QLabel* size_;
     QProgressBar* progress_;
     QLabel* timeLeft_;

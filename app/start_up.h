@@ -30,13 +30,21 @@ struct EarlyEnd {
     std::string err;
 };
 
-// --help and --version, answered without a window; no desktop, said in one
-// line. Nothing when the window can open. Other arguments are the
-// toolkit's own (-platform, -style...).
+// --help and --version, answered without a window; an option that is
+// neither ours nor the toolkit's (-platform, -style...), refused; no
+// desktop, said in one line. Nothing when the window can open.
 std::optional<EarlyEnd> endBeforeTheWindow(const std::vector<std::string>& args,
                                            const WindowSystem& here);
 
 std::string helpText();
+
+// The pictures named on the command line, in order: every argument that is
+// no option, and every one after "--".
+std::vector<std::string> picturesToOpen(const std::vector<std::string>& args);
+
+// One line for a desktop that is named but does not answer, which the
+// toolkit would report in many lines and an abort.
+std::string unreachableDesktopText(const WindowSystem& here);
 
 // The scale factor to ask of the toolkit instead of the one given, if any:
 // below 1 its controls lose their captions and pictures their columns, so

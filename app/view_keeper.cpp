@@ -1,19 +1,17 @@
 #include "app/view_keeper.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QKeySequence>
-#include <QMenu>
 #include <QSettings>
 #include <QStandardPaths>
 
 #include "app/clipboard_image.h"
-#include "app/keys.h"
 #include "app/poster_dialog.h"
 #include "app/view_host.h"
+#include "app/window_view.h"
 #include "engine/worker_pool.h"
 #include "picture/picture_view.h"
 #include "picture/poster.h"
@@ -21,32 +19,24 @@
 namespace zentrel::app {
 namespace {
 
-// Every way of keeping a view: one row each, with its key.
-struct KeepAction {
-    const char* text;
-    const char* keys;
-    const char* what;
-    void (ViewKeeper::*run)();
-};
-
-// clang-format off
-const KeepAction kActions[] = {
-    {"Save picture\u2026", "Ctrl+S", "saves the picture as a PNG that holds its view",
-     &ViewKeeper::savePicture},
-    // A field with the focus keeps Ctrl+C for its own text.
-    {"Copy picture", "Ctrl+C", "copies the picture (outside the fields)", &ViewKeeper::copyPicture},
-    {"Copy view", "Ctrl+Shift+C", "copies the view as a zentrel-render command",
-     &ViewKeeper::copyView},
-    {"Paste view", "Ctrl+Shift+V", "takes a copied view and draws it", &ViewKeeper::pasteView},
-    {"Open view from picture\u2026", "Ctrl+O", "opens the view of a saved picture",
-     &ViewKeeper::openViewFromPicture},
-    {"Render poster\u2026", "Ctrl+P", "renders the view as a larger, smoother picture",
-     &ViewKeeper::renderPoster},
-};
-// clang-format on
-
 const char* const kFolderSetting = "pictures/folder";
-const char* const kPictureFilter = "Pictures (*.png *.ppm)";
+// The longest view a picture file holds.
+constexpr qsizetype kLongestPastedView = qsizetype{1} << 20;
+// The formats by name, the first the one proposed.
+const char* const kSaveFilters = "PNG picture (*.png);;PPM picture (*.ppm)";
+const char* const kOpenFilter = "Pictures (*.png *.ppm);;All files (*)";
+
+// "aqua-0.15.png": the pattern and the Xoom, with what a file name cannot
+// hold or would hide (a slash, a leading dot, spaces) made a dash.
+QString proposedName(const View& view)
+{
+    QString name = QString::fromUtf8(view.pattern->caption.data(),
+                                     static_cast<qsizetype>(view.pattern->caption.size())) +
+                   "-" + QString::fromStdString(view.fields.xoom).trimmed().left(40);
+    for (QChar& c : name)
+        if (!(c.isLetterOrNumber() || c == '.' || c == '+' || c == '-' || c == '_')) c = '-';
+    return name + ".png";
+}
 
 // The picture of the view, written whole to the target, or why not.
 Outcome<PosterEnd> keepPicture(const View& view, const PictureTarget& target)
@@ -56,49 +46,44 @@ Outcome<PosterEnd> keepPicture(const View& view, const PictureTarget& target)
     return writePoster(WorkerPool::shared(), view, plan.value(), target);
 }
 
-QString withPngEnding(const QString& path)
+// A name without a picture's ending gets the one of the format chosen.
+QString withEnding(const QString& path, const QString& filter)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == "png" || suffix == "ppm" ? path : path + ".png";
+    if (suffix == "png" || suffix == "ppm") return path;
+    return path + (filter.contains("*.ppm") ? ".ppm" : ".png");
 }
 
 }  // namespace
 
-std::vector<KeyText> keepKeys()
+ViewKeeper::ViewKeeper(ViewHost& host, QWidget* window) : QObject(window), host_(host)
 {
-    std::vector<KeyText> keys;
-    for (const KeepAction& row : kActions) keys.push_back({row.keys, row.what});
-    return keys;
-}
-
-ViewKeeper::ViewKeeper(ViewHost& host, QWidget* window)
-    : QObject(window), host_(host), window_(window), menu_(new QMenu(window))
-{
-    for (const KeepAction& row : kActions) {
-        auto* action = new QAction(QString::fromUtf8(row.text), window);
-        action->setShortcut(QKeySequence(QString::fromLatin1(row.keys)));
-        connect(action, &QAction::triggered, this, [this, run = row.run] { (this->*run)(); });
-        window->addAction(action);
-        menu_->addAction(action);
-    }
-    askPictureToSave = [](QWidget* parent, const QString& folder) {
-        return QFileDialog::getSaveFileName(parent, "Save picture", folder, kPictureFilter);
+    askPictureToSave = [](QWidget* parent, const QString& proposed) {
+        QString filter;
+        const QString chosen =
+            QFileDialog::getSaveFileName(parent, "Save picture", proposed, kSaveFilters, &filter);
+        return chosen.isEmpty() ? chosen : withEnding(chosen, filter);
     };
     askPictureToOpen = [](QWidget* parent, const QString& folder) {
-        return QFileDialog::getOpenFileName(parent, "Open view from picture", folder,
-                                            kPictureFilter);
+        return QFileDialog::getOpenFileName(parent, "Open view from picture", folder, kOpenFilter);
     };
 }
 
 ViewKeeper::~ViewKeeper() = default;
 
-void ViewKeeper::showMenu(const QPoint& at) { menu_->popup(at); }
-
 QString ViewKeeper::pictureFolder() const
 {
-    return QSettings()
-        .value(kFolderSetting, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
-        .toString();
+    const QString own =
+        QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) + "/Zentrel";
+    const QString folder = QSettings().value(kFolderSetting, own).toString();
+    // The program's own folder is made the first time it is offered.
+    if (folder == own) QDir().mkpath(own);
+    return folder;
+}
+
+QString ViewKeeper::proposedPath(const View& view) const
+{
+    return QDir(pictureFolder()).filePath(proposedName(view));
 }
 
 void ViewKeeper::rememberFolderOf(const QString& path)
@@ -110,9 +95,9 @@ void ViewKeeper::savePicture()
 {
     const auto view = host_.shownView();
     if (!view) return host_.showFailure("There is no picture to save yet. Click a pattern first.");
-    const QString chosen = askPictureToSave(host_.dialogParent(), pictureFolder());
+    const QString chosen = askPictureToSave(host_.dialogParent(), proposedPath(*view));
     if (chosen.isEmpty()) return;
-    const QString path = withPngEnding(chosen);
+    const QString path = withEnding(chosen, "");
     rememberFolderOf(path);
     const auto written = keepPicture(*view, path.toStdString());
     if (!written) host_.showFailure(written.failure());
@@ -137,9 +122,22 @@ void ViewKeeper::copyView()
 
 void ViewKeeper::pasteView()
 {
-    const auto view = viewOf(QApplication::clipboard()->text().toStdString());
+    const QString text = QApplication::clipboard()->text();
+    // A view is a line of options; a longer text is something else, and
+    // reading it whole would hold the window up.
+    if (text.size() > kLongestPastedView)
+        return host_.showFailure(QString("The copied text is %1 characters long, longer than any "
+                                         "view. Nothing was changed.")
+                                     .arg(text.size()));
+    const auto view = viewOf(text.toStdString());
     if (!view) return host_.showFailure(view.failure());
-    host_.showView(view.value());
+    showWhole(view.value());
+}
+
+void ViewKeeper::showWhole(const View& view)
+{
+    if (const auto refusal = refusalOf(view)) return host_.showFailure(*refusal);
+    host_.showView(view);
 }
 
 void ViewKeeper::openViewFromPicture()
@@ -154,7 +152,7 @@ void ViewKeeper::openPicture(const QString& path)
 {
     const auto view = viewOfPicture(path.toStdString());
     if (!view) return host_.showFailure(view.failure());
-    host_.showView(view.value());
+    showWhole(view.value());
 }
 
 void ViewKeeper::renderPoster()
@@ -163,7 +161,11 @@ void ViewKeeper::renderPoster()
     if (!view)
         return host_.showFailure("There is no picture for a poster yet. Click a pattern first.");
     if (!poster_) poster_ = new PosterDialog(host_.dialogParent());
-    poster_->offer(*view, [this] { return askPictureToSave(poster_, pictureFolder()); });
+    poster_->offer(*view, {[this] { return host_.shownView(); },
+                           [this](const View& poster) {
+                               return askPictureToSave(poster_, proposedPath(poster));
+                           },
+                           [this] { return pictureFolder(); }});
 }
 
 }  // namespace zentrel::app

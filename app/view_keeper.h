@@ -6,33 +6,25 @@
 #include <memory>
 #include <vector>
 
-class QAction;
-class QMenu;
-class QPoint;
+#include "picture/view.h"
+
 class QWidget;
 
 namespace zentrel::app {
-
-struct KeyText;
-
-// The keys of keeping and sharing, in words, for --help.
-std::vector<KeyText> keepKeys();
 
 class PosterDialog;
 class ViewHost;
 
 // Keeping and sharing what the window shows: the picture saved or copied,
 // the view copied as a line of text and pasted back, a picture's view
-// opened, and posters rendered in the background. Each is an action with
-// its key, added to the window and to the picture's context menu.
+// opened, and posters rendered in the background. Each is a row of the
+// window's actions, with its key and its entry in the context menu.
 class ViewKeeper : public QObject {
     Q_OBJECT
 public:
     ViewKeeper(ViewHost& host, QWidget* window);
     ~ViewKeeper() override;
 
-    // The context menu of the picture, at a point on the screen.
-    void showMenu(const QPoint& at);
     // Opens the view of a picture file, as a drop or "Open view from
     // picture..." does.
     void openPicture(const QString& path);
@@ -44,9 +36,10 @@ public:
     void openViewFromPicture();
     void renderPoster();
 
-    // The file dialogs, given the folder to start in; "" when the person
-    // cancels. Tests replace them.
-    std::function<QString(QWidget* parent, const QString& folder)> askPictureToSave;
+    // The file dialogs, given the file proposed or the folder to start in;
+    // "" when the person cancels. A file to save has a picture's ending.
+    // Tests replace them.
+    std::function<QString(QWidget* parent, const QString& proposed)> askPictureToSave;
     std::function<QString(QWidget* parent, const QString& folder)> askPictureToOpen;
 
     PosterDialog* posterDialog() const { return poster_; }
@@ -55,10 +48,13 @@ private:
     // The folder the file dialogs remember, and where they start.
     QString pictureFolder() const;
     void rememberFolderOf(const QString& path);
+    // Shows a view from outside whole, or refuses it with every field as it
+    // was.
+    void showWhole(const View& view);
+    // The pattern and Xoom named, in the folder last used.
+    QString proposedPath(const View& view) const;
 
     ViewHost& host_;
-    QWidget* window_;
-    QMenu* menu_;
     PosterDialog* poster_ = nullptr;
 };
 

@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#include "app/layout.h"
 #include "app/main_window.h"
 
 namespace zentrel::app {
@@ -15,6 +16,13 @@ WindowFrame::WindowFrame(MainWindow* window) : window_(window)
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(false);
     setWidget(window);
+    // A click on a label or on the picture must leave the focus where it
+    // is, not hand it to the frame.
+    setFocusPolicy(Qt::NoFocus);
+    // Placed in the frame, the window has lost the focus it set.
+    window->focusFirstField();
+    // A pattern clicked low on a small screen is drawn in sight.
+    connect(window, &MainWindow::drawingStarted, this, &WindowFrame::showPictureCorner);
     fitToScreen();
 }
 
@@ -32,6 +40,8 @@ void WindowFrame::fitToScreen()
             std::min(room.width(), content.width() + verticalScrollBar()->sizeHint().width());
     resize(size);
 }
+
+void WindowFrame::showPictureCorner() { ensureVisible(kPlotLeft, kPlotTop, kPlotLeft, kPlotTop); }
 
 void WindowFrame::closeEvent(QCloseEvent* event)
 {

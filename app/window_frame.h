@@ -18,6 +18,8 @@ public:
 
     // As large as the window, or as the screen's free area allows.
     void fitToScreen();
+    // Scrolls to the picture's top-left corner.
+    void showPictureCorner();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -83,6 +83,15 @@ std::optional<Heading> headingOf(std::string_view line)
     return Heading{upper(title), rest.empty() ? note : std::string(rest)};
 }
 
+// "--size TEXT  the size" or "Alt+Left  back": a tag, two blanks or more,
+// its text; or an option alone, "-h".
+bool isItem(std::string_view body)
+{
+    constexpr std::size_t kLongestTag = 24;
+    const std::size_t gap = body.find("  ");
+    return body.front() == '-' || (gap != std::string_view::npos && gap <= kLongestTag);
+}
+
 // Writes the page line by line, remembering what kind of block is open.
 class PageWriter {
 public:
@@ -98,9 +107,11 @@ public:
             return paragraphLine(text);
         }
         const std::string_view body = trimmed(text);
-        if (body.front() == '-') return option(body, indentOf(text));
+        // An item's text goes on in lines indented deeper, whatever they
+        // start with ("-o names the file" is no option of its own).
         if (block_ == Block::Option && indentOf(text) > optionIndent_) return out(escaped(body));
         if (body.rfind(program_, 0) == 0) return example(body);
+        if (isItem(body)) return option(body, indentOf(text));
         paragraphLine(body);
     }
 
@@ -202,11 +213,17 @@ std::string manPage(const ManPageHeading& heading, std::string_view help)
     std::vector<std::string_view> lines = linesOf(help);
     constexpr std::string_view kUsage = "Usage: ";
     if (!lines.empty() && lines.front().rfind(kUsage, 0) == 0) {
-        std::string_view usage = lines.front().substr(kUsage.size());
-        usage.remove_prefix(std::min(usage.size(), heading.name.size()));
         page.section("SYNOPSIS");
-        page.out("\\fB" + escaped(heading.name) + "\\fR" + escaped(usage));
-        lines.erase(lines.begin());
+        // "Usage: tool ..." and the lines below it that name the program
+        // again, one form of the command each.
+        lines.front().remove_prefix(kUsage.size());
+        std::size_t forms = 0;
+        for (; forms < lines.size() && trimmed(lines[forms]).rfind(heading.name, 0) == 0; ++forms) {
+            std::string_view usage = trimmed(lines[forms]).substr(heading.name.size());
+            if (forms > 0) page.out(".br");
+            page.out("\\fB" + escaped(heading.name) + "\\fR" + escaped(usage));
+        }
+        lines.erase(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(forms));
     }
     page.section("DESCRIPTION");
     for (std::string_view line : lines) page.line(line);

@@ -6,10 +6,14 @@
 #include <QClipboard>
 #include <QDir>
 #include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -67,6 +71,8 @@ private slots:
     void droppingAPictureOpensItsView();
     void openingAPictureWithoutAViewSaysSo();
     void nothingDrawnNothingToKeep();
+    void aViewTheWindowCannotDrawIsRefusedWhole();
+    void thePosterDialogSaysWhatItDoes();
     void aPosterRendersWhileTheWindowDrawsOn();
     void aCancelledPosterLeavesNoFile();
 
@@ -82,6 +88,8 @@ private:
 
 void KeepTest::init()
 {
+    // Each test starts with no folder remembered from an earlier one.
+    QSettings().clear();
     dir_ = std::make_unique<QTemporaryDir>();
     window_ = std::make_unique<MainWindow>();
     window_->show();
@@ -116,8 +124,17 @@ void KeepTest::savingWritesThePictureOnTheWindowWithItsView()
     setFields(kView);
     draw("kanga");
     // A name without an ending becomes a PNG.
-    window_->keeper().askPictureToSave = [this](QWidget*, const QString&) { return path("kept"); };
+    QString proposed;
+    window_->keeper().askPictureToSave = [&](QWidget*, const QString& offered) {
+        proposed = offered;
+        return path("kept");
+    };
     window_->keeper().savePicture();
+    // The pattern and Xoom name the file proposed, in a folder of its own
+    // under the pictures folder, there to be chosen.
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    QCOMPARE(proposed, pictures + "/Zentrel/kanga-0.7.png");
+    QVERIFY(QFileInfo(pictures + "/Zentrel").isDir());
 
     const View expected = viewWith(*findPattern("kanga"), kView);
     QVERIFY(sameAsEngine(QImage(path("kept.png")), expected));
@@ -166,6 +183,31 @@ void KeepTest::pastingWhatIsNoViewSaysWhyAndChangesNothing()
         QCOMPARE(window_->fieldTexts(), kView);
     }
     // clang-format on
+}
+
+// A view the window cannot draw whole is refused before any field changes.
+void KeepTest::aViewTheWindowCannotDrawIsRefusedWhole()
+{
+    const std::pair<QString, QString> rows[] = {
+        {"--pattern aqua --size 65536", "a size from 1 to 1024"},
+        {"--pattern aqua --size 1e300", "a size from 1 to 1024"},
+        {"--pattern aqua --size abc", "size reads as 0"},
+        {"--pattern aqua --x \"2" + QString(40000, ' ') + "5\"", "a field holds at most 32767"},
+        {"--pattern aqua --x 1e16", "Nothing was changed."},
+        {"--pattern aqua --x " + QString((1 << 20) + 1, '1'), "longer than any view"},
+    };
+    setFields(kView);
+    draw("kanga");
+    const auto shown = window_->shownView();
+    for (const auto& [text, said] : rows) {
+        QApplication::clipboard()->setText(text);
+        MessageBoxWatch watch;
+        watch.arm();
+        window_->keeper().pasteView();
+        QVERIFY2(watch.text.contains(said), qPrintable(watch.text.left(300)));
+        QCOMPARE(window_->fieldTexts(), kView);
+        QVERIFY(window_->shownView() == shown);
+    }
 }
 
 void KeepTest::droppingAPictureOpensItsView()
@@ -257,6 +299,62 @@ void KeepTest::aCancelledPosterLeavesNoFile()
     QVERIFY(finished.count() == 1 || finished.wait(30000));
     QCOMPARE(dialog->outcome(), QString("Cancelled: nothing was written."));
     QVERIFY(nothingWritten());
+}
+
+// The poster dialog says which view it holds and takes the window's on
+// request; a bare name lands in the pictures folder, a foreign ending is
+// refused, and a file of that name is replaced only when the person says so.
+void KeepTest::thePosterDialogSaysWhatItDoes()
+{
+    setFields({"1", "1", "30", "1", "150"});
+    draw("gall");
+    window_->keeper().renderPoster();
+    PosterDialog* dialog = window_->keeper().posterDialog();
+    QLabel* viewText = nullptr;
+    for (QLabel* label : dialog->findChildren<QLabel*>())
+        if (label->text().startsWith("--pattern")) viewText = label;
+    QVERIFY(viewText && viewText->text().contains("--pattern gall"));
+    draw("jay");
+    QVERIFY(viewText->text().contains("--pattern gall"));
+    dialog->takeWindowView();
+    QVERIFY(viewText->text().contains("--pattern jay"));
+
+    QSignalSpy finished(dialog, &PosterDialog::finished);
+    const auto render = [&](const QString& file) {
+        const int before = finished.count();
+        dialog->setFile(file);
+        dialog->startRendering();
+        return finished.count() > before || finished.wait(30000);
+    };
+    const QString own =
+        QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) + "/Zentrel";
+    QVERIFY(render("bare"));
+    QVERIFY(QFileInfo::exists(own + "/bare.png"));
+    QVERIFY2(dialog->outcome().contains(own + "/bare.png"), qPrintable(dialog->outcome()));
+
+    QVERIFY(render(path("p.jpg")));
+    QVERIFY2(dialog->outcome().contains("PNG (.png) or PPM (.ppm)"), qPrintable(dialog->outcome()));
+    QVERIFY(!QFileInfo::exists(path("p.jpg")));
+
+    QFile kept(path("kept.png"));
+    QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write("mine") == 4);
+    kept.close();
+    QString asked;
+    dialog->confirmReplace = [&](QWidget*, const QString& file) {
+        asked = file;
+        return false;
+    };
+    const int before = finished.count();
+    dialog->setFile(path("kept.png"));
+    dialog->startRendering();
+    QCOMPARE(asked, path("kept.png"));
+    QVERIFY(!dialog->rendering());
+    QCOMPARE(finished.count(), before);
+    QCOMPARE(QFileInfo(path("kept.png")).size(), 4);
+    dialog->confirmReplace = [](QWidget*, const QString&) { return true; };
+    QVERIFY(render(path("kept.png")));
+    QVERIFY(QImage(path("kept.png")).width() == 30);
+    QFile::remove(own + "/bare.png");
 }
 
 QTEST_MAIN(KeepTest)

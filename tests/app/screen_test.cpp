@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QtTest>
 #include <cmath>
 
@@ -30,6 +31,8 @@ private slots:
 
     void theFrameFitsTheScreenAndEveryControlScrollsIntoView();
     void thePictureIsDrawnAsFinelyAsTheScreenShowsIt();
+    void aPatternClickedLowDrawsInSight();
+    void theMouseBeyondASmallPictureDoesNothing();
 
 private:
     MainWindow* window_ = nullptr;
@@ -93,6 +96,39 @@ void ScreenTest::thePictureIsDrawnAsFinelyAsTheScreenShowsIt()
             QCOMPARE(image.pixel(161 * density + c, 51 * density + r),
                      qRgb(redOf(colour), greenOf(colour), blueOf(colour)));
         }
+}
+
+// On a screen lower than the window, "tang" lies at the bottom; its picture
+// is drawn where it can be seen.
+void ScreenTest::aPatternClickedLowDrawsInSight()
+{
+    auto* tang = window_->findChild<QPushButton*>("CMD(18)");
+    frame_->ensureWidgetVisible(tang);
+    QTest::mouseClick(tang, Qt::LeftButton);
+    const QPoint corner = window_->mapTo(frame_->viewport(), QPoint(kPlotLeft, kPlotTop));
+    QVERIFY2(
+        frame_->viewport()->rect().contains(corner),
+        qPrintable(QString("the picture's corner is at %1, %2").arg(corner.x()).arg(corner.y())));
+}
+
+// The wheel beyond the picture, on the empty area, zooms about no point of
+// it: nothing changes. On the picture it zooms.
+void ScreenTest::theMouseBeyondASmallPictureDoesNothing()
+{
+    auto* aqua = window_->findChild<QPushButton*>("CMD(0)");
+    frame_->ensureWidgetVisible(aqua);
+    QTest::mouseClick(aqua, Qt::LeftButton);
+    const FieldTexts drawn = window_->fieldTexts();
+    QWidget* surface = window_->findChild<QWidget*>("pictureSurface");
+    const auto wheelAt = [surface](QPoint at) {
+        QWheelEvent wheel(at, surface->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(surface, &wheel);
+    };
+    wheelAt(QPoint(kPlotLeft + 400, kPlotTop + 400));  // beyond the 150-pixel picture
+    QCOMPARE(window_->fieldTexts(), drawn);
+    wheelAt(QPoint(kPlotLeft + 75, kPlotTop + 75));
+    QVERIFY(window_->fieldTexts() != drawn);
 }
 
 QTEST_MAIN(ScreenTest)

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -93,6 +94,42 @@ TEST(EndBeforeTheWindow, HelpAndVersionNeedNoDesktopAndWinOverIt)
     EXPECT_EQ(version->out, "zentrel " ZENTREL_VERSION "\n");
     EXPECT_FALSE(app::endBeforeTheWindow({"-style", "Fusion"}, {":0", "", ""}).has_value());
 }
+
+// What is ours, what is the toolkit's, and what is a picture to open.
+struct ArgumentsRow : NamedRow {
+    std::vector<std::string> args;
+    std::optional<std::string> refused;  // the option named in the refusal
+    std::vector<std::string> pictures;
+};
+
+// clang-format off
+const ArgumentsRow kArguments[] = {
+    {"nothing", {}, std::nullopt, {}},
+    {"one_picture", {"a.png"}, std::nullopt, {"a.png"}},
+    {"toolkit_values_are_no_pictures", {"-platform", "offscreen", "-style=Fusion", "--display", ":3", "b.ppm"}, std::nullopt, {"b.ppm"}},
+    {"toolkit_flag", {"-reverse", "c.png"}, std::nullopt, {"c.png"}},
+    {"unknown_long_option", {"--bogus"}, "--bogus", {}},
+    {"unknown_short_option", {"a.png", "-x"}, "-x", {"a.png"}},
+    {"after_double_dash_all_pictures", {"--", "-odd.png", "e.png"}, std::nullopt, {"-odd.png", "e.png"}},
+    {"lone_dash_is_a_name", {"-"}, std::nullopt, {"-"}},
+};
+// clang-format on
+
+class Arguments : public ::testing::TestWithParam<ArgumentsRow> {};
+
+TEST_P(Arguments, AreOursTheToolkitsOrPictures)
+{
+    const ArgumentsRow& row = GetParam();
+    EXPECT_EQ(app::picturesToOpen(row.args), row.pictures);
+    const auto end = app::endBeforeTheWindow(row.args, {":0", "", ""});
+    ASSERT_EQ(end.has_value(), row.refused.has_value());
+    if (!end) return;
+    EXPECT_EQ(end->status, 2);
+    EXPECT_NE(end->err.find(*row.refused), std::string::npos) << end->err;
+    EXPECT_EQ(end->err.find('\n'), end->err.size() - 1) << "not one line: " << end->err;
+}
+
+INSTANTIATE_TEST_SUITE_P(CommandLines, Arguments, ::testing::ValuesIn(kArguments), byName);
 
 // ---------------------------------------------------------------------------
 // The program itself
@@ -183,6 +220,18 @@ TEST(ZentrelStarted, WithoutADesktopAnswersHelpAndVersion)
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out, app::helpText());
     EXPECT_EQ(help.err, "");
+}
+
+// A display that is named but does not answer: one line and status 2, not
+// the toolkit's many lines and abort.
+TEST(ZentrelStarted, OnADisplayThatDoesNotAnswerSaysSoInOneLine)
+{
+    const Started run = runZentrel({}, {"DISPLAY=:87", "QT_QPA_PLATFORM=xcb"}, kAnswer);
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("zentrel: cannot open the window: the X display :87"), std::string::npos)
+        << run.err;
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "not one line: " << run.err;
 }
 
 // The offscreen platform needs no desktop: the window opens and the program

@@ -15,9 +15,11 @@ expected_files() {
     for size in 16 22 24 32 48 64 128 256; do
       echo "share/icons/hicolor/${size}x${size}/apps/org.zentrel.Zentrel.png"
     done
-    echo share/man/man1/zentrel-render.1
-    echo share/man/man1/zentrel.1
+    echo share/man/man1/zentrel-render.1.gz
+    echo share/man/man1/zentrel.1.gz
     echo share/metainfo/org.zentrel.Zentrel.metainfo.xml
+    echo share/doc/zentrel/changelog.gz
+    echo share/doc/zentrel/copyright
   } | LC_ALL=C sort
 }
 
@@ -34,8 +36,12 @@ check_validators() {
   said=$(desktop-file-validate "$prefix/share/applications/org.zentrel.Zentrel.desktop" 2>&1) ||
     fail "desktop-file-validate: $said"
   [ -z "$said" ] || fail "desktop-file-validate: $said"
-  said=$(appstreamcli validate --no-net --no-color "$prefix/share/metainfo/org.zentrel.Zentrel.metainfo.xml" 2>&1) ||
+  said=$(appstreamcli validate --no-net --no-color --pedantic "$prefix/share/metainfo/org.zentrel.Zentrel.metainfo.xml" 2>&1) ||
     fail "appstreamcli validate: $said"
+  # The id keeps the capital that the desktop entry and the icons are named
+  # by; every other remark is a fault.
+  said=$(grep -E '^[EWIP]: ' <<<"$said" | grep -v 'cid-contains-uppercase-letter' || true)
+  [ -z "$said" ] || fail "appstreamcli validate --pedantic: $said"
 }
 
 check_icons() {
@@ -46,12 +52,12 @@ check_icons() {
   done
 }
 
-# Each page shows without a warning, and every option of the program's help
-# is in it.
+# Each page shows without a warning, every option of the program's help is
+# in it, and every option and key is an item of its own.
 check_man_pages() {
-  local prefix=$1 program page shown warnings option
+  local prefix=$1 program page shown warnings option items listed
   for program in zentrel zentrel-render; do
-    page="$prefix/share/man/man1/$program.1"
+    page="$prefix/share/man/man1/$program.1.gz"
     warnings=$(mktemp)
     shown=$(MANWIDTH=200 man --warnings -E ascii -l "$page" 2>"$warnings") || fail "man -l $page"
     [ ! -s "$warnings" ] || fail "man -l $page: $(cat "$warnings")"
@@ -64,7 +70,14 @@ check_man_pages() {
                     sed 's/  .*//; s/, / /g' | tr ' ' '\n' | grep '^-'); do
       grep -qF -- "$option" <<<"$shown" || fail "$program.1 does not show $option"
     done
+    # "  TAG   what it does" in the help is one .TP item in the page.
+    listed=$("$prefix/bin/$program" --help | grep -cE '^  [^ ](.*[^ ])?  +[^ ]')
+    items=$(zcat "$page" | grep -c '^\.TP$')
+    [ "$items" -eq "$listed" ] || fail "$program.1 has $items items for the help's $listed"
   done
+  zcat "$prefix/share/man/man1/zentrel.1.gz" | grep -q '^\.SH MOUSE$' || fail "zentrel.1 has no MOUSE"
+  [ "$(zcat "$prefix/share/man/man1/zentrel-render.1.gz" | sed -n '/^\.SH SYNOPSIS/,/^\.SH/p' |
+       grep -c 'zentrel\\-render')" -ge 3 ] || fail "zentrel-render.1 lacks a form in its SYNOPSIS"
 }
 
 check_programs_run() {

@@ -48,6 +48,12 @@ const PageRow kPages[] = {
      ".SH ENVIRONMENT\nDISPLAY names\nthe desktop.\n"},
     {"examples", "Examples:\n  tool --a 1\n  tool --b\n\nAfter.\n",
      ".SH EXAMPLES\n.RS\n.nf\ntool \\-\\-a 1\ntool \\-\\-b\n.fi\n.RE\n.PP\nAfter.\n"},
+    // Keys and what they do are items too, "-" among them.
+    {"keys_as_items", "Keys:\n  Right          as \">\"\n  -              as \"OOM\"\n  Menu, Shift+F10  the menu\n",
+     ".SH KEYS\n.TP\n\\fBRight\\fR\nas \">\"\n.TP\n\\fB\\-\\fR\nas \"OOM\"\n.TP\n\\fBMenu, Shift+F10\\fR\nthe menu\n"},
+    // A continuation that starts with a dash stays the item's text.
+    {"continuation_starting_with_a_dash", "Options:\n  --all  every pattern, each to\n         -o with {pattern}\n",
+     ".SH OPTIONS\n.TP\n\\fB\\-\\-all\\fR\nevery pattern, each to\n\\-o with {pattern}\n"},
     {"escapes", "A \\ backslash\n.dot and 'quote first\n",
      "A \\e backslash\n\\&.dot and 'quote first\n"},
 };
@@ -72,6 +78,17 @@ TEST(ManPageFromHelp, TitleNameSynopsisAndSeeAlso)
               ".SH SYNOPSIS\n\\fBzentrel\\-render\\fR \\-\\-pattern NAME \\-o FILE\n"
               ".SH DESCRIPTION\nDraws.\n"
               ".SH SEE ALSO\n.BR zentrel (1)\n");
+}
+
+TEST(ManPageFromHelp, EveryFormOfTheCommandIsInTheSynopsis)
+{
+    const desktop::ManPageHeading heading{"tool", "do", "Zentrel 1.0", ""};
+    const std::string page =
+        desktop::manPage(heading, "Usage: tool --a FILE\n       tool --b\n\nDoes.\n");
+    EXPECT_NE(page.find(".SH SYNOPSIS\n\\fBtool\\fR \\-\\-a FILE\n.br\n\\fBtool\\fR \\-\\-b\n"
+                        ".SH DESCRIPTION\nDoes.\n"),
+              std::string::npos)
+        << page;
 }
 
 }  // namespace

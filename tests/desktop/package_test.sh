@@ -24,6 +24,10 @@ for library in libc6 libstdc++6 libpng16-16 libqt6widgets6 libqt6gui6 libqt6core
   grep -qxF "$library" <<<"$names" || fail "Depends lacks $library: $depends"
 done
 
+# Debian's own package checker finds no error and no warning.
+said=$(lintian --tag-display-limit 0 "$deb" 2>&1 | grep -E '^[EW]: ' || true)
+[ -z "$said" ] || fail "lintian: $said"
+
 dpkg-deb -x "$deb" "$work/root"
 check_installed "$work/root/usr"
 echo "package: $(basename "$deb"), its files, its dependencies and its programs are as they must be"
