@@ -48,11 +48,6 @@ public:
     using ViewHost::showFailure;
     QWidget* dialogParent() override { return this; }
 
-    void writeFieldTexts(const FieldTexts& texts) override;
-    void markPattern(int index) override;
-    void clearPicture() override;
-    void reportFailure(const SessionFailure& failure) override;
-
     // Opens the address in the user's browser; false when none can start.
     std::function<bool(const QUrl&)> openAddress;
     // Ends the program at once, mid-drawing or not.
@@ -67,6 +62,12 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // What the session asks of the window.
+    void writeFieldTexts(const FieldTexts& texts) override;
+    void markPattern(int index) override;
+    void clearPicture() override;
+    void reportFailure(const SessionFailure& failure) override;
+
     void buildControls();
     void connectControl(QWidget* control, const ControlSpec& spec);
     void setTabOrder();
