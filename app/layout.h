@@ -90,6 +90,8 @@ inline constexpr Rgb kWindowColour{64, 64, 64};
 inline constexpr FontSpec kWindowFont{"MS Sans Serif", 8.25, true};
 
 inline constexpr Rgb kUnselectedPattern{128, 128, 128};
+// The pattern button chosen last: the colour of the "X" label's text.
+inline constexpr Rgb kChosenPattern{255, 255, 0};
 
 // The controls in stacking order, lowest first: labels lie beneath buttons
 // and fields.

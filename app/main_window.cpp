@@ -32,8 +32,6 @@
 #include "app/return_key.h"
 #include "app/view_keeper.h"
 #include "engine/worker_pool.h"
-#include "params/mouse_navigation.h"
-#include "params/navigation.h"
 #include "params/presets.h"
 #include "patterns/pattern_table.h"
 
@@ -55,15 +53,8 @@ QString toQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string toStd(const QLineEdit* field) { return field->text().toStdString(); }
-
-// The pattern's button, or -1 for none.
-int indexOf(const Pattern* pattern)
-{
-    for (int i = 0; i < kPatternCount; ++i)
-        if (patternTable()[i] == pattern) return i;
-    return -1;
-}
+constexpr FieldRole kFieldRoles[] = {FieldRole::Across, FieldRole::Down, FieldRole::Size,
+                                     FieldRole::Xoom, FieldRole::Brightness};
 
 }  // namespace
 
@@ -84,11 +75,6 @@ MainWindow::MainWindow(QWidget* parent)
 
 void MainWindow::focusFirstField() { control(tabOrder().front())->setFocus(); }
 
-void MainWindow::focusPatternButton(int index)
-{
-    patternButtons_[index]->setFocus(Qt::ShortcutFocusReason);
-}
-
 MainWindow::~MainWindow() = default;
 
 template <class T>
@@ -102,10 +88,8 @@ T* MainWindow::control(std::string_view name) const
 void MainWindow::buildControls()
 {
     surface_ = new PictureSurface(this);
-    drawing_ = std::make_unique<DrawingController>(WorkerPool::shared(), *surface_,
-                                                   [] { QCoreApplication::processEvents(); });
-    explorer_ = std::make_unique<Explorer>(WorkerPool::shared(), *surface_,
-                                           [] { QCoreApplication::processEvents(); });
+    session_ = std::make_unique<ViewSession>(WorkerPool::shared(), *this, *surface_,
+                                             [] { QCoreApplication::processEvents(); });
     connectMouse();
     auto* returnKey = new ReturnPressesButton(this);
     for (const ControlSpec& spec : controlLayout()) {
@@ -115,12 +99,9 @@ void MainWindow::buildControls()
     }
     for (int i = 0; i < kPatternCount; ++i)
         patternButtons_.push_back(control<QPushButton>(arrayName("CMD", i)));
-    textOne_ = control<QLineEdit>("TextOne");
-    textTwo_ = control<QLineEdit>("TextTwo");
-    textThree_ = control<QLineEdit>("TextThree");
-    textFour_ = control<QLineEdit>("TextFour");
-    textFive_ = control<QLineEdit>("Textfive");
-    textThree_->installEventFilter(this);
+    for (FieldRole role : kFieldRoles)
+        fields_[static_cast<std::size_t>(role)] = control<QLineEdit>(fieldName(role));
+    field(FieldRole::Size)->installEventFilter(this);
     setTabOrder();
 }
 
@@ -161,7 +142,23 @@ void MainWindow::addActions()
     }
 }
 
-void MainWindow::halt() { drawing_->requestHalt(); }
+void MainWindow::drawPattern(int index) { session_->patternClicked(index); }
+
+void MainWindow::focusPatternButton(int index)
+{
+    patternButtons_[index]->setFocus(Qt::ShortcutFocusReason);
+}
+
+void MainWindow::halt() { session_->halt(); }
+
+void MainWindow::reset() { session_->reset(); }
+
+void MainWindow::applyFieldRule(const Outcome<FieldTexts>& result)
+{
+    session_->applyFieldRule(result);
+}
+
+void MainWindow::stepThroughHistory(int steps) { session_->stepThroughHistory(steps); }
 
 void MainWindow::showContextMenu()
 {
@@ -187,36 +184,22 @@ void MainWindow::showKeysAndMouse()
     box.exec();
 }
 
-QString MainWindow::haltFlag() const { return drawing_->haltRequested() ? "p" : ""; }
+QString MainWindow::haltFlag() const { return session_->drawing().haltRequested() ? "p" : ""; }
 
 FieldTexts MainWindow::fieldTexts() const
 {
-    return {toStd(textOne_), toStd(textTwo_), toStd(textThree_), toStd(textFour_),
-            toStd(textFive_)};
+    FieldTexts texts;
+    for (FieldRole role : kFieldRoles) fieldText(texts, role) = field(role)->text().toStdString();
+    return texts;
 }
 
 void MainWindow::writeFieldTexts(const FieldTexts& texts)
 {
-    const auto write = [](QLineEdit* field, const std::string& text) {
-        const QString value = QString::fromStdString(text);
-        if (field->text() != value) field->setText(value);
-    };
-    write(textOne_, texts.across);
-    write(textTwo_, texts.down);
-    write(textThree_, texts.size);
-    write(textFour_, texts.xoom);
-    write(textFive_, texts.brightness);
+    for (FieldRole role : kFieldRoles) {
+        const QString value = QString::fromStdString(fieldText(texts, role));
+        if (field(role)->text() != value) field(role)->setText(value);
+    }
 }
-
-void MainWindow::applyFieldRule(const Outcome<FieldTexts>& result)
-{
-    if (!result) return showFailure(result.failure());
-    if (result.value() == fieldTexts()) return;
-    recordView();
-    writeFieldTexts(result.value());
-}
-
-int MainWindow::chosenIndex() const { return indexOf(chosenPattern_); }
 
 // The size check as the size field loses the focus: it mends a text, it
 // moves to no other view.
@@ -227,77 +210,30 @@ void MainWindow::checkSizeOnLeaving()
     writeFieldTexts(checked.value());
 }
 
-void MainWindow::recordView() { history_.record(ViewStep{chosenIndex(), fieldTexts()}); }
-
 void MainWindow::showFailure(const QString& text) { QMessageBox::critical(this, "Zentrel", text); }
 
-void MainWindow::drawPattern(int index)
+void MainWindow::reportFailure(const SessionFailure& failure)
 {
-    const Pattern& pattern = *patternTable()[index];
-    const FieldTexts fields = fieldTexts();
-    const DrawingEnd end = drawing_->draw(pattern, fields, [&] {
-        stopExploring();
-        if (chosenPattern_ && chosenPattern_ != &pattern) recordView();
-        highlightPatternButton(index);
-        chosenPattern_ = &pattern;
-        drawingViews_.push_back(viewWith(pattern, fields));
-        shownView_ = drawingViews_.back();
-        emit drawingStarted();
-    });
-    if (end.kind == DrawingEnd::Kind::Refused) return;
-    // A whole picture is kept for the moves that follow; a part of one is
-    // no picture of any view.
-    if (end.drawn)
-        explorer_->remember(end.drawn);
-    else
-        explorer_->forget();
-    // A drawing this one ran inside goes on over the same picture.
-    drawingViews_.pop_back();
-    if (!drawingViews_.empty()) shownView_ = drawingViews_.back();
-    if (end.failure)
-        showFailure(QString::fromStdString(drawingFailureText(pattern.caption, *end.failure)));
+    if (!failure.drawing) return showFailure(failure.failure);
+    showFailure(
+        QString::fromStdString(drawingFailureText(failure.drawing->caption, failure.failure)));
 }
 
-std::optional<View> MainWindow::shownView() const { return shownView_; }
+std::optional<View> MainWindow::shownView() const { return session_->shownView(); }
 
-std::optional<View> MainWindow::typedView() const
-{
-    if (!chosenPattern_) return std::nullopt;
-    return viewWith(*chosenPattern_, fieldTexts());
-}
+std::optional<View> MainWindow::typedView() const { return session_->typedView(); }
 
-void MainWindow::showView(const View& view)
-{
-    recordView();
-    writeFieldTexts(view.fields);
-    const int index = indexOf(view.pattern);
-    if (index < 0) return;
-    // The view left is recorded above, its pattern with its fields; the
-    // drawing would otherwise record the old pattern with the new fields.
-    // The button is marked here too, for a drawing refused as too deeply
-    // nested.
-    chosenPattern_ = view.pattern;
-    highlightPatternButton(index);
-    drawPattern(index);
-}
+void MainWindow::showView(const View& view) { session_->showView(view); }
 
-void MainWindow::highlightPatternButton(int index)
+void MainWindow::markPattern(int index)
 {
     for (QPushButton* button : patternButtons_) setBackColour(button, toColor(kUnselectedPattern));
-    const QColor highlight = control("Label17")->palette().color(QPalette::WindowText);
-    setBackColour(patternButtons_[index], highlight);
+    setBackColour(patternButtons_[index], toColor(kChosenPattern));
     for (QPushButton* button : patternButtons_) button->repaint();
+    emit drawingStarted();
 }
 
-void MainWindow::reset()
-{
-    drawing_->requestHalt();
-    stopExploring();
-    applyFieldRule(resetFields());
-    surface_->clear();
-    explorer_->forget();
-    shownView_.reset();
-}
+void MainWindow::clearPicture() { surface_->clear(); }
 
 void MainWindow::connectMouse()
 {
@@ -305,80 +241,16 @@ void MainWindow::connectMouse()
     connect(mouse, &PictureMouse::panning, surface_, &PictureSurface::setShift);
     connect(mouse, &PictureMouse::panned, this, [this](QPoint offset) {
         surface_->setShift(QPoint());
-        moveByHand(
-            [&](const View& shown) { return panView(shown.fields, offset.x(), offset.y()); });
+        session_->panBy(offset.x(), offset.y());
     });
     connect(mouse, &PictureMouse::zoomedAt, this, [this](QPointF at, double factor) {
-        moveByHand([&](const View& shown) {
-            return zoomAround(shown.fields, {shown.pattern->rule, std::nullopt}, {at.x(), at.y()},
-                              factor);
-        });
+        session_->zoomAt({at.x(), at.y()}, factor);
     });
     connect(mouse, &PictureMouse::zoomedInAround, this, [this](QPointF at) {
-        moveByHand([&](const View& shown) {
-            return zoomInCentredOn(shown.fields, {shown.pattern->rule, std::nullopt},
-                                   {at.x(), at.y()});
-        });
+        session_->zoomInAround({at.x(), at.y()});
     });
-    connect(mouse, &PictureMouse::stepThroughHistory, this, &MainWindow::stepThroughHistory);
-}
-
-// The move is made from the view on the picture, where the hand is.
-void MainWindow::moveByHand(const std::function<Outcome<FieldTexts>(const View& shown)>& move)
-{
-    if (!shownView_) return;
-    const View shown = *shownView_;
-    const Outcome<FieldTexts> moved = move(shown);
-    if (!moved) return showFailure(moved.failure());
-    recordView();
-    writeFieldTexts(moved.value());
-    exploreTo(viewWith(*shown.pattern, moved.value()));
-}
-
-void MainWindow::exploreTo(const View& view)
-{
-    drawing_->requestHalt();
-    pendingView_ = view;
-    // A redraw running already gives way at its next piece.
-    if (exploring_) return;
-    exploring_ = true;
-    exploringStopped_ = false;
-    while (pendingView_ && !exploringStopped_) {
-        const View next = *pendingView_;
-        pendingView_.reset();
-        shownView_ = next;
-        const auto end = explorer_->show(*next.pattern, next.fields,
-                                         [this] { return pendingView_ || exploringStopped_; });
-        if (end.kind != Explorer::End::Kind::Failed) continue;
-        // Drawn column by column, the view fails where a button's drawing
-        // does, and says so.
-        exploring_ = false;
-        if (end.failure->field) return showFailure(*end.failure);
-        // The failing view is the one explored, whatever pattern was clicked
-        // since (a drawing inside another leaves the outer one's picture).
-        return drawPattern(indexOf(next.pattern));
-    }
-    exploring_ = false;
-}
-
-void MainWindow::stopExploring()
-{
-    exploringStopped_ = true;
-    pendingView_.reset();
-}
-
-void MainWindow::stepThroughHistory(int steps)
-{
-    const ViewStep current{chosenIndex(), fieldTexts()};
-    const auto target = steps < 0 ? history_.back(current) : history_.forward(current);
-    if (!target) return;
-    writeFieldTexts(target->fields);
-    if (target->pattern >= 0) {
-        chosenPattern_ = patternTable()[target->pattern];
-        highlightPatternButton(target->pattern);
-    }
-    // A view whose picture was on the window comes back with its picture.
-    if (shownView_ && chosenPattern_) exploreTo(viewWith(*chosenPattern_, target->fields));
+    connect(mouse, &PictureMouse::stepThroughHistory, this,
+            [this](int steps) { session_->stepThroughHistory(steps); });
 }
 
 void MainWindow::openLink()
@@ -395,7 +267,7 @@ void MainWindow::openLink()
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == textThree_ && event->type() == QEvent::FocusOut) {
+    if (watched == field(FieldRole::Size) && event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
             checkSizeOnLeaving();
@@ -418,11 +290,8 @@ void MainWindow::matchScreenDensity()
 {
     const int density = std::max(1, static_cast<int>(std::ceil(devicePixelRatioF() - 0.01)));
     if (density == surface_->density()) return;
-    drawing_->requestHalt();
-    drawing_->setDensity(density);
-    explorer_->setDensity(density);
+    session_->setDensity(density);
     surface_->setDensity(density);
-    shownView_.reset();
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event)

@@ -3,18 +3,16 @@
 #include <QUrl>
 #include <QVector>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string_view>
-#include <vector>
 
 #include "app/view_host.h"
 #include "engine/field_texts.h"
-#include "engine/outcome.h"
-#include "explore/drawing.h"
-#include "explore/explorer.h"
-#include "params/view_history.h"
+#include "session/session_window.h"
+#include "session/view_session.h"
 
 class QLineEdit;
 class QMenu;
@@ -28,8 +26,9 @@ class ViewKeeper;
 struct ControlSpec;
 
 // The program's one window, qTac: every control at its place, the picture
-// surface beneath them, and the handlers behind them.
-class MainWindow : public QWidget, public ViewHost {
+// surface beneath them, and the wiring that hands their clicks to the view
+// session, which holds what is shown and drawn.
+class MainWindow : public QWidget, public ViewHost, public SessionWindow {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr);
@@ -37,9 +36,9 @@ public:
 
     // "p" while a halt is requested, empty otherwise.
     QString haltFlag() const;
-    FieldTexts fieldTexts() const;
+    FieldTexts fieldTexts() const override;
     const PictureSurface& surface() const { return *surface_; }
-    DrawingController& drawing() { return *drawing_; }
+    DrawingController& drawing() { return session_->drawing(); }
     ViewKeeper& keeper() { return *keeper_; }
 
     std::optional<View> shownView() const override;
@@ -61,13 +60,13 @@ public:
     void halt();
     void reset();
     void openLink();
-    // The picture's menu, at the pointer when it is on the picture, else at
-    // the picture's corner.
-    void showContextMenu();
-    void showKeysAndMouse();
     // A rule's texts for the fields, the view left recorded for the way back.
     void applyFieldRule(const Outcome<FieldTexts>& result);
     void stepThroughHistory(int steps);
+    // The picture's menu, at the pointer when it is on the window, else at
+    // the picture's corner.
+    void showContextMenu();
+    void showKeysAndMouse();
 
     // Opens the address in the user's browser; false when none can start.
     std::function<bool(const QUrl&)> openAddress;
@@ -75,7 +74,7 @@ public:
     std::function<void()> endProgram;
 
 signals:
-    // A pattern's drawing begins on the picture area.
+    // A pattern is marked for a drawing or a view coming back.
     void drawingStarted();
 
 protected:
@@ -87,6 +86,12 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // What the session asks of the window.
+    void writeFieldTexts(const FieldTexts& texts) override;
+    void markPattern(int index) override;
+    void clearPicture() override;
+    void reportFailure(const SessionFailure& failure) override;
+
     void buildControls();
     void connectControl(QWidget* control, const ControlSpec& spec);
     void setTabOrder();
@@ -97,43 +102,23 @@ private:
 
     // A QAction for every row of the registry with keys or a menu entry.
     void addActions();
-    void highlightPatternButton(int index);
 
     void matchScreenDensity();
-    void writeFieldTexts(const FieldTexts& texts);
-    void recordView();
     void checkSizeOnLeaving();
-    int chosenIndex() const;
+    QLineEdit* field(FieldRole role) const { return fields_[static_cast<std::size_t>(role)]; }
 
     // The hand on the picture: each move rewrites the fields and draws the
     // chosen pattern again, coarse to fine or from what is known.
     void connectMouse();
-    void moveByHand(const std::function<Outcome<FieldTexts>(const View& shown)>& move);
-    void exploreTo(const View& view);
-    void stopExploring();
 
     std::unique_ptr<QStyle> classicStyle_;
     PictureSurface* surface_ = nullptr;
-    std::unique_ptr<DrawingController> drawing_;
+    std::unique_ptr<ViewSession> session_;
     ViewKeeper* keeper_ = nullptr;
     QMenu* contextMenu_ = nullptr;
-    std::unique_ptr<Explorer> explorer_;
-    ViewHistory history_;
-    // The view the hand asked for last, while a redraw gives way to it.
-    std::optional<View> pendingView_;
-    bool exploring_ = false;
-    bool exploringStopped_ = false;
-    // The views of the drawings running now, innermost last, and of the
-    // picture on the surface.
-    std::vector<View> drawingViews_;
-    std::optional<View> shownView_;
-    const Pattern* chosenPattern_ = nullptr;
     QVector<QPushButton*> patternButtons_;
-    QLineEdit* textOne_ = nullptr;
-    QLineEdit* textTwo_ = nullptr;
-    QLineEdit* textThree_ = nullptr;
-    QLineEdit* textFour_ = nullptr;
-    QLineEdit* textFive_ = nullptr;
+    // The five fields, indexed by the part they play (FieldRole).
+    std::array<QLineEdit*, 5> fields_{};
 };
 
 }  // namespace zentrel::app

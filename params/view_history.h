@@ -9,10 +9,11 @@
 namespace zentrel {
 
 // A view as the history keeps it: the pattern's button index (-1 before any
-// was clicked) and the five field texts.
+// was clicked), the five field texts, and whether a picture was shown.
 struct ViewStep {
     int pattern = -1;
     FieldTexts fields;
+    bool pictured = false;
 
     bool operator==(const ViewStep&) const = default;
 };

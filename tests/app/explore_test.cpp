@@ -41,6 +41,7 @@ private slots:
     void aDragMovesTheViewWithTheHand();
     void aDoubleClickZoomsInOnThePoint();
     void backAndForwardRestoreTheViewsAndTheirPictures();
+    void theWayBackShowsEachPictureAloneOrNone();
     void aMoveThatWouldOverflowIsRefusedAndChangesNothing();
     void aViewThatFailsWhenMovedIsDrawnWithItsOwnPattern();
 
@@ -51,6 +52,11 @@ private:
     void wheel(QPoint at, int notches);
     // The picture on the window is the engine's for the fields shown.
     bool showsTheEnginePicture();
+    bool blankAt(int column, int row) const
+    {
+        return window_->surface().picture().pixel(kPictureLeft + column, kPictureTop + row) ==
+               qRgb(64, 64, 64);
+    }
 
     std::unique_ptr<MainWindow> window_;
     const Pattern* pattern_ = patternTable()[16];  // "riski": corner origin
@@ -152,6 +158,30 @@ void ExploreTest::backAndForwardRestoreTheViewsAndTheirPictures()
     QTest::keyClick(window_.get(), Qt::Key_Right, Qt::AltModifier);
     QCOMPARE(window_->fieldTexts(), zoomed);
     QVERIFY(showsTheEnginePicture());
+}
+
+// A larger picture drawn after the first: going back shows the first one
+// alone, where the larger one was; after a reset, going back brings the
+// picture back, and forward empties the area again.
+void ExploreTest::theWayBackShowsEachPictureAloneOrNone()
+{
+    QTest::mouseClick(window_->findChild<QPushButton*>("cmd1"), Qt::LeftButton);  // "S"
+    draw(16);
+    QVERIFY(!blankAt(200, 200));
+    QTest::keyClick(window_.get(), Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(window_->fieldTexts(), kStart);
+    QVERIFY(showsTheEnginePicture());
+    QVERIFY(blankAt(200, 200) && blankAt(130, 10) && blankAt(10, 130));
+
+    QTest::mouseClick(window_->findChild<QPushButton*>("Command3"), Qt::LeftButton);  // "reset"
+    QVERIFY(blankAt(0, 0));
+    QTest::keyClick(window_.get(), Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(window_->fieldTexts(), kStart);
+    QVERIFY(showsTheEnginePicture());
+    QTest::keyClick(window_.get(), Qt::Key_Right, Qt::AltModifier);
+    QCOMPARE(window_->fieldTexts(), (FieldTexts{"1", "1", "100", "1", "150"}));
+    QVERIFY(blankAt(0, 0) && blankAt(50, 50));
+    QVERIFY(!window_->shownView());
 }
 
 void ExploreTest::aMoveThatWouldOverflowIsRefusedAndChangesNothing()

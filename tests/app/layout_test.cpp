@@ -17,6 +17,8 @@
 
 #include <vector>
 
+#include "app/control_factory.h"
+#include "app/layout.h"
 #include "app/main_window.h"
 
 using zentrel::app::MainWindow;
@@ -237,6 +239,7 @@ private slots:
     void notableCaptions_data();
     void notableCaptions();
     void patternInitialsSkipM();
+    void theChosenPatternTakesTheXLabelsTextColour();
     void shownColours_data();
     void shownColours();
     void stacking_data();
@@ -470,6 +473,14 @@ void TestLayout::patternInitialsSkipM()
     }
     QCOMPARE(initials, QString("abcdefghijklnopqrst"));
     QVERIFY(!control(member("CMD", 19)));
+}
+
+void TestLayout::theChosenPatternTakesTheXLabelsTextColour()
+{
+    const QWidget* x = control("Label17");
+    QVERIFY(x);
+    QCOMPARE(x->palette().color(QPalette::WindowText),
+             zentrel::app::toColor(zentrel::app::kChosenPattern));
 }
 
 void TestLayout::shownColours_data()

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include "engine/field_texts.h"
+#include "engine/outcome.h"
+#include "explore/drawing.h"
+#include "explore/explorer.h"
+#include "params/mouse_navigation.h"
+#include "params/view_history.h"
+#include "picture/view.h"
+#include "session/plotted_area.h"
+#include "session/session_window.h"
+
+namespace zentrel {
+
+class WorkerPool;
+
+// What the window shows and draws, apart from its widgets: the pattern
+// chosen last, the view whose picture is on the canvas and that of the
+// drawing running, the views left behind, and the hand's redraws, each
+// giving way to the next. The window hands every click on; all of it runs
+// on the window's one thread, entered again from the event pump that the
+// drawings run between columns and pieces.
+class ViewSession {
+public:
+    ViewSession(WorkerPool& pool, SessionWindow& window, Canvas& canvas,
+                std::function<void()> pumpEvents);
+
+    // A pattern's button (its index in the table): the pattern is chosen
+    // and drawn column by column from the fields, inside any drawing
+    // running.
+    void patternClicked(int index);
+    // A field rule's texts for the fields, the view left kept for the way
+    // back; a failure changes nothing and is reported.
+    void applyFieldRule(const Outcome<FieldTexts>& result);
+    // Running drawings stop after their current column.
+    void halt() { drawing_.requestHalt(); }
+    // "reset": the fields as they start, no drawing and no picture.
+    void reset();
+
+    // The hand on the picture moves from the view shown there, writes the
+    // fields and shows the moved view as soon as it can.
+    void panBy(double dx, double dy);
+    void zoomAt(PicturePoint point, double factor);
+    void zoomInAround(PicturePoint point);
+
+    // Back (steps < 0) or forward one step, to the view and to what was
+    // shown with it: its picture alone on the area, or no picture.
+    void stepThroughHistory(int steps);
+    // A view pasted or opened: its texts in the fields, its pattern drawn.
+    void showView(const View& view);
+
+    // Values per unit of the formula coordinates; the window's canvas is
+    // empty once it has the new density.
+    void setDensity(int density);
+
+    // The view of the picture on the canvas, if one was drawn since the
+    // area was last cleared.
+    std::optional<View> shownView() const { return shownView_; }
+    // The pattern chosen last and the fields as they stand; none before a
+    // pattern was chosen.
+    std::optional<View> typedView() const;
+    DrawingController& drawing() { return drawing_; }
+
+private:
+    void choose(int index);
+    void recordView();
+    ViewStep currentStep() const;
+    void moveByHand(const std::function<Outcome<FieldTexts>(const View& shown)>& move);
+    void exploreTo(const View& view);
+    void stopExploring();
+    void restore(const ViewStep& step);
+    bool leavesOldPixels(const View& view) const;
+    void clearArea();
+    void showNothing();
+
+    SessionWindow& window_;
+    PlottedArea area_;
+    DrawingController drawing_;
+    Explorer explorer_;
+    ViewHistory history_;
+    int density_ = 1;
+    const Pattern* chosenPattern_ = nullptr;
+    // The view the hand asked for last, while a redraw gives way to it.
+    std::optional<View> pendingView_;
+    bool exploring_ = false;
+    bool exploringStopped_ = false;
+    // The view of the innermost drawing running; each drawing keeps the one
+    // it runs inside and gives it back as it ends.
+    std::optional<View> drawingView_;
+    std::optional<View> shownView_;
+};
+
+}  // namespace zentrel
