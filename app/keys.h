@@ -3,18 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "app/key_text.h"
 #include "app/layout.h"
 
 // The window's keys: one row each, with what it does. They work wherever the
 // focus is, except where a field uses the key for its own typing (arrows,
 // + and - move and type in a field).
 namespace zentrel::app {
-
-// A key and what it does, in words.
-struct KeyText {
-    std::string keys;
-    std::string what;
-};
 
 struct KeyRow {
     std::string keys;  // as the toolkit reads them: "Alt+A", "Ctrl+Shift+C"

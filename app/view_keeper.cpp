@@ -11,7 +11,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-#include "app/keys.h"
+#include "app/key_text.h"
 #include "app/picture_surface.h"
 #include "app/poster_dialog.h"
 #include "app/view_host.h"
