@@ -1,6 +1,5 @@
 #include "app/actions.h"
 
-#include "app/main_window.h"
 #include "app/view_keeper.h"
 #include "params/navigation.h"
 #include "params/presets.h"
@@ -9,7 +8,7 @@
 namespace zentrel::app {
 namespace {
 
-using W = MainWindow;
+using W = ActionTarget;
 
 // A field rule applied to the fields as they stand.
 template <auto rule, auto... arguments>
@@ -113,8 +112,8 @@ std::vector<ActionRow> clickRows()
         {A::ZoomLowerLeft, -1, "zoom-lower-left", "", "", "", applyRule<zoomIntoCorner, LowerLeft>},
         {A::ZoomTopRight, -1, "zoom-top-right", "", "", "", applyRule<zoomIntoCorner, TopRight>},
         {A::ZoomTopLeft, -1, "zoom-top-left", "", "", "", applyRule<zoomIntoCorner, TopLeft>},
-        {A::Exit, -1, "exit", "", "", "", [](W& w, int) { w.endProgram(); }},
-        {A::Minimise, -1, "minimise", "", "", "", [](W& w, int) { w.window()->showMinimized(); }},
+        {A::Exit, -1, "exit", "", "", "", [](W& w, int) { w.exitProgram(); }},
+        {A::Minimise, -1, "minimise", "", "", "", [](W& w, int) { w.minimise(); }},
         {A::OpenLink, -1, "open-link", "", "", "", [](W& w, int) { w.openLink(); }},
     };
     // clang-format on

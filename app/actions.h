@@ -4,13 +4,38 @@
 #include <vector>
 
 #include "app/layout.h"
+#include "engine/field_texts.h"
+#include "engine/outcome.h"
 
 // Everything the window can be asked to do, one row each: a click on a
 // control, a key, a menu entry. The key list of --help (and so of the manual
 // page), the context menu and the window's keys are all made from it.
 namespace zentrel::app {
 
-class MainWindow;
+class ViewKeeper;
+
+// What the actions do to the window that runs them.
+class ActionTarget {
+public:
+    virtual ~ActionTarget() = default;
+
+    virtual FieldTexts fieldTexts() const = 0;
+    // A rule's texts for the fields, the view left recorded for the way back.
+    virtual void applyFieldRule(const Outcome<FieldTexts>& result) = 0;
+    virtual void drawPattern(int index) = 0;
+    // Moves the focus to the pattern's button, as a click on it does (the
+    // size field is checked as it loses the focus).
+    virtual void focusPatternButton(int index) = 0;
+    virtual void halt() = 0;
+    virtual void reset() = 0;
+    virtual void stepThroughHistory(int steps) = 0;
+    virtual void openLink() = 0;
+    virtual void minimise() = 0;
+    virtual void exitProgram() = 0;
+    virtual ViewKeeper& keeper() = 0;
+    virtual void showContextMenu() = 0;
+    virtual void showKeysAndMouse() = 0;
+};
 
 struct ActionRow {
     Action action;
@@ -19,7 +44,7 @@ struct ActionRow {
     std::string menuText;  // the context menu's entry; empty for none
     std::string keys;      // as the toolkit reads them: "Alt+A", "Ctrl+Shift+C"; empty for none
     std::string what;      // what the keys do, for --help
-    void (*run)(MainWindow& window, int pattern);
+    void (*run)(ActionTarget& window, int pattern);
 };
 
 // Every action, in the order --help lists the keys and the menu its entries.

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string_view>
 
+#include "app/actions.h"
 #include "app/view_host.h"
 #include "engine/field_texts.h"
 #include "session/session_window.h"
@@ -28,7 +29,7 @@ struct ControlSpec;
 // The program's one window, qTac: every control at its place, the picture
 // surface beneath them, and the wiring that hands their clicks to the view
 // session, which holds what is shown and drawn.
-class MainWindow : public QWidget, public ViewHost, public SessionWindow {
+class MainWindow : public QWidget, public ViewHost, public SessionWindow, public ActionTarget {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr);
@@ -39,7 +40,7 @@ public:
     FieldTexts fieldTexts() const override;
     const PictureSurface& surface() const { return *surface_; }
     DrawingController& drawing() { return session_->drawing(); }
-    ViewKeeper& keeper() { return *keeper_; }
+    ViewKeeper& keeper() override { return *keeper_; }
 
     std::optional<View> shownView() const override;
     std::optional<View> typedView() const override;
@@ -52,21 +53,20 @@ public:
     // opens.
     void focusFirstField();
 
-    // What the actions do (app/actions.cpp).
-    void drawPattern(int index);
-    // Moves the focus to the pattern's button, as a click on it does (the
-    // size field is checked as it loses the focus).
-    void focusPatternButton(int index);
-    void halt();
-    void reset();
-    void openLink();
-    // A rule's texts for the fields, the view left recorded for the way back.
-    void applyFieldRule(const Outcome<FieldTexts>& result);
-    void stepThroughHistory(int steps);
+    // What the actions do (app/actions.h).
+    void drawPattern(int index) override;
+    void focusPatternButton(int index) override;
+    void halt() override;
+    void reset() override;
+    void openLink() override;
+    void minimise() override { window()->showMinimized(); }
+    void exitProgram() override { endProgram(); }
+    void applyFieldRule(const Outcome<FieldTexts>& result) override;
+    void stepThroughHistory(int steps) override;
     // The picture's menu, at the pointer when it is on the window, else at
     // the picture's corner.
-    void showContextMenu();
-    void showKeysAndMouse();
+    void showContextMenu() override;
+    void showKeysAndMouse() override;
 
     // Opens the address in the user's browser; false when none can start.
     std::function<bool(const QUrl&)> openAddress;

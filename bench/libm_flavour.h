@@ -3,7 +3,7 @@
 // Builds a pattern source with the C library's sin, cos, tan and pow, four
 // pixels side by side, as the program computed before: the benchmark's
 // measure of what the vector maths gained. Given to the compiler before the
-// source itself; each pattern then gives routine##ColumnLibm.
+// source itself; each pattern then gives object##ColumnLibm.
 
 #include <cmath>
 
@@ -92,8 +92,8 @@ struct LibmIsa {
 
 }  // namespace zentrel
 
-#define ZENTREL_PATTERN(routine, Formula, caption, ...)                                        \
-    int routine##ColumnLibm(const Snapshot& s, double x, const double* ys, int n, Colour* out) \
-    {                                                                                          \
-        return columnColours<Formula, LibmIsa>(s, x, ys, n, out);                              \
+#define ZENTREL_PATTERN(object, Formula, routine, caption, ...)                               \
+    int object##ColumnLibm(const Snapshot& s, double x, const double* ys, int n, Colour* out) \
+    {                                                                                         \
+        return columnColours<Formula, LibmIsa>(s, x, ys, n, out);                             \
     }

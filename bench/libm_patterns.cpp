@@ -5,8 +5,8 @@
 
 namespace zentrel {
 
-#define ZENTREL_DECLARE_LIBM_COLUMN(routine) \
-    int routine##ColumnLibm(const Snapshot&, double, const double*, int, Colour*);
+#define ZENTREL_DECLARE_LIBM_COLUMN(object) \
+    int object##ColumnLibm(const Snapshot&, double, const double*, int, Colour*);
 ZENTREL_FOR_EACH_PATTERN(ZENTREL_DECLARE_LIBM_COLUMN)
 #undef ZENTREL_DECLARE_LIBM_COLUMN
 
@@ -14,7 +14,7 @@ namespace bench {
 
 const std::vector<Pattern>& libmPatterns()
 {
-#define ZENTREL_LIBM_COLUMN(routine) &routine##ColumnLibm,
+#define ZENTREL_LIBM_COLUMN(object) &object##ColumnLibm,
     static const ColumnFormula columns[] = {ZENTREL_FOR_EACH_PATTERN(ZENTREL_LIBM_COLUMN)};
 #undef ZENTREL_LIBM_COLUMN
     static const std::vector<Pattern> patterns = [] {

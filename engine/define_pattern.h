@@ -8,8 +8,11 @@
 // written in the order and grouping of its definition, and a pattern's
 // source ends with
 //
-//     ZENTREL_PATTERN(routine, Formula, "caption", SnapshotRule{...})
+//     ZENTREL_PATTERN(object, Formula, "routine", "caption", SnapshotRule{...})
 //
+// object being the Pattern's name in C++ ("ariesPattern") and "routine" the
+// name the program knows the pattern by ("aries"), which follows no rule of
+// C++ names ("sizZle").
 // The source is built once for each instruction set: built for AVX2
 // (ZENTREL_BUILD_AVX2) or AVX-512 (ZENTREL_BUILD_AVX512) it gives only that
 // set's column routine; built plainly it gives the Pattern itself, which
@@ -33,15 +36,15 @@
 
 #include "engine/isa_avx2.h"
 
-#define ZENTREL_PATTERN(routine, Formula, caption, ...) \
-    ZENTREL_COLUMN_ROUTINE(routine##ColumnAvx2, Formula, Avx2Isa)
+#define ZENTREL_PATTERN(object, Formula, routine, caption, ...) \
+    ZENTREL_COLUMN_ROUTINE(object##ColumnAvx2, Formula, Avx2Isa)
 
 #elif defined(ZENTREL_BUILD_AVX512)
 
 #include "engine/isa_avx512.h"
 
-#define ZENTREL_PATTERN(routine, Formula, caption, ...) \
-    ZENTREL_COLUMN_ROUTINE(routine##ColumnAvx512, Formula, Avx512Isa)
+#define ZENTREL_PATTERN(object, Formula, routine, caption, ...) \
+    ZENTREL_COLUMN_ROUTINE(object##ColumnAvx512, Formula, Avx512Isa)
 
 #else
 
@@ -60,15 +63,15 @@ PixelResult pixelColour(const Snapshot& s, double x, double y)
 }  // namespace zentrel
 
 // The scalar column takes four values at a time, as two pairs.
-#define ZENTREL_PATTERN(routine, Formula, caption, ...)                              \
-    int routine##ColumnAvx2(const Snapshot&, double, const double*, int, Colour*);   \
-    int routine##ColumnAvx512(const Snapshot&, double, const double*, int, Colour*); \
-    ZENTREL_COLUMN_ROUTINE(routine##ColumnScalar, Formula, PairIsa<ScalarIsa>)       \
-    extern const Pattern routine{                                                    \
-        caption,                                                                     \
-        #routine,                                                                    \
-        __VA_ARGS__,                                                                 \
-        {&routine##ColumnScalar, &routine##ColumnAvx2, &routine##ColumnAvx512},      \
+#define ZENTREL_PATTERN(object, Formula, routine, caption, ...)                     \
+    int object##ColumnAvx2(const Snapshot&, double, const double*, int, Colour*);   \
+    int object##ColumnAvx512(const Snapshot&, double, const double*, int, Colour*); \
+    ZENTREL_COLUMN_ROUTINE(object##ColumnScalar, Formula, PairIsa<ScalarIsa>)       \
+    extern const Pattern object{                                                    \
+        caption,                                                                    \
+        routine,                                                                    \
+        __VA_ARGS__,                                                                \
+        {&object##ColumnScalar, &object##ColumnAvx2, &object##ColumnAvx512},        \
         &pixelColour<Formula>};
 
 #endif

@@ -2,8 +2,6 @@
 
 #include <string_view>
 
-#include "engine/number_text.h"
-
 namespace zentrel {
 namespace {
 
@@ -55,14 +53,6 @@ const char* faultName(Fault fault)
         return "Poster too large";
     }
     return "Error";
-}
-
-std::string Failure::message() const
-{
-    std::string text = faultName(fault);
-    if (!where.empty()) text += " " + where;
-    if (pixel) text += " at x = " + numberText(pixel->x) + ", y = " + numberText(pixel->y);
-    return text;
 }
 
 std::string FieldFailure::quotedText() const

@@ -57,36 +57,36 @@ double scaled(double v, Scaling scaling)
     return scaling.op == Scaling::Op::Times ? v * scaling.factor : v / scaling.factor;
 }
 
-void placeOrigin(Origin origin, double one, double two, Placement& p, FieldReader& in)
+void placeOrigin(Origin origin, double across, double down, Placement& p, FieldReader& in)
 {
     switch (origin) {
     case Origin::Centred:
-        p.left = one - in.half(p.width, FieldRole::Size);
-        p.top = two - in.half(p.size, FieldRole::Size);
+        p.left = across - in.half(p.width, FieldRole::Size);
+        p.top = down - in.half(p.size, FieldRole::Size);
         break;
     case Origin::CentredPlainHalves:
-        p.left = one - p.width / 2;
-        p.top = two - p.size / 2;
+        p.left = across - p.width / 2;
+        p.top = down - p.size / 2;
         break;
     case Origin::ExchangedHalves:
-        p.left = one - p.size / 2;
-        p.top = two - p.width / 2;
+        p.left = across - p.size / 2;
+        p.top = down - p.width / 2;
         break;
     case Origin::Corner:
-        p.left = one;
-        p.top = two;
+        p.left = across;
+        p.top = down;
         break;
     case Origin::CornerAcross:
-        p.left = one;
-        p.top = two - in.half(p.size, FieldRole::Size);
+        p.left = across;
+        p.top = down - in.half(p.size, FieldRole::Size);
         break;
     case Origin::ShiftedCorner:
-        p.left = one + 150;
-        p.top = two - 150;
+        p.left = across + 150;
+        p.top = down - 150;
         break;
     case Origin::AheadAcross:
-        p.left = one + in.half(p.width, FieldRole::Size);
-        p.top = two;
+        p.left = across + in.half(p.width, FieldRole::Size);
+        p.top = down;
         break;
     }
     in.checked(p.left, FieldRole::Across);
@@ -97,17 +97,17 @@ void placeOrigin(Origin origin, double one, double two, Placement& p, FieldReade
 Placement place(const SnapshotRule& rule, std::optional<double> width, FieldReader& in)
 {
     Placement p;
-    double one = 0;
-    double two = 0;
+    double across = 0;
+    double down = 0;
     const auto readPositions = [&] {
-        one = in.read(FieldRole::Across);
-        two = in.read(FieldRole::Down);
+        across = in.read(FieldRole::Across);
+        down = in.read(FieldRole::Down);
     };
     if (rule.order == ReadOrder::PositionsFirst) readPositions();
     p.size = in.read(FieldRole::Size);
     p.width = width.value_or(widthForSize(p.size));
     if (rule.order == ReadOrder::SizeFirst) readPositions();
-    placeOrigin(rule.origin, one, two, p, in);
+    placeOrigin(rule.origin, across, down, p, in);
     return p;
 }
 

@@ -11,16 +11,17 @@ namespace zentrel {
 inline constexpr double kCircle = 44.0 / 7.0;
 
 // Where a pattern puts the formula coordinates just left of its first column
-// (left) and just above its first row (top). half(v) reads v back from its
-// number text before halving, so it drops digits past the fifteenth.
+// (left) and just above its first row (top), from the values of the position
+// fields, across and down. half(v) reads v back from its number text before
+// halving, so it drops digits past the fifteenth.
 enum class Origin {
-    Centred,             // left = one - half(width), top = two - half(size)
-    CentredPlainHalves,  // left = one - width / 2,   top = two - size / 2
-    ExchangedHalves,     // left = one - size / 2,    top = two - width / 2
-    Corner,              // left = one,               top = two
-    CornerAcross,        // left = one,               top = two - half(size)
-    ShiftedCorner,       // left = one + 150,         top = two - 150
-    AheadAcross,         // left = one + half(width), top = two
+    Centred,             // left = across - half(width), top = down - half(size)
+    CentredPlainHalves,  // left = across - width / 2,   top = down - size / 2
+    ExchangedHalves,     // left = across - size / 2,    top = down - width / 2
+    Corner,              // left = across,               top = down
+    CornerAcross,        // left = across,               top = down - half(size)
+    ShiftedCorner,       // left = across + 150,         top = down - 150
+    AheadAcross,         // left = across + half(width), top = down
 };
 
 // How a pattern scales the Xoom or the brightness field: v * factor or

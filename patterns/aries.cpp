@@ -30,6 +30,6 @@ struct Aries {
 
 }  // namespace
 
-ZENTREL_PATTERN(aries, Aries, "aqua", SnapshotRule{Origin::Centred})
+ZENTREL_PATTERN(ariesPattern, Aries, "aries", "aqua", SnapshotRule{Origin::Centred})
 
 }  // namespace zentrel

@@ -25,6 +25,7 @@ struct Blood {
 
 }  // namespace
 
-ZENTREL_PATTERN(blood, Blood, "brains", SnapshotRule{Origin::Centred, unscaled, unscaled})
+ZENTREL_PATTERN(bloodPattern, Blood, "blood", "brains",
+                SnapshotRule{Origin::Centred, unscaled, unscaled})
 
 }  // namespace zentrel

@@ -26,6 +26,7 @@ struct Celt {
 
 }  // namespace
 
-ZENTREL_PATTERN(celt, Celt, "crumbs", SnapshotRule{Origin::Centred, times(0.7), unscaled})
+ZENTREL_PATTERN(celtPattern, Celt, "celt", "crumbs",
+                SnapshotRule{Origin::Centred, times(0.7), unscaled})
 
 }  // namespace zentrel

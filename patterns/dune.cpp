@@ -29,6 +29,7 @@ struct Dune {
 
 }  // namespace
 
-ZENTREL_PATTERN(dune, Dune, "deyes", SnapshotRule{Origin::Centred, times(2), dividedBy(2)})
+ZENTREL_PATTERN(dunePattern, Dune, "dune", "deyes",
+                SnapshotRule{Origin::Centred, times(2), dividedBy(2)})
 
 }  // namespace zentrel

@@ -36,6 +36,7 @@ struct Eeee {
 }  // namespace
 
 // Its origin halves the extents by plain division, not through their text.
-ZENTREL_PATTERN(eeee, Eeee, "eels", SnapshotRule{Origin::CentredPlainHalves, times(2), unscaled})
+ZENTREL_PATTERN(eeeePattern, Eeee, "eeee", "eels",
+                SnapshotRule{Origin::CentredPlainHalves, times(2), unscaled})
 
 }  // namespace zentrel

@@ -31,6 +31,6 @@ struct Fun {
 
 }  // namespace
 
-ZENTREL_PATTERN(fun, Fun, "fey", SnapshotRule{Origin::Centred, times(2), unscaled})
+ZENTREL_PATTERN(funPattern, Fun, "fun", "fey", SnapshotRule{Origin::Centred, times(2), unscaled})
 
 }  // namespace zentrel

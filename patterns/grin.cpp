@@ -31,6 +31,7 @@ struct Grin {
 
 }  // namespace
 
-ZENTREL_PATTERN(grin, Grin, "gall", SnapshotRule{Origin::Centred, dividedBy(3), unscaled})
+ZENTREL_PATTERN(grinPattern, Grin, "grin", "gall",
+                SnapshotRule{Origin::Centred, dividedBy(3), unscaled})
 
 }  // namespace zentrel

@@ -29,6 +29,6 @@ struct Hix {
 
 }  // namespace
 
-ZENTREL_PATTERN(hix, Hix, "hari", SnapshotRule{Origin::Centred, times(2), unscaled})
+ZENTREL_PATTERN(hixPattern, Hix, "hix", "hari", SnapshotRule{Origin::Centred, times(2), unscaled})
 
 }  // namespace zentrel

@@ -33,6 +33,6 @@ struct Ice {
 
 }  // namespace
 
-ZENTREL_PATTERN(ice, Ice, "icening", SnapshotRule{Origin::Centred})
+ZENTREL_PATTERN(icePattern, Ice, "ice", "icening", SnapshotRule{Origin::Centred})
 
 }  // namespace zentrel

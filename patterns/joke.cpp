@@ -30,6 +30,6 @@ struct Joke {
 
 }  // namespace
 
-ZENTREL_PATTERN(joke, Joke, "jay", SnapshotRule{Origin::Centred, times(2), unscaled})
+ZENTREL_PATTERN(jokePattern, Joke, "joke", "jay", SnapshotRule{Origin::Centred, times(2), unscaled})
 
 }  // namespace zentrel

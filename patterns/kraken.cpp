@@ -33,6 +33,6 @@ struct Kraken {
 
 }  // namespace
 
-ZENTREL_PATTERN(kraken, Kraken, "kanga", SnapshotRule{Origin::CornerAcross})
+ZENTREL_PATTERN(krakenPattern, Kraken, "kraken", "kanga", SnapshotRule{Origin::CornerAcross})
 
 }  // namespace zentrel

@@ -27,6 +27,7 @@ struct Limbo {
 
 }  // namespace
 
-ZENTREL_PATTERN(limbo, Limbo, "louis", SnapshotRule{Origin::ExchangedHalves, times(2), unscaled})
+ZENTREL_PATTERN(limboPattern, Limbo, "limbo", "louis",
+                SnapshotRule{Origin::ExchangedHalves, times(2), unscaled})
 
 }  // namespace zentrel

@@ -28,7 +28,7 @@ struct Numb {
 
 }  // namespace
 
-ZENTREL_PATTERN(numb, Numb, "nyet",
+ZENTREL_PATTERN(numbPattern, Numb, "numb", "nyet",
                 SnapshotRule{Origin::ShiftedCorner, times(1.5), unscaled,
                              ReadOrder::PositionsFirst})
 

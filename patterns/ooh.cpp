@@ -27,7 +27,7 @@ struct Ooh {
 
 }  // namespace
 
-ZENTREL_PATTERN(ooh, Ooh, "oogli",
+ZENTREL_PATTERN(oohPattern, Ooh, "ooh", "oogli",
                 SnapshotRule{Origin::ShiftedCorner, times(2), unscaled, ReadOrder::PositionsFirst})
 
 }  // namespace zentrel

@@ -8,7 +8,7 @@ namespace zentrel {
 
 const std::array<const Pattern*, kPatternCount>& patternTable()
 {
-#define ZENTREL_ADDRESS_OF(routine) &routine,
+#define ZENTREL_ADDRESS_OF(object) &object,
     static const std::array<const Pattern*, kPatternCount> table = {
         ZENTREL_FOR_EACH_PATTERN(ZENTREL_ADDRESS_OF)};
 #undef ZENTREL_ADDRESS_OF

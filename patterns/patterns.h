@@ -3,11 +3,12 @@
 #include "engine/pattern.h"
 #include "patterns/pattern_list.h"
 
-// The nineteen pattern routines, one source each: aries behind "aqua",
-// blood behind "brains", ... Tame behind "tang".
+// The nineteen patterns, one source each: ariesPattern (the routine
+// "aries") behind "aqua", bloodPattern behind "brains", ... tamePattern
+// (the routine "Tame") behind "tang".
 namespace zentrel {
 
-#define ZENTREL_DECLARE_PATTERN(routine) extern const Pattern routine;
+#define ZENTREL_DECLARE_PATTERN(object) extern const Pattern object;
 ZENTREL_FOR_EACH_PATTERN(ZENTREL_DECLARE_PATTERN)
 #undef ZENTREL_DECLARE_PATTERN
 

@@ -7,7 +7,7 @@
 namespace zentrel {
 namespace {
 
-struct PunkFormula {
+struct Punk {
     template <class V>
     static Mix<V> mix(const Snapshot& s, V x, V y)
     {
@@ -26,7 +26,7 @@ struct PunkFormula {
 
 }  // namespace
 
-ZENTREL_PATTERN(Punk, PunkFormula, "pug",
+ZENTREL_PATTERN(punkPattern, Punk, "Punk", "pug",
                 SnapshotRule{Origin::Corner, unscaled, times(2), ReadOrder::PositionsFirst})
 
 }  // namespace zentrel

@@ -36,7 +36,7 @@ struct Qwin {
 
 }  // namespace
 
-ZENTREL_PATTERN(qwin, Qwin, "quasi",
+ZENTREL_PATTERN(qwinPattern, Qwin, "qwin", "quasi",
                 SnapshotRule{Origin::Centred, times(3), dividedBy(2), ReadOrder::SizeFirst})
 
 }  // namespace zentrel

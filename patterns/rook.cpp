@@ -29,7 +29,7 @@ struct Rook {
 
 }  // namespace
 
-ZENTREL_PATTERN(rook, Rook, "riski",
+ZENTREL_PATTERN(rookPattern, Rook, "rook", "riski",
                 SnapshotRule{Origin::Corner, dividedBy(2), unscaled, ReadOrder::PositionsFirst})
 
 }  // namespace zentrel

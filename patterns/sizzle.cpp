@@ -28,7 +28,7 @@ struct Sizzle {
 
 }  // namespace
 
-ZENTREL_PATTERN(sizZle, Sizzle, "shim",
+ZENTREL_PATTERN(sizzlePattern, Sizzle, "sizZle", "shim",
                 SnapshotRule{Origin::Centred, times(3), unscaled, ReadOrder::SizeFirst})
 
 }  // namespace zentrel

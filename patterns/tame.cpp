@@ -8,7 +8,7 @@
 namespace zentrel {
 namespace {
 
-struct TameFormula {
+struct Tame {
     template <class V>
     static Mix<V> mix(const Snapshot& s, V x, V y)
     {
@@ -33,7 +33,7 @@ struct TameFormula {
 
 }  // namespace
 
-ZENTREL_PATTERN(Tame, TameFormula, "tang",
+ZENTREL_PATTERN(tamePattern, Tame, "Tame", "tang",
                 SnapshotRule{Origin::AheadAcross, times(2), unscaled, ReadOrder::SizeFirst})
 
 }  // namespace zentrel

@@ -41,20 +41,20 @@ TEST_FORMULA(Healthy, x * 10.0, y * 10.0, x * 0.0)
 
 }  // namespace
 
-ZENTREL_PATTERN(dividesAtPoint, DividesAtPoint, "dividesAtPoint", SnapshotRule{Origin::Corner})
-ZENTREL_PATTERN(dividesAtTwoPoints, DividesAtTwoPoints, "dividesAtTwoPoints",
-                SnapshotRule{Origin::Corner})
-ZENTREL_PATTERN(dividesOnRow, DividesOnRow, "dividesOnRow", SnapshotRule{Origin::Corner})
-ZENTREL_PATTERN(invalidOnRow, InvalidOnRow, "invalidOnRow", SnapshotRule{Origin::Corner})
-ZENTREL_PATTERN(overflowsOnRow, OverflowsOnRow, "overflowsOnRow", SnapshotRule{Origin::Corner})
-ZENTREL_PATTERN(dividesThenInvalid, DividesThenInvalid, "dividesThenInvalid",
-                SnapshotRule{Origin::Corner})
-ZENTREL_PATTERN(overflowsThenInvalid, OverflowsThenInvalid, "overflowsThenInvalid",
-                SnapshotRule{Origin::Corner})
-ZENTREL_PATTERN(absorbsDivision, AbsorbsDivision, "absorbsDivision", SnapshotRule{Origin::Corner})
-ZENTREL_PATTERN(zeroToNegativePower, ZeroToNegativePower, "zeroToNegativePower",
-                SnapshotRule{Origin::Corner})
-ZENTREL_PATTERN(invalidPower, InvalidPower, "invalidPower", SnapshotRule{Origin::Corner})
-ZENTREL_PATTERN(healthy, Healthy, "healthy", SnapshotRule{Origin::Corner})
+// Each known by its C++ name, as routine and caption alike.
+#define TEST_PATTERN(object, Formula) \
+    ZENTREL_PATTERN(object, Formula, #object, #object, SnapshotRule{Origin::Corner})
+TEST_PATTERN(dividesAtPoint, DividesAtPoint)
+TEST_PATTERN(dividesAtTwoPoints, DividesAtTwoPoints)
+TEST_PATTERN(dividesOnRow, DividesOnRow)
+TEST_PATTERN(invalidOnRow, InvalidOnRow)
+TEST_PATTERN(overflowsOnRow, OverflowsOnRow)
+TEST_PATTERN(dividesThenInvalid, DividesThenInvalid)
+TEST_PATTERN(overflowsThenInvalid, OverflowsThenInvalid)
+TEST_PATTERN(absorbsDivision, AbsorbsDivision)
+TEST_PATTERN(zeroToNegativePower, ZeroToNegativePower)
+TEST_PATTERN(invalidPower, InvalidPower)
+TEST_PATTERN(healthy, Healthy)
+#undef TEST_PATTERN
 
 }  // namespace zentrel::test

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <map>
 #include <memory>
 #include <utility>
@@ -133,6 +134,28 @@ TEST(PictureCache, LetsTheViewUsedLongestAgoGoFirst)
     // A picture larger than the whole cache is not kept, and takes nothing.
     cache.keep(drawnView(F("0", "0", "40")));
     EXPECT_EQ(cache.size(), 2u);
+}
+
+TEST(PictureCache, CountsAViewKeptAgainOnce)
+{
+    const auto a = drawnView(F("0", "0", "20"));
+    const auto b = drawnView(F("1", "0", "20"));
+    const std::size_t limit = 2 * PictureCache::bytesOf(*a);
+    PictureCache cache(limit);
+    cache.keep(a);
+    // Kept again, as the same picture and as an equal one drawn anew (a
+    // count gone wrong stops the test before it overruns the bound).
+    for (const auto& again : {a, drawnView(F("0", "0", "20"))}) {
+        cache.keep(again);
+        ASSERT_EQ(cache.size(), 1u);
+        ASSERT_EQ(cache.bytes(), PictureCache::bytesOf(*a));
+    }
+    // So there is room for another beside it.
+    cache.keep(b);
+    EXPECT_EQ(cache.size(), 2u);
+    EXPECT_EQ(cache.bytes(), limit);
+    EXPECT_NE(cache.find(test::healthy, a->sweep), nullptr);
+    EXPECT_EQ(cache.find(test::healthy, b->sweep), b);
 }
 
 }  // namespace

@@ -9,8 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cstddef>
 #include <cstring>
+#include <iterator>
 #include <ostream>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -113,16 +116,25 @@ struct CatalogueRow {
 
 // clang-format off
 const CatalogueRow kCatalogue[] = {
-    {0, &aries, "aqua", "aries", "TextThree"},     {1, &blood, "brains", "blood", "TextThree"},
-    {2, &celt, "crumbs", "celt", "TextThree"},     {3, &dune, "deyes", "dune", "TextThree"},
-    {4, &eeee, "eels", "eeee", "TextThree"},       {5, &fun, "fey", "fun", "TextThree"},
-    {6, &grin, "gall", "grin", "TextThree"},       {7, &hix, "hari", "hix", "TextThree"},
-    {8, &ice, "icening", "ice", "TextThree"},      {9, &joke, "jay", "joke", "TextThree"},
-    {10, &kraken, "kanga", "kraken", "TextThree"}, {11, &limbo, "louis", "limbo", "TextThree"},
-    {12, &numb, "nyet", "numb", "TextOne"},        {13, &ooh, "oogli", "ooh", "TextOne"},
-    {14, &Punk, "pug", "Punk", "TextOne"},         {15, &qwin, "quasi", "qwin", "TextThree"},
-    {16, &rook, "riski", "rook", "TextOne"},       {17, &sizZle, "shim", "sizZle", "TextThree"},
-    {18, &Tame, "tang", "Tame", "TextThree"},
+    {0,  &ariesPattern,  "aqua",    "aries",  "TextThree"},
+    {1,  &bloodPattern,  "brains",  "blood",  "TextThree"},
+    {2,  &celtPattern,   "crumbs",  "celt",   "TextThree"},
+    {3,  &dunePattern,   "deyes",   "dune",   "TextThree"},
+    {4,  &eeeePattern,   "eels",    "eeee",   "TextThree"},
+    {5,  &funPattern,    "fey",     "fun",    "TextThree"},
+    {6,  &grinPattern,   "gall",    "grin",   "TextThree"},
+    {7,  &hixPattern,    "hari",    "hix",    "TextThree"},
+    {8,  &icePattern,    "icening", "ice",    "TextThree"},
+    {9,  &jokePattern,   "jay",     "joke",   "TextThree"},
+    {10, &krakenPattern, "kanga",   "kraken", "TextThree"},
+    {11, &limboPattern,  "louis",   "limbo",  "TextThree"},
+    {12, &numbPattern,   "nyet",    "numb",   "TextOne"},
+    {13, &oohPattern,    "oogli",   "ooh",    "TextOne"},
+    {14, &punkPattern,   "pug",     "Punk",   "TextOne"},
+    {15, &qwinPattern,   "quasi",   "qwin",   "TextThree"},
+    {16, &rookPattern,   "riski",   "rook",   "TextOne"},
+    {17, &sizzlePattern, "shim",    "sizZle", "TextThree"},
+    {18, &tamePattern,   "tang",    "Tame",   "TextThree"},
 };
 // clang-format on
 
@@ -153,6 +165,16 @@ TEST_P(PatternCatalogue, SizeBelowOneDrawsNothing)
     }
 }
 
+// The table holds every pattern of the list once, a button each.
+TEST(PatternTable, HoldsEachPatternOnce)
+{
+    static_assert(static_cast<std::size_t>(kPatternCount) == std::size(kCatalogue));
+    const auto& table = patternTable();
+    const std::set<const Pattern*> distinct(table.begin(), table.end());
+    EXPECT_EQ(distinct.size(), table.size());
+    EXPECT_EQ(distinct.count(nullptr), 0u);
+}
+
 INSTANTIATE_TEST_SUITE_P(Patterns, PatternCatalogue, ::testing::ValuesIn(kCatalogue),
                          [](const auto& info) { return std::string(info.param.routine); });
 
@@ -169,35 +191,35 @@ struct PixelRow {
 // clang-format off
 const PixelRow kPixels[] = {
     // x = y = 100 in the picture centred on 100, 100; its green sum is negative.
-    {&aries, 74, 74, {39, 0, 107}, kAt100},
-    {&blood, 0, 0, {6, 6, 20}},       {&blood, 149, 149, {33, 10, 34}},
-    {&blood, 0, 149, {27, 8, 17}},    {&blood, 149, 0, {24, 9, 26}},
-    {&celt, 0, 0, {41, 17, 9}},       {&celt, 149, 149, {85, 26, 24}},
-    {&celt, 0, 149, {158, 42, 53}},   {&celt, 149, 0, {163, 93, 32}},
-    {&dune, 0, 0, {0, 18, 59}},       {&dune, 149, 149, {0, 9, 53}},
-    {&dune, 0, 149, {0, 0, 51}},      {&dune, 149, 0, {0, 34, 62}},
-    {&eeee, 0, 0, {7, 9, 8}},         {&eeee, 149, 149, {2, 13, 23}},
-    {&eeee, 0, 149, {11, 13, 5}},     {&eeee, 149, 0, {10, 13, 5}},
-    {&fun, 0, 0, {34, 24, 79}},       {&fun, 149, 149, {32, 25, 82}},
-    {&fun, 0, 149, {11, 11, 31}},     {&fun, 149, 0, {195, 85, 255}},
-    {&grin, 0, 0, {73, 58, 102}},     {&grin, 149, 149, {92, 75, 102}},
-    {&grin, 0, 149, {73, 54, 67}},    {&grin, 149, 0, {72, 61, 39}},
-    {&hix, 0, 0, {0, 1, 0}}, {&hix, 74, 74, {5, 5, 23}}, {&hix, 149, 149, {3, 2, 10}},
-    {&ice, 0, 0, {4, 11, 21}}, {&ice, 74, 74, {219, 177, 255}}, {&ice, 149, 149, {7, 14, 28}},
-    {&joke, 0, 0, {70, 29, 15}}, {&joke, 74, 74, {33, 11, 5}}, {&joke, 149, 149, {81, 32, 16}},
-    {&kraken, 0, 0, {180, 196, 229}}, {&kraken, 74, 74, {196, 161, 169}},
-    {&kraken, 149, 149, {255, 255, 242}},
-    {&limbo, 0, 0, {17, 0, 0}}, {&limbo, 74, 74, {106, 0, 0}}, {&limbo, 149, 149, {116, 0, 0}},
-    {&numb, 0, 0, {56, 74, 114}}, {&numb, 74, 74, {55, 71, 115}},
-    {&numb, 149, 149, {115, 106, 189}},
+    {&ariesPattern, 74, 74, {39, 0, 107}, kAt100},
+    {&bloodPattern, 0, 0, {6, 6, 20}},       {&bloodPattern, 149, 149, {33, 10, 34}},
+    {&bloodPattern, 0, 149, {27, 8, 17}},    {&bloodPattern, 149, 0, {24, 9, 26}},
+    {&celtPattern, 0, 0, {41, 17, 9}},       {&celtPattern, 149, 149, {85, 26, 24}},
+    {&celtPattern, 0, 149, {158, 42, 53}},   {&celtPattern, 149, 0, {163, 93, 32}},
+    {&dunePattern, 0, 0, {0, 18, 59}},       {&dunePattern, 149, 149, {0, 9, 53}},
+    {&dunePattern, 0, 149, {0, 0, 51}},      {&dunePattern, 149, 0, {0, 34, 62}},
+    {&eeeePattern, 0, 0, {7, 9, 8}},         {&eeeePattern, 149, 149, {2, 13, 23}},
+    {&eeeePattern, 0, 149, {11, 13, 5}},     {&eeeePattern, 149, 0, {10, 13, 5}},
+    {&funPattern, 0, 0, {34, 24, 79}},       {&funPattern, 149, 149, {32, 25, 82}},
+    {&funPattern, 0, 149, {11, 11, 31}},     {&funPattern, 149, 0, {195, 85, 255}},
+    {&grinPattern, 0, 0, {73, 58, 102}},     {&grinPattern, 149, 149, {92, 75, 102}},
+    {&grinPattern, 0, 149, {73, 54, 67}},    {&grinPattern, 149, 0, {72, 61, 39}},
+    {&hixPattern, 0, 0, {0, 1, 0}}, {&hixPattern, 74, 74, {5, 5, 23}}, {&hixPattern, 149, 149, {3, 2, 10}},
+    {&icePattern, 0, 0, {4, 11, 21}}, {&icePattern, 74, 74, {219, 177, 255}}, {&icePattern, 149, 149, {7, 14, 28}},
+    {&jokePattern, 0, 0, {70, 29, 15}}, {&jokePattern, 74, 74, {33, 11, 5}}, {&jokePattern, 149, 149, {81, 32, 16}},
+    {&krakenPattern, 0, 0, {180, 196, 229}}, {&krakenPattern, 74, 74, {196, 161, 169}},
+    {&krakenPattern, 149, 149, {255, 255, 242}},
+    {&limboPattern, 0, 0, {17, 0, 0}}, {&limboPattern, 74, 74, {106, 0, 0}}, {&limboPattern, 149, 149, {116, 0, 0}},
+    {&numbPattern, 0, 0, {56, 74, 114}}, {&numbPattern, 74, 74, {55, 71, 115}},
+    {&numbPattern, 149, 149, {115, 106, 189}},
     // Column 0, row 149 of the default picture, off the diagonal.
-    {&aries, 0, 149, {29, 82, 199}}, {&hix, 0, 149, {1, 6, 17}}, {&ice, 0, 149, {38, 59, 138}},
-    {&joke, 0, 149, {69, 29, 15}}, {&limbo, 0, 149, {0, 44, 33}}, {&Punk, 0, 149, {53, 89, 122}},
-    {&qwin, 0, 149, {47, 65, 23}}, {&rook, 0, 149, {10, 13, 6}}, {&sizZle, 0, 149, {27, 10, 8}},
-    {&Tame, 0, 149, {61, 0, 29}},
+    {&ariesPattern, 0, 149, {29, 82, 199}}, {&hixPattern, 0, 149, {1, 6, 17}}, {&icePattern, 0, 149, {38, 59, 138}},
+    {&jokePattern, 0, 149, {69, 29, 15}}, {&limboPattern, 0, 149, {0, 44, 33}}, {&punkPattern, 0, 149, {53, 89, 122}},
+    {&qwinPattern, 0, 149, {47, 65, 23}}, {&rookPattern, 0, 149, {10, 13, 6}}, {&sizzlePattern, 0, 149, {27, 10, 8}},
+    {&tamePattern, 0, 149, {61, 0, 29}},
     // At Xoom 0 the colour follows x / y: x = y = 26, x = y = 52, x = 26 with y = 52.
-    {&qwin, 0, 0, {27, 69, 49}, kFlatAt100}, {&qwin, 26, 26, {27, 69, 49}, kFlatAt100},
-    {&qwin, 0, 26, {12, 44, 56}, kFlatAt100},
+    {&qwinPattern, 0, 0, {27, 69, 49}, kFlatAt100}, {&qwinPattern, 26, 26, {27, 69, 49}, kFlatAt100},
+    {&qwinPattern, 0, 26, {12, 44, 56}, kFlatAt100},
 };
 // clang-format on
 
@@ -229,31 +251,31 @@ struct UniformRow {
 
 // clang-format off
 const UniformRow kUniform[] = {
-    {&aries, flat("150"), {18, 20, 66}},    {&blood, flat("150"), {58, 15, 59}},
-    {&blood, flat("0"), {0, 5, 15}},        {&celt, flat("150"), {55, 13, 17}},
-    {&celt, bright("-1"), kBlack},          {&dune, flat("150"), {35, 4, 0}},
-    {&eeee, flat("150"), {0, 0, 2}},        {&fun, flat("150"), {29, 26, 83}},
-    {&fun, bright("-1"), kBlack},           {&grin, flat("150"), {22, 33, 9}},
-    {&grin, bright("-1"), kBlack},
+    {&ariesPattern, flat("150"), {18, 20, 66}},    {&bloodPattern, flat("150"), {58, 15, 59}},
+    {&bloodPattern, flat("0"), {0, 5, 15}},        {&celtPattern, flat("150"), {55, 13, 17}},
+    {&celtPattern, bright("-1"), kBlack},          {&dunePattern, flat("150"), {35, 4, 0}},
+    {&eeeePattern, flat("150"), {0, 0, 2}},        {&funPattern, flat("150"), {29, 26, 83}},
+    {&funPattern, bright("-1"), kBlack},           {&grinPattern, flat("150"), {22, 33, 9}},
+    {&grinPattern, bright("-1"), kBlack},
     // Red and blue mixes negative, green 0.36: saturating shows the signs.
-    {&hix, flat("150"), kBlack},            {&hix, flat("1e9"), {0, 255, 0}},
-    {&hix, flat("-1e9"), {255, 0, 255}},    {&ice, flat("150"), {234, 157, 255}},
-    {&joke, flat("150"), {53, 16, 8}},      {&kraken, flat("150"), {154, 163, 197}},
-    {&limbo, flat("150"), {95, 0, 0}},      {&numb, flat("150"), {101, 27, 137}},
-    {&ooh, kFlatAt100, {255, 255, 193}},    {&ooh, flat("1"), {64, 13, 1}},
-    {&ooh, F("100", "100", "150", "0", "1"), {64, 13, 1}},
-    {&Punk, flat("150"), {21, 36, 65}}, {&Punk, kFlatAt100, {21, 36, 65}},  // 21.31, 35.51, 64.89
-    {&Punk, flat("450"), {64, 107, 195}},   // 63.92, 106.53, 194.66
-    {&rook, flat("150"), {11, 23, 23}}, {&rook, kFlatAt100, {11, 23, 23}},  // 10.71, 22.60, 22.78
-    {&rook, flat("1500"), {107, 226, 228}},
-    {&sizZle, flat("150"), {128, 73, 18}},  // 128.25, 73.29, 18.32
-    {&sizZle, kFlatAt100, {128, 73, 18}},
-    {&sizZle, flat("285"), {244, 139, 35}},  // 243.68, 139.25, 34.81
+    {&hixPattern, flat("150"), kBlack},            {&hixPattern, flat("1e9"), {0, 255, 0}},
+    {&hixPattern, flat("-1e9"), {255, 0, 255}},    {&icePattern, flat("150"), {234, 157, 255}},
+    {&jokePattern, flat("150"), {53, 16, 8}},      {&krakenPattern, flat("150"), {154, 163, 197}},
+    {&limboPattern, flat("150"), {95, 0, 0}},      {&numbPattern, flat("150"), {101, 27, 137}},
+    {&oohPattern, kFlatAt100, {255, 255, 193}},    {&oohPattern, flat("1"), {64, 13, 1}},
+    {&oohPattern, F("100", "100", "150", "0", "1"), {64, 13, 1}},
+    {&punkPattern, flat("150"), {21, 36, 65}}, {&punkPattern, kFlatAt100, {21, 36, 65}},  // 21.31, 35.51, 64.89
+    {&punkPattern, flat("450"), {64, 107, 195}},   // 63.92, 106.53, 194.66
+    {&rookPattern, flat("150"), {11, 23, 23}}, {&rookPattern, kFlatAt100, {11, 23, 23}},  // 10.71, 22.60, 22.78
+    {&rookPattern, flat("1500"), {107, 226, 228}},
+    {&sizzlePattern, flat("150"), {128, 73, 18}},  // 128.25, 73.29, 18.32
+    {&sizzlePattern, kFlatAt100, {128, 73, 18}},
+    {&sizzlePattern, flat("285"), {244, 139, 35}},  // 243.68, 139.25, 34.81
     // Green is lowered by 30 before the clamp: 110.21, -3.76, 48.54.
-    {&Tame, flat("150"), {110, 0, 49}},     {&Tame, kFlatAt100, {110, 0, 49}},
-    {&Tame, F("1", "1", "768", "0"), {110, 0, 49}},
-    {&Tame, flat("300"), {220, 22, 97}},    // green 2 * 26.24 - 30
-    {&Tame, flat("20"), {15, 0, 6}},        // green 3.50 - 30
+    {&tamePattern, flat("150"), {110, 0, 49}},     {&tamePattern, kFlatAt100, {110, 0, 49}},
+    {&tamePattern, F("1", "1", "768", "0"), {110, 0, 49}},
+    {&tamePattern, flat("300"), {220, 22, 97}},    // green 2 * 26.24 - 30
+    {&tamePattern, flat("20"), {15, 0, 6}},        // green 3.50 - 30
 };
 // clang-format on
 
@@ -278,58 +300,58 @@ struct SnapshotRow {
 
 // clang-format off
 const SnapshotRow kSnapshots[] = {
-    {&aries, kDefaults, -74, -74, 1, 150},      {&blood, kDefaults, -74, -74, 1, 150},
-    {&blood, F("1", "1", "150", "0", "0"), -74, -74, 0, 0},
-    {&blood, F("512", "384", "768", "3", "7"), 0, 0, 3, 7, 1024, 768},
+    {&ariesPattern, kDefaults, -74, -74, 1, 150},      {&bloodPattern, kDefaults, -74, -74, 1, 150},
+    {&bloodPattern, F("1", "1", "150", "0", "0"), -74, -74, 0, 0},
+    {&bloodPattern, F("512", "384", "768", "3", "7"), 0, 0, 3, 7, 1024, 768},
     // half() reads the size back from its text, which drops the last digits.
-    {&blood, kLong, -74, -74, 1, 150, kLongSize, kLongSize},
-    {&celt, kDefaults, -74, -74, 1 * 0.7, 150}, {&celt, xoom("3"), -74, -74, 3 * 0.7, 150},
-    {&celt, flat("150"), -74, -74, 0, 150},
-    {&dune, kDefaults, -74, -74, 2, 75},        {&dune, bright("1"), -74, -74, 2, 0.5},
-    {&dune, xoom("0.25"), -74, -74, 0.5, 75},   {&dune, bright("-3"), -74, -74, 2, -1.5},
-    {&eeee, kDefaults, -74, -74, 2, 150},       {&eeee, kLarge, 0, 0, 2, 150, 1024, 768},
-    {&eeee, F("1", "1", "151"), -74.5, -74.5, 2, 150, 151, 151},
+    {&bloodPattern, kLong, -74, -74, 1, 150, kLongSize, kLongSize},
+    {&celtPattern, kDefaults, -74, -74, 1 * 0.7, 150}, {&celtPattern, xoom("3"), -74, -74, 3 * 0.7, 150},
+    {&celtPattern, flat("150"), -74, -74, 0, 150},
+    {&dunePattern, kDefaults, -74, -74, 2, 75},        {&dunePattern, bright("1"), -74, -74, 2, 0.5},
+    {&dunePattern, xoom("0.25"), -74, -74, 0.5, 75},   {&dunePattern, bright("-3"), -74, -74, 2, -1.5},
+    {&eeeePattern, kDefaults, -74, -74, 2, 150},       {&eeeePattern, kLarge, 0, 0, 2, 150, 1024, 768},
+    {&eeeePattern, F("1", "1", "151"), -74.5, -74.5, 2, 150, 151, 151},
     // Plain halves keep the digits that the trip through the text drops.
-    {&eeee, kLong, 1 - kLongSize / 2, 1 - kLongSize / 2, 2, 150, kLongSize, kLongSize},
-    {&fun, kDefaults, -74, -74, 2, 150},
-    {&fun, F("1", "1", "150", "1.5", "7"), -74, -74, 3, 7},
+    {&eeeePattern, kLong, 1 - kLongSize / 2, 1 - kLongSize / 2, 2, 150, kLongSize, kLongSize},
+    {&funPattern, kDefaults, -74, -74, 2, 150},
+    {&funPattern, F("1", "1", "150", "1.5", "7"), -74, -74, 3, 7},
     // Divided by 3: 5 / 3 and 5 times a third differ in the last bit.
-    {&grin, kDefaults, -74, -74, 1.0 / 3, 150}, {&grin, xoom("5"), -74, -74, 5.0 / 3, 150},
-    {&grin, xoom("6"), -74, -74, 2, 150},       {&grin, flat("150"), -74, -74, 0, 150},
-    {&hix, kDefaults, -74, -74, 2, 150},        {&hix, kAt100, 25, 25, 2, 150},
-    {&hix, kLarge, 0, 0, 2, 150, 1024, 768},    {&hix, xoom("0.25"), -74, -74, 0.5, 150},
-    {&ice, kDefaults, -74, -74, 1, 150},        {&ice, kAt100, 25, 25, 1, 150},
-    {&ice, kLarge, 0, 0, 1, 150, 1024, 768},    {&ice, xoom("0.25"), -74, -74, 0.25, 150},
-    {&joke, kDefaults, -74, -74, 2, 150},       {&joke, kAt100, 25, 25, 2, 150},
-    {&joke, kLarge, 0, 0, 2, 150, 1024, 768},   {&joke, xoom("0.25"), -74, -74, 0.5, 150},
+    {&grinPattern, kDefaults, -74, -74, 1.0 / 3, 150}, {&grinPattern, xoom("5"), -74, -74, 5.0 / 3, 150},
+    {&grinPattern, xoom("6"), -74, -74, 2, 150},       {&grinPattern, flat("150"), -74, -74, 0, 150},
+    {&hixPattern, kDefaults, -74, -74, 2, 150},        {&hixPattern, kAt100, 25, 25, 2, 150},
+    {&hixPattern, kLarge, 0, 0, 2, 150, 1024, 768},    {&hixPattern, xoom("0.25"), -74, -74, 0.5, 150},
+    {&icePattern, kDefaults, -74, -74, 1, 150},        {&icePattern, kAt100, 25, 25, 1, 150},
+    {&icePattern, kLarge, 0, 0, 1, 150, 1024, 768},    {&icePattern, xoom("0.25"), -74, -74, 0.25, 150},
+    {&jokePattern, kDefaults, -74, -74, 2, 150},       {&jokePattern, kAt100, 25, 25, 2, 150},
+    {&jokePattern, kLarge, 0, 0, 2, 150, 1024, 768},   {&jokePattern, xoom("0.25"), -74, -74, 0.5, 150},
     // Corner across, centred down.
-    {&kraken, kDefaults, 1, -74, 1, 150},       {&kraken, F("400", "300", "150"), 400, 225, 1, 150},
-    {&kraken, kLarge, 512, 0, 1, 150, 1024, 768}, {&kraken, xoom("0.25"), 1, -74, 0.25, 150},
+    {&krakenPattern, kDefaults, 1, -74, 1, 150},       {&krakenPattern, F("400", "300", "150"), 400, 225, 1, 150},
+    {&krakenPattern, kLarge, 512, 0, 1, 150, 1024, 768}, {&krakenPattern, xoom("0.25"), 1, -74, 0.25, 150},
     // Centred with the two half-extents exchanged, by plain division.
-    {&limbo, kDefaults, -74, -74, 2, 150},      {&limbo, kAt100, 25, 25, 2, 150},
-    {&limbo, F("500", "400", "768"), 116, -112, 2, 150, 1024, 768},
-    {&limbo, F("100", "100", "151"), 24.5, 24.5, 2, 150, 151, 151},
-    {&limbo, xoom("0.25"), -74, -74, 0.5, 150},
+    {&limboPattern, kDefaults, -74, -74, 2, 150},      {&limboPattern, kAt100, 25, 25, 2, 150},
+    {&limboPattern, F("500", "400", "768"), 116, -112, 2, 150, 1024, 768},
+    {&limboPattern, F("100", "100", "151"), 24.5, 24.5, 2, 150, 151, 151},
+    {&limboPattern, xoom("0.25"), -74, -74, 0.5, 150},
     // Corner shifted 150 right and 150 up.
-    {&numb, kDefaults, 151, -149, 1.5, 150},    {&numb, F("400", "300", "150"), 550, 150, 1.5, 150},
-    {&numb, kLarge, 662, 234, 1.5, 150, 1024, 768}, {&numb, xoom("2"), 151, -149, 3, 150},
-    {&ooh, kAt100, 250, -50, 2, 150},
-    {&ooh, F("1", "1", "150", "0.3", "7"), 151, -149, 0.3 * 2, 7},
-    {&ooh, F("0", "512", "768", "-2", "1"), 150, 362, -4, 1, 1024, 768},
-    {&Punk, kAt100, 100, 100, 1, 300},
-    {&Punk, F("-3", "7", "150", "0.3", "0.1"), -3, 7, 0.3, 2 * 0.1},
-    {&Punk, F("512", "384", "768", "1", "-5"), 512, 384, 1, -10, 1024, 768},
-    {&qwin, kAt100, 25, 25, 3, 75},             {&qwin, kLarge, 0, 0, 3, 75, 1024, 768},
-    {&qwin, F("1", "1", "150", "0.1", "3"), -74, -74, 0.1 * 3, 1.5},
-    {&rook, kAt100, 100, 100, 0.5, 150},
-    {&rook, F("-3", "7", "150", "0.3", "2"), -3, 7, 0.3 / 2, 2},
-    {&rook, F("0", "0", "768", "3", "1"), 0, 0, 1.5, 1, 1024, 768},
-    {&sizZle, kAt100, 25, 25, 3, 150},          {&sizZle, kLarge, 0, 0, 3, 150, 1024, 768},
-    {&sizZle, F("1", "1", "150", "0.1", "3"), -74, -74, 0.1 * 3, 3},
+    {&numbPattern, kDefaults, 151, -149, 1.5, 150},    {&numbPattern, F("400", "300", "150"), 550, 150, 1.5, 150},
+    {&numbPattern, kLarge, 662, 234, 1.5, 150, 1024, 768}, {&numbPattern, xoom("2"), 151, -149, 3, 150},
+    {&oohPattern, kAt100, 250, -50, 2, 150},
+    {&oohPattern, F("1", "1", "150", "0.3", "7"), 151, -149, 0.3 * 2, 7},
+    {&oohPattern, F("0", "512", "768", "-2", "1"), 150, 362, -4, 1, 1024, 768},
+    {&punkPattern, kAt100, 100, 100, 1, 300},
+    {&punkPattern, F("-3", "7", "150", "0.3", "0.1"), -3, 7, 0.3, 2 * 0.1},
+    {&punkPattern, F("512", "384", "768", "1", "-5"), 512, 384, 1, -10, 1024, 768},
+    {&qwinPattern, kAt100, 25, 25, 3, 75},             {&qwinPattern, kLarge, 0, 0, 3, 75, 1024, 768},
+    {&qwinPattern, F("1", "1", "150", "0.1", "3"), -74, -74, 0.1 * 3, 1.5},
+    {&rookPattern, kAt100, 100, 100, 0.5, 150},
+    {&rookPattern, F("-3", "7", "150", "0.3", "2"), -3, 7, 0.3 / 2, 2},
+    {&rookPattern, F("0", "0", "768", "3", "1"), 0, 0, 1.5, 1, 1024, 768},
+    {&sizzlePattern, kAt100, 25, 25, 3, 150},          {&sizzlePattern, kLarge, 0, 0, 3, 150, 1024, 768},
+    {&sizzlePattern, F("1", "1", "150", "0.1", "3"), -74, -74, 0.1 * 3, 3},
     // Half the width ahead across, the corner down.
-    {&Tame, kAt100, 175, 100, 2, 150},
-    {&Tame, F("1", "1", "150", "0.3", "3"), 76, 1, 0.3 * 2, 3},
-    {&Tame, F("10", "20", "768"), 522, 20, 2, 150, 1024, 768},
+    {&tamePattern, kAt100, 175, 100, 2, 150},
+    {&tamePattern, F("1", "1", "150", "0.3", "3"), 76, 1, 0.3 * 2, 3},
+    {&tamePattern, F("10", "20", "768"), 522, 20, 2, 150, 1024, 768},
 };
 // clang-format on
 
@@ -369,11 +391,11 @@ struct BrightnessRow {
 
 // clang-format off
 const BrightnessRow kBrightness[] = {
-    {&aries, kBlack, "g"}, {&blood, {0, 5, 15}, ""}, {&celt, kBlack, ""}, {&dune, kBlack, "rgb"},
-    {&eeee, kBlack, "rgb"}, {&fun, kBlack, ""}, {&grin, kBlack, ""}, {&hix, kBlack, "rgb"},
-    {&ice, kBlack, ""}, {&joke, kBlack, ""}, {&kraken, kBlack, "rgb"}, {&limbo, kBlack, "rgb"},
-    {&numb, kBlack, "rgb"}, {&ooh, kBlack, ""}, {&Punk, kBlack, ""}, {&qwin, kBlack, "rgb"},
-    {&rook, kBlack, "rgb"}, {&sizZle, kBlack, ""}, {&Tame, kBlack, "rb"},
+    {&ariesPattern, kBlack, "g"}, {&bloodPattern, {0, 5, 15}, ""}, {&celtPattern, kBlack, ""}, {&dunePattern, kBlack, "rgb"},
+    {&eeeePattern, kBlack, "rgb"}, {&funPattern, kBlack, ""}, {&grinPattern, kBlack, ""}, {&hixPattern, kBlack, "rgb"},
+    {&icePattern, kBlack, ""}, {&jokePattern, kBlack, ""}, {&krakenPattern, kBlack, "rgb"}, {&limboPattern, kBlack, "rgb"},
+    {&numbPattern, kBlack, "rgb"}, {&oohPattern, kBlack, ""}, {&punkPattern, kBlack, ""}, {&qwinPattern, kBlack, "rgb"},
+    {&rookPattern, kBlack, "rgb"}, {&sizzlePattern, kBlack, ""}, {&tamePattern, kBlack, "rb"},
 };
 // clang-format on
 
@@ -423,7 +445,7 @@ struct ShiftRow {
 std::vector<ShiftRow> shiftRows()
 {
     // Size 768 centred on 512, 384 has left = top = 0, like size 150 on 75, 75.
-    std::vector<ShiftRow> rows = {{&eeee, kLarge, F("75", "75", "150"), 0, 0}};
+    std::vector<ShiftRow> rows = {{&eeeePattern, kLarge, F("75", "75", "150"), 0, 0}};
     for (const Pattern* p : patternTable()) {
         rows.push_back({p, F("4", "1", "150"), kDefaults, 3, 0});
         rows.push_back({p, F("1", "4", "150"), kDefaults, 0, 3});
