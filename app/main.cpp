@@ -10,9 +10,11 @@
 #include "app/main_window.h"
 #include "app/start_up.h"
 #include "app/window_frame.h"
+#include "engine/standard_streams.h"
 
 int main(int argc, char** argv)
 {
+    zentrel::openClosedStandardStreams();
     const std::vector<std::string> args(argv + 1, argv + argc);
     const auto end = zentrel::app::endBeforeTheWindow(args, zentrel::app::windowSystemHere(args));
     if (end) {

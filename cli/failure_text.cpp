@@ -1,5 +1,6 @@
 #include "cli/failure_text.h"
 
+#include "engine/quoted_excerpt.h"
 #include "engine/sweep.h"
 #include "picture/view.h"
 
@@ -84,7 +85,8 @@ std::string failureText(const Failure& failure)
     if (failure.field) return fieldLine(*failure.field);
     const FaultWords words = wordsFor(failure.fault);
     std::string line = words.what;
-    if (!failure.where.empty()) line += " " + failure.where;
+    // A file name or a system's words may hold anything a terminal obeys.
+    if (!failure.where.empty()) line += " " + withControlsEscaped(failure.where);
     return line + "; " + words.advice;
 }
 

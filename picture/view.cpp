@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "engine/quoted_excerpt.h"
 #include "patterns/pattern_table.h"
 #include "picture/not_a_view.h"
 #include "picture/smooth.h"
@@ -47,13 +48,13 @@ std::optional<Failure> wholeNumber(std::string_view option, std::string_view tex
         return std::nullopt;
     }
     return notAView(std::string(option) + " needs a whole number from " + std::to_string(lowest) +
-                    " to " + std::to_string(highest) + ", not \"" + std::string(text) + "\"");
+                    " to " + std::to_string(highest) + ", not " + quotedExcerpt(text));
 }
 
 std::optional<Failure> setPattern(View& view, std::string_view name)
 {
     const Pattern* pattern = findPattern(name);
-    if (!pattern) return notAView("there is no pattern named \"" + std::string(name) + "\"");
+    if (!pattern) return notAView("there is no pattern named " + quotedExcerpt(name));
     view.pattern = pattern;
     return std::nullopt;
 }
@@ -147,7 +148,7 @@ std::optional<Failure> setViewOption(View& view, std::string_view option, std::s
     if (option == "--supersample")
         return wholeNumber(option, value, 1, kMaxSupersample, view.supersample);
     if (option == "--width") return setWidth(view, value);
-    return notAView("a view has no option " + std::string(option));
+    return notAView("a view has no option " + excerpt(option));
 }
 
 Outcome<View> viewOf(std::string_view line)
@@ -175,10 +176,10 @@ Outcome<View> viewOf(std::string_view line)
             return notAView("--from names a picture file, not a view: open that picture instead");
         const OtherOption* other = otherOption(option);
         if (!other && !isViewOption(option))
-            return notAView("\"" + option + "\" is no option of a view");
+            return notAView(quotedExcerpt(option) + " is no option of a view");
         const bool takesValue = !other || other->takesValue;
         if (takesValue && !value) {
-            if (i + 1 >= w.size()) return notAView(option + " needs a value");
+            if (i + 1 >= w.size()) return notAView(excerpt(option) + " needs a value");
             value = w[++i];
         }
         if (other) continue;
