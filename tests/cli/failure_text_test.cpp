@@ -49,6 +49,11 @@ const LineRow kLines[] = {
     {"long_text_cut_short", inField(FieldRole::Xoom, FieldProblem::TooLarge, kLongNumber.c_str()),
      "--xoom \"1000000000000000000000000000000000000000...\" is too large a number: give a "
      "smaller one"},
+    // What a terminal would obey is shown, not obeyed.
+    {"x_clearing_the_screen", inField(FieldRole::Across, FieldProblem::NotANumber, "\x1b[2J"),
+     "--x \"\\x1b[2J\" is not a number: give a number such as 1"},
+    {"cannot_write_a_titled_name", {Fault::CannotWrite, "\x1b]0;T\a.png: Disk full"},
+     "cannot write \\x1b]0;T\\x07.png: Disk full; check the folder and the free space"},
     {"overflow_at_a_pixel", {Fault::Overflow, "at x = 1, y = 2"},
      "a number grew too large at x = 1, y = 2; try a smaller --xoom or --bright"},
     {"division_by_zero", {Fault::DivisionByZero, "at x = -4, y = 5"},
