@@ -252,7 +252,13 @@ void MainWindow::checkSizeOnLeaving()
 
 void MainWindow::recordView() { history_.record(ViewStep{chosenIndex(), fieldTexts()}); }
 
-void MainWindow::showFailure(const QString& text) { QMessageBox::critical(this, "Zentrel", text); }
+void MainWindow::showFailure(const QString& text)
+{
+    // The text may quote what came from outside: shown as it is, never as markup.
+    QMessageBox box(QMessageBox::Critical, "Zentrel", text, QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
 
 void MainWindow::patternClicked(int index)
 {
