@@ -36,7 +36,8 @@ struct RecipeSearch {
     bool damaged = false;
 };
 
-// The text of a compressed chunk, inflated no further than kLongestRecipe.
+// The text of a compressed chunk, inflated piece by piece and no further
+// than just beyond kLongestRecipe.
 void inflateRecipe(std::string_view packed, RecipeSearch& search)
 {
     z_stream stream{};
@@ -44,13 +45,17 @@ void inflateRecipe(std::string_view packed, RecipeSearch& search)
         search.damaged = true;
         return;
     }
-    std::string text(kLongestRecipe + 1, '\0');
     stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed.data()));
     stream.avail_in = static_cast<uInt>(packed.size());
-    stream.next_out = reinterpret_cast<Bytef*>(text.data());
-    stream.avail_out = static_cast<uInt>(text.size());
-    const int end = inflate(&stream, Z_FINISH);
-    text.resize(stream.total_out);
+    std::string text;
+    int end = Z_OK;
+    while (end == Z_OK && text.size() <= kLongestRecipe) {
+        Bytef piece[16384];
+        stream.next_out = piece;
+        stream.avail_out = sizeof piece;
+        end = inflate(&stream, Z_NO_FLUSH);
+        text.append(reinterpret_cast<const char*>(piece), sizeof piece - stream.avail_out);
+    }
     inflateEnd(&stream);
     if (text.size() > kLongestRecipe)
         search.tooLong = true;
