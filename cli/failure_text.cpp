@@ -73,7 +73,9 @@ FaultWords wordsFor(Fault fault)
     case Fault::NotAView:
         return {"not a view:", "give the options of a view, as --help shows them"};
     case Fault::PosterTooLarge:
-        return {"the picture would be", "give a smaller --density or --supersample"};
+        // Supersampling samples a pixel more finely; it never makes the
+        // picture larger.
+        return {"the picture would be", "give a smaller --density, --size or --width"};
     }
     return {"something went wrong", "try again"};
 }

@@ -68,6 +68,17 @@ std::optional<Failure> setWidth(View& view, std::string_view text)
     return std::nullopt;
 }
 
+// A field text as typed; a recipe is UTF-8 text (in a PNG, by the format's
+// rule), so bytes that are not are refused rather than written.
+std::optional<Failure> setField(View& view, FieldRole role, std::string_view option,
+                                std::string_view text)
+{
+    if (!isUtf8(text))
+        return notAView(std::string(option) + " " + quotedExcerpt(text) + " is not UTF-8 text");
+    fieldText(view.fields, role) = std::string(text);
+    return std::nullopt;
+}
+
 const OtherOption* otherOption(std::string_view option)
 {
     for (const OtherOption& o : kOtherOptions)
@@ -135,14 +146,8 @@ bool isViewOption(std::string_view option)
 std::optional<Failure> setViewOption(View& view, std::string_view option, std::string_view value)
 {
     for (const FieldOption& o : kFieldOptions)
-        if (option == o.option) {
-            fieldText(view.fields, o.role) = std::string(value);
-            return std::nullopt;
-        }
-    if (option == "--height") {
-        fieldText(view.fields, FieldRole::Size) = std::string(value);
-        return std::nullopt;
-    }
+        if (option == o.option) return setField(view, o.role, option, value);
+    if (option == "--height") return setField(view, FieldRole::Size, option, value);
     if (option == "--pattern") return setPattern(view, value);
     if (option == "--density") return wholeNumber(option, value, 1, kMaxDensity, view.density);
     if (option == "--supersample")

@@ -54,6 +54,9 @@ const LineRow kLines[] = {
      "--x \"\\x1b[2J\" is not a number: give a number such as 1"},
     {"cannot_write_a_titled_name", {Fault::CannotWrite, "\x1b]0;T\a.png: Disk full"},
      "cannot write \\x1b]0;T\\x07.png: Disk full; check the folder and the free space"},
+    {"poster_too_large", {Fault::PosterTooLarge, "131072 x 1536 pixels, the largest is 65536 across and down"},
+     "the picture would be 131072 x 1536 pixels, the largest is 65536 across and down; give a "
+     "smaller --density, --size or --width"},
     {"overflow_at_a_pixel", {Fault::Overflow, "at x = 1, y = 2"},
      "a number grew too large at x = 1, y = 2; try a smaller --xoom or --bright"},
     {"division_by_zero", {Fault::DivisionByZero, "at x = -4, y = 5"},

@@ -53,7 +53,8 @@ TEST_F(RenderInputs, ANamedPipeIsRefusedWithoutWaitingForAWriter)
     EXPECT_EQ(r.err, "zentrel-render: --from: pipe.png is not a regular file\n");
 }
 
-// A view in a PPM's comment line, written as it stands: raw bytes and all.
+// A command line, and a view in a PPM's comment line written as it stands,
+// raw bytes and all.
 struct MessageRow : NamedRow {
     std::string view;  // "" for no file
     Args args;
@@ -78,12 +79,20 @@ const MessageRow kMessages[] = {
      "'\\x1b]0;TITLE\\x07\\x1b[2J'\n"},
     {{"c1_command_in_an_output_name"}, "", {"--pattern", "aqua", "-o", "\xc2\x9b" "2J.gif"},
      "zentrel-render: output file '\\xc2\\x9b2J.gif' must end in .png or .ppm\n"},
+    // A PNG's view is UTF-8 text: other bytes are refused, not written.
+    {{"field_not_utf8"}, "", {"--pattern", "aqua", "--x", "1\xff\xfe", "-o", "x.png"},
+     "zentrel-render: --x \"1\\xff\\xfe\" is not UTF-8 text\n"},
+    // Supersampling never makes a poster larger; its own width does.
+    {{"poster_wider_than_a_file"}, "", {"--pattern", "aqua", "--width", "65536", "--density", "2",
+     "-o", "x.png"},
+     "zentrel-render: the picture would be 131072 x 300 pixels, the largest is 65536 across and "
+     "down; give a smaller --density, --size or --width\n"},
 };
 // clang-format on
 
 class RenderMessages : public RenderInputs, public ::testing::WithParamInterface<MessageRow> {};
 
-TEST_P(RenderMessages, QuoteShortExcerptsWithControlCharactersEscaped)
+TEST_P(RenderMessages, SayWhatIsWrongInALineSafeToPrint)
 {
     const MessageRow& row = GetParam();
     if (!row.view.empty())
