@@ -13,6 +13,7 @@
 #include "cli/options.h"
 #include "cli/progress_line.h"
 #include "engine/field_value.h"
+#include "engine/quoted_excerpt.h"
 #include "engine/sweep.h"
 #include "engine/worker_pool.h"
 #include "patterns/pattern_table.h"
@@ -62,7 +63,7 @@ int render(WorkerPool& pool, const View& view, const std::string& output)
         return usageError(failureText(plan.failure()));
     if (!plan) return failed(plan.failure());
     if (plan.value().empty())
-        return usageError("nothing to draw: --size " + view.fields.size + " is below 1");
+        return usageError("nothing to draw: --size " + excerpt(view.fields.size) + " is below 1");
     Outcome<PosterEnd> written = PosterEnd::Written;
     {
         ProgressLine progress(stderr, isatty(STDERR_FILENO));

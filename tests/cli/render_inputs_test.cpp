@@ -79,6 +79,9 @@ const MessageRow kMessages[] = {
      "'\\x1b]0;TITLE\\x07\\x1b[2J'\n"},
     {{"c1_command_in_an_output_name"}, "", {"--pattern", "aqua", "-o", "\xc2\x9b" "2J.gif"},
      "zentrel-render: output file '\\xc2\\x9b2J.gif' must end in .png or .ppm\n"},
+    {{"terminal_commands_in_a_size"}, "--pattern aqua --size '0\x1b[2J'",
+     {"--from", "view.ppm", "-o", "x.png"},
+     "zentrel-render: nothing to draw: --size 0\\x1b[2J is below 1\n"},
     // A PNG's view is UTF-8 text: other bytes are refused, not written.
     {{"field_not_utf8"}, "", {"--pattern", "aqua", "--x", "1\xff\xfe", "-o", "x.png"},
      "zentrel-render: --x \"1\\xff\\xfe\" is not UTF-8 text\n"},
