@@ -92,4 +92,11 @@ std::string failureText(const Failure& failure)
     return line + "; " + words.advice;
 }
 
+std::string posterTooLargeText(const Failure& failure, const View& view)
+{
+    const std::string extent = view.width ? "--width" : "--size";
+    return wordsFor(Fault::PosterTooLarge).what + std::string(" ") + failure.where +
+           "; give a smaller --density or " + extent;
+}
+
 }  // namespace zentrel::cli

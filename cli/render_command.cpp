@@ -60,7 +60,7 @@ int render(WorkerPool& pool, const View& view, const std::string& output)
             fieldFailure(FieldRole::Size, FieldProblem::PictureTooLarge, view.fields.size)));
     const auto plan = planPoster(view);
     if (!plan && plan.failure().fault == Fault::PosterTooLarge)
-        return usageError(failureText(plan.failure()));
+        return usageError(posterTooLargeText(plan.failure(), view));
     if (!plan) return failed(plan.failure());
     if (plan.value().empty())
         return usageError("nothing to draw: --size " + excerpt(view.fields.size) + " is below 1");

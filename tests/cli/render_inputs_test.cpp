@@ -89,7 +89,11 @@ const MessageRow kMessages[] = {
     {{"poster_wider_than_a_file"}, "", {"--pattern", "aqua", "--width", "65536", "--density", "2",
      "-o", "x.png"},
      "zentrel-render: the picture would be 131072 x 300 pixels, the largest is 65536 across and "
-     "down; give a smaller --density, --size or --width\n"},
+     "down; give a smaller --density or --width\n"},
+    {{"poster_higher_than_a_file"}, "", {"--pattern", "aqua", "--size", "768", "--density", "65",
+     "--supersample", "2", "-o", "x.png"},
+     "zentrel-render: the picture would be 66560 x 49920 pixels, the largest is 65536 across and "
+     "down; give a smaller --density or --size\n"},
 };
 // clang-format on
 
