@@ -79,7 +79,9 @@ FaultWords wordsFor(Fault fault)
     case Fault::NotAView:
         return {"This is not a view:", "Copy a view in Zentrel, or open a picture it saved."};
     case Fault::PosterTooLarge:
-        return {"The poster would be", "Choose a smaller density or supersampling."};
+        // Smoothing samples a pixel more finely; it never makes the poster
+        // larger.
+        return {"The poster would be", "Choose a smaller density or width."};
     }
     return {"Something went wrong", "Try again."};
 }

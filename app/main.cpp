@@ -13,6 +13,7 @@
 #include "app/start_up.h"
 #include "app/view_keeper.h"
 #include "app/window_frame.h"
+#include "engine/standard_streams.h"
 
 namespace {
 
@@ -38,6 +39,7 @@ void endOnToolkitFailure(QtMsgType type, const QMessageLogContext&, const QStrin
 
 int main(int argc, char** argv)
 {
+    zentrel::openClosedStandardStreams();
     arguments.assign(argv + 1, argv + argc);
     const auto end =
         zentrel::app::endBeforeTheWindow(arguments, zentrel::app::windowSystemHere(arguments));

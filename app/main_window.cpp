@@ -210,7 +210,13 @@ void MainWindow::checkSizeOnLeaving()
     writeFieldTexts(checked.value());
 }
 
-void MainWindow::showFailure(const QString& text) { QMessageBox::critical(this, "Zentrel", text); }
+void MainWindow::showFailure(const QString& text)
+{
+    // The text may quote what came from outside: shown as it is, never as markup.
+    QMessageBox box(QMessageBox::Critical, "Zentrel", text, QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
 
 void MainWindow::reportFailure(const SessionFailure& failure)
 {

@@ -81,6 +81,9 @@ PosterDialog::PosterDialog(QWidget* parent)
     layout->addWidget(progress_);
     layout->addWidget(timeLeft_);
     layout->addLayout(buttons);
+    // Failures and file names are shown as they are, never as markup.
+    size_->setTextFormat(Qt::PlainText);
+    timeLeft_->setTextFormat(Qt::PlainText);
     render_->setDefault(true);
     file_->setMinimumWidth(320);
 

@@ -1,6 +1,7 @@
 #include "cli/failure_text.h"
 
 #include "engine/number_text.h"
+#include "engine/quoted_excerpt.h"
 #include "engine/sweep.h"
 #include "picture/view.h"
 
@@ -73,7 +74,9 @@ FaultWords wordsFor(Fault fault)
     case Fault::NotAView:
         return {"not a view:", "give the options of a view, as --help shows them"};
     case Fault::PosterTooLarge:
-        return {"the picture would be", "give a smaller --density or --supersample"};
+        // Supersampling samples a pixel more finely; it never makes the
+        // picture larger.
+        return {"the picture would be", "give a smaller --density, --size or --width"};
     }
     return {"something went wrong", "try again"};
 }
@@ -83,7 +86,11 @@ FaultWords wordsFor(Fault fault)
 std::string placeOf(const Failure& failure)
 {
     std::string place;
-    if (!failure.where.empty()) place += " " + failure.where;
+    // A file name or a system's words may hold anything a terminal obeys.
+    if (!failure.where.empty()) {
+        place += ' ';
+        place += withControlsEscaped(failure.where);
+    }
     if (failure.pixel)
         place +=
             " at x = " + numberText(failure.pixel->x) + ", y = " + numberText(failure.pixel->y);
@@ -97,6 +104,13 @@ std::string failureText(const Failure& failure)
     if (failure.field) return fieldLine(*failure.field);
     const FaultWords words = wordsFor(failure.fault);
     return words.what + placeOf(failure) + "; " + words.advice;
+}
+
+std::string posterTooLargeText(const Failure& failure, const View& view)
+{
+    const std::string extent = view.width ? "--width" : "--size";
+    return wordsFor(Fault::PosterTooLarge).what + std::string(" ") + failure.where +
+           "; give a smaller --density or " + extent;
 }
 
 }  // namespace zentrel::cli

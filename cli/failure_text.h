@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/outcome.h"
+#include "picture/view.h"
 
 namespace zentrel::cli {
 
@@ -10,5 +11,10 @@ namespace zentrel::cli {
 // a field is named by its option (--xoom), and the line says what to give
 // instead.
 std::string failureText(const Failure& failure);
+
+// A poster of the view too large for a file (PosterTooLarge), with the
+// options that make it smaller: the density, and the view's own width or
+// else its size.
+std::string posterTooLargeText(const Failure& failure, const View& view);
 
 }  // namespace zentrel::cli

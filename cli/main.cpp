@@ -4,8 +4,10 @@
 #include <vector>
 
 #include "cli/render_command.h"
+#include "engine/standard_streams.h"
 
 int main(int argc, char** argv)
 {
+    zentrel::openClosedStandardStreams();
     return zentrel::cli::runRenderCommand(std::vector<std::string>(argv + 1, argv + argc));
 }

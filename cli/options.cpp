@@ -5,6 +5,7 @@
 
 #include "cli/failure_text.h"
 #include "engine/field_value.h"
+#include "engine/quoted_excerpt.h"
 #include "patterns/pattern_table.h"
 #include "picture/picture_view.h"
 
@@ -85,7 +86,8 @@ std::variant<std::vector<Setting>, HelpRequest, UsageError> settingsOf(
                            option == "--format" || option == "--threads" || option == "-o" ||
                            option == "--output";
         if (!known)
-            return UsageError{"unknown option '" + option + "' (options: " + kOptionList + ")"};
+            return UsageError{"unknown option '" + excerpt(option) + "' (options: " + kOptionList +
+                              ")"};
         if (option != "--all" && !value) {
             if (i + 1 >= args.size()) return UsageError{"option " + option + " needs a value"};
             value = args[++i];
@@ -124,10 +126,12 @@ std::optional<UsageError> apply(RenderOptions& o, const std::string& option,
     } else if (option == "--threads") {
         const auto n = wholeNumberIn(value, 1, 256);
         if (!n)
-            return UsageError{"--threads needs a whole number from 1 to 256, not '" + value + "'"};
+            return UsageError{"--threads needs a whole number from 1 to 256, not '" +
+                              excerpt(value) + "'"};
         o.threads = *n;
     } else if (option == "--pattern" && !findPattern(value)) {
-        return UsageError{"unknown pattern '" + value + "' (one of: " + patternChoices() + ")"};
+        return UsageError{"unknown pattern '" + excerpt(value) + "' (one of: " + patternChoices() +
+                          ")"};
     } else if (auto failure = setViewOption(o.view, option, value)) {
         return UsageError{failure->where};
     }
@@ -147,9 +151,9 @@ std::optional<UsageError> checkOutput(const RenderOptions& o)
     const std::string endings = joined(formatEndings(), " or ");
     if (o.output.empty()) return UsageError{"missing -o FILE (a " + endings + " file)"};
     if (!o.format && !pictureFiles().forPath(o.output))
-        return UsageError{"output file '" + o.output + "' must end in " + endings +
-                          ", or --format must name its format (" + joined(formatNames(), " or ") +
-                          ")"};
+        return UsageError{"output file '" + excerpt(o.output, kLongestPathShown) +
+                          "' must end in " + endings + ", or --format must name its format (" +
+                          joined(formatNames(), " or ") + ")"};
     if (o.all && o.output.find(kPatternMark) == std::string::npos)
         return UsageError{"with --all, -o needs {pattern} in its name, as in 'out/{pattern}.png'"};
     return std::nullopt;

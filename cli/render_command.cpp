@@ -12,6 +12,9 @@
 #include "cli/failure_text.h"
 #include "cli/options.h"
 #include "cli/progress_line.h"
+#include "engine/field_value.h"
+#include "engine/quoted_excerpt.h"
+#include "engine/sweep.h"
 #include "engine/worker_pool.h"
 #include "patterns/pattern_table.h"
 #include "picture/poster.h"
@@ -41,9 +44,11 @@ int printedWith(int status)
 int render(WorkerPool& pool, const View& view, const PictureTarget& target)
 {
     const auto plan = planPoster(view);
+    if (!plan && plan.failure().fault == Fault::PosterTooLarge)
+        return fail(posterTooLargeText(plan.failure(), view), exitStatusOf(plan.failure()));
     if (!plan) return failed(plan.failure());
     if (plan.value().empty())
-        return usageError("nothing to draw: --size " + view.fields.size + " is below 1");
+        return usageError("nothing to draw: --size " + excerpt(view.fields.size) + " is below 1");
     Outcome<PosterEnd> written = PosterEnd::Written;
     {
         ProgressLine progress(stderr, isatty(STDERR_FILENO));

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "engine/quoted_excerpt.h"
+
 namespace zentrel {
 namespace {
 
@@ -60,7 +62,7 @@ std::string FieldFailure::quotedText() const
     constexpr std::size_t kLongest = 40;
     const std::string_view shown = utf8Prefix(text, kLongest);
     std::string quoted = "\"";
-    quoted.append(shown);
+    quoted += withControlsEscaped(shown);
     if (shown.size() < text.size()) quoted += "...";
     quoted += '"';
     return quoted;

@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "engine/quoted_excerpt.h"
 #include "patterns/pattern_table.h"
 #include "picture/not_a_view.h"
 #include "picture/smooth.h"
@@ -44,13 +45,13 @@ Status wholeNumber(std::string_view option, std::string_view text, int lowest, i
         return std::nullopt;
     }
     return notAView(std::string(option) + " needs a whole number from " + std::to_string(lowest) +
-                    " to " + std::to_string(highest) + ", not \"" + std::string(text) + "\"");
+                    " to " + std::to_string(highest) + ", not " + quotedExcerpt(text));
 }
 
 Status setPattern(View& view, std::string_view name)
 {
     const Pattern* pattern = findPattern(name);
-    if (!pattern) return notAView("there is no pattern named \"" + std::string(name) + "\"");
+    if (!pattern) return notAView("there is no pattern named " + quotedExcerpt(name));
     view.pattern = pattern;
     return std::nullopt;
 }
@@ -61,6 +62,17 @@ Status setWidth(View& view, std::string_view text)
     if (auto failure = wholeNumber("--width", text, 1, static_cast<int>(kMaxExtent), width))
         return failure;
     view.width = width;
+    return std::nullopt;
+}
+
+// A field text as typed; a recipe is UTF-8 text (in a PNG, by the format's
+// rule), so bytes that are not are refused rather than written.
+std::optional<Failure> setField(View& view, FieldRole role, std::string_view option,
+                                std::string_view text)
+{
+    if (!isUtf8(text))
+        return notAView(std::string(option) + " " + quotedExcerpt(text) + " is not UTF-8 text");
+    fieldText(view.fields, role) = std::string(text);
     return std::nullopt;
 }
 
@@ -131,20 +143,14 @@ bool isViewOption(std::string_view option)
 Status setViewOption(View& view, std::string_view option, std::string_view value)
 {
     for (const FieldOption& o : kFieldOptions)
-        if (option == o.option) {
-            fieldText(view.fields, o.role) = std::string(value);
-            return std::nullopt;
-        }
-    if (option == "--height") {
-        fieldText(view.fields, FieldRole::Size) = std::string(value);
-        return std::nullopt;
-    }
+        if (option == o.option) return setField(view, o.role, option, value);
+    if (option == "--height") return setField(view, FieldRole::Size, option, value);
     if (option == "--pattern") return setPattern(view, value);
     if (option == "--density") return wholeNumber(option, value, 1, kMaxDensity, view.density);
     if (option == "--supersample")
         return wholeNumber(option, value, 1, kMaxSupersample, view.supersample);
     if (option == "--width") return setWidth(view, value);
-    return notAView("a view has no option " + std::string(option));
+    return notAView("a view has no option " + excerpt(option));
 }
 
 Outcome<View> viewOf(std::string_view line)
@@ -172,10 +178,10 @@ Outcome<View> viewOf(std::string_view line)
             return notAView("--from names a picture file, not a view: open that picture instead");
         const OtherOption* other = otherOption(option);
         if (!other && !isViewOption(option))
-            return notAView("\"" + option + "\" is no option of a view");
+            return notAView(quotedExcerpt(option) + " is no option of a view");
         const bool takesValue = !other || other->takesValue;
         if (takesValue && !value) {
-            if (i + 1 >= w.size()) return notAView(option + " needs a value");
+            if (i + 1 >= w.size()) return notAView(excerpt(option) + " needs a value");
             value = w[++i];
         }
         if (other) continue;

@@ -62,6 +62,10 @@ const MessageRow kMessages[] = {
      "The horizontal zero point \"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"
      "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9x...\" "
      "is not a number. Type a number such as 1."},
+    // Smoothing makes no poster larger: it is not the advice.
+    {"poster_too_large", {Fault::PosterTooLarge, "66560 x 49920 pixels, the largest is 65536 across and down"},
+     "The poster would be 66560 x 49920 pixels, the largest is 65536 across and down. Choose a "
+     "smaller density or width."},
     {"overflow_at_a_pixel", atPixel(Fault::Overflow, 1, 2),
      "A number grew too large at x = 1, y = 2. Try a smaller XOOM or brightness."},
     {"overflow_at_a_fractional_pixel", atPixel(Fault::Overflow, -3.5, 0.75),

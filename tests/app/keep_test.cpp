@@ -2,6 +2,7 @@
 // view copied and pasted, a picture's view opened by a drop, and posters in
 // the background; every refusal changes no field and leaves no file.
 
+#include <sys/stat.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -70,6 +71,8 @@ private slots:
     void pastingWhatIsNoViewSaysWhyAndChangesNothing();
     void droppingAPictureOpensItsView();
     void openingAPictureWithoutAViewSaysSo();
+    void openingANamedPipeSaysItIsNoRegularFile();
+    void markupFromOutsideIsShownAsPlainText();
     void nothingDrawnNothingToKeep();
     void aViewTheWindowCannotDrawIsRefusedWhole();
     void thePosterDialogSaysWhatItDoes();
@@ -239,6 +242,39 @@ void KeepTest::openingAPictureWithoutAViewSaysSo()
     window_->keeper().openPicture(path("foreign.png"));
     QVERIFY2(watch.text.contains("holds no view"), qPrintable(watch.text));
     QCOMPARE(window_->fieldTexts(), kView);
+}
+
+void KeepTest::openingANamedPipeSaysItIsNoRegularFile()
+{
+    // No writer ever comes: a window that waited for one would hang here.
+    QVERIFY(mkfifo(path("pipe.png").toLocal8Bit().constData(), 0600) == 0);
+    MessageBoxWatch watch;
+    watch.arm();
+    window_->keeper().openPicture(path("pipe.png"));
+    QVERIFY2(watch.text.contains("pipe.png is not a regular file"), qPrintable(watch.text));
+}
+
+void KeepTest::markupFromOutsideIsShownAsPlainText()
+{
+    setFields(kView);
+    QApplication::clipboard()->setText("--pattern aqua --<b>bold</b>");
+    MessageBoxWatch watch;
+    watch.arm();
+    window_->keeper().pasteView();
+    QVERIFY2(watch.text.contains("<b>bold</b>"), qPrintable(watch.text));
+    QCOMPARE(watch.format, Qt::PlainText);
+
+    draw("aqua");
+    window_->keeper().renderPoster();
+    PosterDialog* dialog = window_->keeper().posterDialog();
+    dialog->setFile(path("<b>bold.png"));
+    QSignalSpy finished(dialog, &PosterDialog::finished);
+    dialog->startRendering();
+    QVERIFY(finished.count() == 1 || finished.wait(30000));
+    QVERIFY2(dialog->outcome().startsWith("Written: " + path("<b>bold.png")),
+             qPrintable(dialog->outcome()));
+    for (const QLabel* label : dialog->findChildren<QLabel*>())
+        if (label->text() == dialog->outcome()) QCOMPARE(label->textFormat(), Qt::PlainText);
 }
 
 void KeepTest::nothingDrawnNothingToKeep()

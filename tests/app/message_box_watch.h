@@ -11,6 +11,7 @@ namespace zentrel::test {
 struct MessageBoxWatch {
     QString title;
     QString text;
+    Qt::TextFormat format = Qt::AutoText;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     Qt::TextInteractionFlags interaction;
 
@@ -31,6 +32,7 @@ private:
         }
         title = box->windowTitle();
         text = box->text();
+        format = box->textFormat();
         icon = box->icon();
         interaction = box->textInteractionFlags();
         box->accept();

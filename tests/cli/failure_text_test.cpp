@@ -54,6 +54,14 @@ const LineRow kLines[] = {
     {"long_text_cut_short", inField(FieldRole::Xoom, FieldProblem::TooLarge, kLongNumber.c_str()),
      "--xoom \"1000000000000000000000000000000000000000...\" is too large a number: give a "
      "smaller one"},
+    // What a terminal would obey is shown, not obeyed.
+    {"x_clearing_the_screen", inField(FieldRole::Across, FieldProblem::NotANumber, "\x1b[2J"),
+     "--x \"\\x1b[2J\" is not a number: give a number such as 1"},
+    {"cannot_write_a_titled_name", {Fault::CannotWrite, "\x1b]0;T\a.png: Disk full"},
+     "cannot write \\x1b]0;T\\x07.png: Disk full; check the folder and the free space"},
+    {"poster_too_large", {Fault::PosterTooLarge, "131072 x 1536 pixels, the largest is 65536 across and down"},
+     "the picture would be 131072 x 1536 pixels, the largest is 65536 across and down; give a "
+     "smaller --density, --size or --width"},
     {"overflow_at_a_pixel", atPixel(Fault::Overflow, 1, 2),
      "a number grew too large at x = 1, y = 2; try a smaller --xoom or --bright"},
     {"overflow_at_a_fractional_pixel", atPixel(Fault::Overflow, 1.5, -0.25),

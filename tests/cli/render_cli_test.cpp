@@ -159,7 +159,7 @@ const RefusedRow kRefused[] = {
     // Far beyond: refused as a poster too large, not as a size.
     {"poster_far_beyond_the_largest",
      {"--pattern", "aqua", "--size", "768", "--density", "256", "--supersample", "16", "-o", "x.png"},
-     2, {"the picture would be 262144 x 196608 pixels", "--supersample"}},
+     2, {"the picture would be 262144 x 196608 pixels", "give a smaller --density or --size"}},
     {"fractional_density", {"--pattern", "aqua", "--density", "1.5", "-o", "x.png"}, 2,
      {"--density", "1.5"}},
     {"all_without_a_template", {"--all", "-o", "x.png"}, 2, {"{pattern}"}},

@@ -75,6 +75,7 @@ pid_t RenderProcess::start(const Args& args, const Start& how) const
     redirect(STDIN_FILENO, "/dev/null", O_RDONLY);
     redirect(STDOUT_FILENO, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC);
     redirect(STDERR_FILENO, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC);
+    for (int fd : how.closedDescriptors) close(fd);
     for (int s : how.ignoredSignals) signal(s, SIG_IGN);
     if (how.fileSizeLimit != RLIM_INFINITY) setrlimit(RLIMIT_FSIZE, &limit);
     if (chdir(folder.c_str()) == 0) execv(argv[0], argv.data());

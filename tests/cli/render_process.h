@@ -26,6 +26,7 @@ struct Start {
     std::vector<int> ignoredSignals;       // as nohup leaves SIGHUP
     rlim_t fileSizeLimit = RLIM_INFINITY;  // as ulimit -f sets it, in bytes
     std::string standardOutput;            // a path; "" to catch it
+    std::vector<int> closedDescriptors;    // as `2>&-` leaves standard error
 };
 
 struct Result {

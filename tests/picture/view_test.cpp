@@ -113,6 +113,15 @@ const LineRow kLines[] = {
     {"from_a_picture", "zentrel-render --from big.png --density 16 --supersample 2 -o poster.png",
      "--from names a picture file, not a view: open that picture instead"},
     {"empty", "", "no pattern is named (--pattern)"},
+    // A recipe is UTF-8 text, in a PNG by the format's rule.
+    {"bytes_not_utf8", "--pattern aqua --x $'1\\xff\\xfe'",
+     "--x \"1\\xff\\xfe\" is not UTF-8 text"},
+    {"height_cut_character", "--pattern aqua --height $'\\xc3'",
+     "--height \"\\xc3\" is not UTF-8 text"},
+    // What a terminal would obey, and a pasted novel, are quoted escaped and short.
+    {"terminal_title", "--pattern $'\\x1b]0;T\\x07'", "there is no pattern named \"\\x1b]0;T\\x07\""},
+    {"novel_as_an_option", "--pattern aqua --It-was-a-dark-and-stormy-night-the-rain-fell",
+     "\"--It-was-a-dark-and-…-night-the-rain-fell\" is no option of a view"},
 };
 // clang-format on
 
