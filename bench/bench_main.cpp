@@ -138,14 +138,19 @@ public:
     WindowDrawing()
     {
         window_.show();
-        // clang-format off
-        const std::pair<const char*, const char*> fields[] = {
-            {"TextOne", "1"}, {"TextTwo", "1"}, {"TextThree", "768"}, {"TextFour", "0.15"}, {"Textfive", "150"}};
+        const std::pair<const char*, const char*> fields[] = {{"TextOne", "1"},
+                                                              {"TextTwo", "1"},
+                                                              {"TextThree", "768"},
+                                                              {"TextFour", "0.15"},
+                                                              {"Textfive", "150"}};
         for (const auto& [name, text] : fields) window_.findChild<QLineEdit*>(name)->setText(text);
         QApplication::processEvents();
     }
 
-    void draw(int index) { window_.findChild<QPushButton*>(QString("CMD(%1)").arg(index))->click(); }
+    void draw(int index)
+    {
+        window_.findChild<QPushButton*>(QString("CMD(%1)").arg(index))->click();
+    }
 
 private:
     app::MainWindow window_;
@@ -188,8 +193,10 @@ int main(int argc, char** argv)
 
     std::printf("1024 x 768 pictures, median of %d runs, %d cores; times in ms\n", runs,
                 defaultThreadCount());
-    std::printf("maths path: %s; C lib: the program's maths before, on one thread; floor: the "
-                "same maths calls timed alone\n\n", pathName(chosen).data());
+    std::printf(
+        "maths path: %s; C lib: the program's maths before, on one thread; floor: the "
+        "same maths calls timed alone\n\n",
+        pathName(chosen).data());
     std::printf("%-8s %8s %8s %6s %8s %6s %7s %6s %8s %6s %7s\n", "pattern", "C lib", "1 thread",
                 "/C lib", "all", "speedup", "floor", "/floor", "window", "/all", "!=C lib");
 
@@ -218,7 +225,6 @@ int main(int argc, char** argv)
             std::printf("%-8s not on this processor\n", pathName(path).data());
             continue;
         }
-        // clang-format on
         Times t;
         for (int i = 0; i < kPatternCount; ++i) {
             t.one += oneThreadMs(runs, *table[i]);

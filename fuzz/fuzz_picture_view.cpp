@@ -88,9 +88,9 @@ void checkCarried(std::string_view line)
         if (read.ok())
             require(carried.value() == read.value(), "the same view");
         else
-            require(carried.failure().where ==
-                        "picture holds a damaged view: " + read.failure().where,
-                    "the same refusal");
+            require(
+                carried.failure().where == "picture holds a damaged view: " + read.failure().where,
+                "the same refusal");
     }
 }
 

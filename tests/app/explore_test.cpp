@@ -73,23 +73,25 @@ void ExploreTest::init()
 
 void ExploreTest::setFields(const FieldTexts& f)
 {
-    // clang-format off
-    const std::pair<const char*, const std::string*> fields[] = {
-        {"TextOne", &f.across}, {"TextTwo", &f.down}, {"TextThree", &f.size},
-        {"TextFour", &f.xoom},  {"Textfive", &f.brightness}};
+    const std::pair<const char*, const std::string*> fields[] = {{"TextOne", &f.across},
+                                                                 {"TextTwo", &f.down},
+                                                                 {"TextThree", &f.size},
+                                                                 {"TextFour", &f.xoom},
+                                                                 {"Textfive", &f.brightness}};
     for (const auto& [name, text] : fields)
         window_->findChild<QLineEdit*>(name)->setText(QString::fromStdString(*text));
 }
 
 void ExploreTest::draw(int index)
 {
-    QTest::mouseClick(window_->findChild<QPushButton*>(QString("CMD(%1)").arg(index)), Qt::LeftButton);
+    QTest::mouseClick(window_->findChild<QPushButton*>(QString("CMD(%1)").arg(index)),
+                      Qt::LeftButton);
 }
 
 void ExploreTest::wheel(QPoint at, int notches)
 {
-    QWheelEvent event(at, surface()->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent event(at, surface()->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(surface(), &event);
 }
 
@@ -134,7 +136,8 @@ void ExploreTest::aDragMovesTheViewWithTheHand()
 
 void ExploreTest::aDoubleClickZoomsInOnThePoint()
 {
-    QTest::mouseDClick(surface(), Qt::LeftButton, Qt::NoModifier, QPoint(kPictureLeft + 10, kPictureTop + 90));
+    QTest::mouseDClick(surface(), Qt::LeftButton, Qt::NoModifier,
+                       QPoint(kPictureLeft + 10, kPictureTop + 90));
     QCOMPARE(window_->fieldTexts(),
              zoomInCentredOn(kStart, {pattern_->rule, std::nullopt}, {10, 90}).value());
     QVERIFY(showsTheEnginePicture());
@@ -151,7 +154,8 @@ void ExploreTest::backAndForwardRestoreTheViewsAndTheirPictures()
     QTest::keyClick(window_.get(), Qt::Key_Left, Qt::AltModifier);
     QCOMPARE(window_->fieldTexts(), moved);
     QVERIFY(showsTheEnginePicture());
-    QTest::mouseClick(surface(), Qt::BackButton, Qt::NoModifier, QPoint(kPictureLeft + 5, kPictureTop + 5));
+    QTest::mouseClick(surface(), Qt::BackButton, Qt::NoModifier,
+                      QPoint(kPictureLeft + 5, kPictureTop + 5));
     QCOMPARE(window_->fieldTexts(), kStart);
     QVERIFY(showsTheEnginePicture());
     QTest::keyClick(window_.get(), Qt::Key_Right, Qt::AltModifier);
@@ -211,7 +215,6 @@ void ExploreTest::aViewThatFailsWhenMovedIsDrawnWithItsOwnPattern()
     window_->drawing().columnObserver = [&](int) {
         if (!std::exchange(clicked, true)) draw(0);
     };
-    // clang-format on
     draw(16);
     window_->drawing().columnObserver = nullptr;
     MessageBoxWatch watch;

@@ -107,10 +107,11 @@ void KeepTest::cleanup()
 
 void KeepTest::setFields(const FieldTexts& f)
 {
-    // clang-format off
-    const std::pair<const char*, const std::string*> fields[] = {
-        {"TextOne", &f.across}, {"TextTwo", &f.down}, {"TextThree", &f.size},
-        {"TextFour", &f.xoom},  {"Textfive", &f.brightness}};
+    const std::pair<const char*, const std::string*> fields[] = {{"TextOne", &f.across},
+                                                                 {"TextTwo", &f.down},
+                                                                 {"TextThree", &f.size},
+                                                                 {"TextFour", &f.xoom},
+                                                                 {"Textfive", &f.brightness}};
     for (const auto& [name, text] : fields)
         window_->findChild<QLineEdit*>(name)->setText(QString::fromStdString(*text));
 }
@@ -119,7 +120,8 @@ void KeepTest::draw(const char* caption)
 {
     for (int i = 0; i < kPatternCount; ++i)
         if (patternTable()[i]->caption == caption)
-            QTest::mouseClick(window_->findChild<QPushButton*>(QString("CMD(%1)").arg(i)), Qt::LeftButton);
+            QTest::mouseClick(window_->findChild<QPushButton*>(QString("CMD(%1)").arg(i)),
+                              Qt::LeftButton);
 }
 
 void KeepTest::savingWritesThePictureOnTheWindowWithItsView()
@@ -176,7 +178,8 @@ void KeepTest::aCopiedViewPastedBackRestoresTheFieldsAndDraws()
 void KeepTest::pastingWhatIsNoViewSaysWhyAndChangesNothing()
 {
     setFields(kView);
-    for (const char* text : {"What a lovely picture!", "--pattern zebra --x 1", "--pattern aqua --x 'open"}) {
+    for (const char* text :
+         {"What a lovely picture!", "--pattern zebra --x 1", "--pattern aqua --x 'open"}) {
         QApplication::clipboard()->setText(text);
         MessageBoxWatch watch;
         watch.arm();
@@ -185,7 +188,6 @@ void KeepTest::pastingWhatIsNoViewSaysWhyAndChangesNothing()
         QVERIFY2(watch.text.startsWith("This is not a view:"), qPrintable(watch.text));
         QCOMPARE(window_->fieldTexts(), kView);
     }
-    // clang-format on
 }
 
 // A view the window cannot draw whole is refused before any field changes.
