@@ -1,5 +1,6 @@
 #include "app/poster_dialog.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "app/failure_text.h"
@@ -28,14 +30,40 @@ QSpinBox* spinBox(int lowest, int highest, const QString& suffix)
     return box;
 }
 
-// The width of the view's picture at density 1, 0 when it has none.
-int baseWidth(const View& view)
+// The size of the view's picture at density 1; empty when it has none.
+QSize viewSize(const View& view)
 {
     View plain = view;
     plain.density = plain.supersample = 1;
     const auto plan = planPoster(plain);
-    return plan ? plan.value().width : 0;
+    return plan ? QSize(plan.value().width, plan.value().height) : QSize();
 }
+
+// A poster is the view's own region, finer: its sides are the view's times
+// the density. The smallest density whose poster covers the wanted size.
+int densityCovering(const QSize& base, const QSize& wanted)
+{
+    if (base.isEmpty()) return 1;
+    const auto times = [](int want, int have) { return (want + have - 1) / have; };
+    return std::clamp(
+        std::max(times(wanted.width(), base.width()), times(wanted.height(), base.height())), 1,
+        kMaxDensity);
+}
+
+struct SizePreset {
+    const char* name;
+    QSize size;
+};
+
+// clang-format off
+const SizePreset kPresets[] = {
+    {"Full HD screen, 1920 \u00d7 1080", {1920, 1080}},
+    {"4K screen, 3840 \u00d7 2160", {3840, 2160}},
+    {"A4 print at 300 dpi, 3508 \u00d7 2480", {3508, 2480}},
+    {"A3 print at 300 dpi, 4961 \u00d7 3508", {4961, 3508}},
+    {"A2 print at 300 dpi, 7016 \u00d7 4961", {7016, 4961}},
+};
+// clang-format on
 
 }  // namespace
 
@@ -44,6 +72,7 @@ PosterDialog::PosterDialog(QWidget* parent)
       density_(spinBox(1, kMaxDensity, " \u00d7")),
       width_(spinBox(1, static_cast<int>(kMaxExtent), " pixels")),
       supersample_(spinBox(1, kMaxSupersample, "")),
+      presets_(new QComboBox),
       file_(new QLineEdit),
       viewText_(new QLabel),
       takeView_(new QPushButton("Use the window's view")),
@@ -68,7 +97,8 @@ PosterDialog::PosterDialog(QWidget* parent)
     auto* form = new QFormLayout;
     form->addRow("View:", viewRow);
     form->addRow("Density (the same view, finer):", density_);
-    form->addRow("or width:", width_);
+    form->addRow("or at least as wide as:", width_);
+    form->addRow("or at least as large as:", presets_);
     form->addRow("Smoothing (samples across and down a pixel):", supersample_);
     form->addRow("Poster:", size_);
     form->addRow("File:", fileRow);
@@ -89,12 +119,12 @@ PosterDialog::PosterDialog(QWidget* parent)
 
     connect(density_, &QSpinBox::valueChanged, this, &PosterDialog::showSize);
     connect(supersample_, &QSpinBox::valueChanged, this, &PosterDialog::showSize);
-    connect(width_, &QSpinBox::editingFinished, this, [this] {
-        const int base = baseWidth(view_);
-        if (base > 0)
-            density_->setValue(
-                std::max(1, static_cast<int>(std::lround(width_->value() / double(base)))));
-        showSize();
+    connect(width_, &QSpinBox::editingFinished, this, [this] { setWidth(width_->value()); });
+    presets_->addItem("\u2014");
+    for (const SizePreset& preset : kPresets) presets_->addItem(preset.name, preset.size);
+    connect(presets_, &QComboBox::activated, this, [this](int index) {
+        if (index > 0)
+            setDensity(densityCovering(viewSize(view_), presets_->itemData(index).toSize()));
     });
     connect(choose_, &QPushButton::clicked, this, [this] {
         const QString path = window_.chooseFile ? window_.chooseFile(posterView()) : QString();
@@ -165,6 +195,18 @@ QString PosterDialog::fileToWrite()
 void PosterDialog::setDensity(int density) { density_->setValue(density); }
 void PosterDialog::setSupersample(int supersample) { supersample_->setValue(supersample); }
 void PosterDialog::setFile(const QString& path) { file_->setText(path); }
+
+void PosterDialog::setWidth(int width)
+{
+    density_->setValue(densityCovering(viewSize(view_), QSize(width, 1)));
+    showSize();
+}
+
+QSize PosterDialog::posterSize() const
+{
+    const auto plan = planPoster(posterView());
+    return plan ? QSize(plan.value().width, plan.value().height) : QSize();
+}
 
 View PosterDialog::posterView() const
 {
@@ -259,9 +301,9 @@ void PosterDialog::done(const QString& outcome)
 void PosterDialog::setRendering(bool on)
 {
     for (QWidget* w : {static_cast<QWidget*>(density_), static_cast<QWidget*>(width_),
-                       static_cast<QWidget*>(supersample_), static_cast<QWidget*>(file_),
-                       static_cast<QWidget*>(render_), static_cast<QWidget*>(choose_),
-                       static_cast<QWidget*>(takeView_)})
+                       static_cast<QWidget*>(supersample_), static_cast<QWidget*>(presets_),
+                       static_cast<QWidget*>(file_), static_cast<QWidget*>(render_),
+                       static_cast<QWidget*>(choose_), static_cast<QWidget*>(takeView_)})
         w->setEnabled(!on);
     cancel_->setText(on ? "Cancel" : "Close");
     progress_->setVisible(on);

@@ -9,6 +9,7 @@
 
 #include "picture/view.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -48,6 +49,11 @@ public:
     void setDensity(int density);
     void setSupersample(int supersample);
     void setFile(const QString& path);
+    // The smallest density whose poster is at least this wide, as the width
+    // box sets it.
+    void setWidth(int width);
+    // The poster's size as the dialog shows it.
+    QSize posterSize() const;
     void startRendering();
     void cancel();
     // Takes the view the window shows now, as the "Use the window's view"
@@ -77,6 +83,7 @@ private:
     QSpinBox* density_;
     QSpinBox* width_;
     QSpinBox* supersample_;
+    QComboBox* presets_;
     QLineEdit* file_;
     QLabel* viewText_;
     QPushButton* takeView_;

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
@@ -356,6 +357,25 @@ void KeepTest::thePosterDialogSaysWhatItDoes()
     QVERIFY(viewText->text().contains("--pattern gall"));
     dialog->takeWindowView();
     QVERIFY(viewText->text().contains("--pattern jay"));
+
+    // A poster is the view finer: a width asked for gets the smallest
+    // density that reaches it, a preset the smallest that covers it.
+    setFields({"1", "1", "768", "0.15", "150"});
+    draw("aqua");
+    dialog->takeWindowView();
+    dialog->setWidth(3840);
+    QCOMPARE(dialog->posterSize(), QSize(4096, 3072));
+    dialog->setWidth(1000);
+    QCOMPARE(dialog->posterSize(), QSize(1024, 768));
+    auto* presets = dialog->findChild<QComboBox*>();
+    QVERIFY(presets && presets->count() > 2);
+    presets->setCurrentIndex(1);  // 1920 x 1080
+    emit presets->activated(1);
+    QCOMPARE(dialog->posterSize(), QSize(2048, 1536));
+    setFields({"1", "1", "30", "1", "150"});
+    draw("jay");
+    dialog->takeWindowView();
+    dialog->setDensity(1);
 
     QSignalSpy finished(dialog, &PosterDialog::finished);
     const auto render = [&](const QString& file) {
