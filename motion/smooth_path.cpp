@@ -10,12 +10,16 @@ namespace {
 constexpr double kSameCentre = 1e-9;
 
 // r_i = ln(-b_i + sqrt(b_i^2 + 1)), written as -asinh(b_i), which keeps its
-// digits for large b_i.
+// digits for large b_i, where
+//   b_i = (w1^2 - w0^2 + (-1)^i rho^4 u^2) / (2 w_i rho^2 u).
+// The terms are taken apart, so that squares of widths or distances beyond
+// the double range do not overflow where b does not.
 double endParameter(double wi, double w0, double w1, double distance, double rho, double sign)
 {
     const double rho2 = rho * rho;
+    const double over = 2 * rho2 * distance;
     const double b =
-        (w1 * w1 - w0 * w0 + sign * rho2 * rho2 * distance * distance) / (2 * wi * rho2 * distance);
+        w1 / over * (w1 / wi) - w0 / over * (w0 / wi) + sign * rho2 * distance / (2 * wi);
     return -std::asinh(b);
 }
 

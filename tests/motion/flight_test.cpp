@@ -290,5 +290,33 @@ TEST(Flight, RefusesViewsNoZoomJoins)
                                 viewOn(aqua(), F("9", "1", "150", "-0.5"))));
 }
 
+// Flights to the ends of the double range: a frame whose numbers the field
+// texts cannot hold is a failure of that frame, never a run-time error, and
+// a frame that comes is one the sweep takes.
+TEST(Flight, FramesBeyondTheDoubleRangeFailAsFrames)
+{
+    const FieldTexts ends[][2] = {
+        {F("1", "1", "150", "1E-300"), F("1E15", "-1E15", "150", "1E300")},
+        {F("1E15", "1", "150", "1E300"), F("-1E15", "1", "150", "1E-300")},
+        {F("1", "1", "150", "1E-300"), F("8E15", "1", "150", "1E-300")},
+        {F("1", "1", "150", "1E-150"), F("1", "1", "150", "1E150")},
+    };
+    for (const auto& [a, b] : ends) {
+        SCOPED_TRACE(a.xoom + " to " + b.xoom);
+        const Flight flight = flightOf(viewOn(aqua(), a), viewOn(aqua(), b));
+        for (const double t : steps(50)) {
+            Outcome<FlightFrame> frame(Failure{Fault::Overflow, ""});
+            ASSERT_NO_THROW(frame = flight.frameAt(t)) << t;
+            if (!frame) {
+                EXPECT_TRUE(frame.failure().field) << frame.failure().message();
+                continue;
+            }
+            const Outcome<PreparedSweep> sweep =
+                prepareSweep(aqua(), frame.value().view.fields, frame.value().view.sampling());
+            EXPECT_TRUE(sweep || sweep.failure().fault == Fault::PositionTooLarge) << t;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace zentrel
