@@ -55,6 +55,24 @@ TEST(KeyframePath, OneKeyframeHeldIsAStill)
     EXPECT_EQ(path.value().totalSeconds(), 3);
 }
 
+// The lines "Copy view" writes, recipe or whole command, with the timing
+// after them, read back to the very view.
+TEST(KeyframePath, ReadsTheLinesCopyViewWrites)
+{
+    View view = keyframePathOf(std::string(kZoomed) + " --hold 1").value().keyframes[0].view;
+    view.density = 3;
+    view.width = 200;
+    view.fields.across = "it's 60";
+    for (const std::string& line : {recipeOf(view), commandOf(view)}) {
+        SCOPED_TRACE(line);
+        const Outcome<KeyframePath> path =
+            keyframePathOf(line + " --seconds 2\n" + line + " --hold 1");
+        ASSERT_TRUE(path) << path.failure().where;
+        EXPECT_EQ(path.value().keyframes[0].view, view);
+        EXPECT_EQ(path.value().keyframes[1].view, view);
+    }
+}
+
 struct FaultRow : test::NamedRow {
     std::string text;
     const char* says;
