@@ -43,6 +43,7 @@ double ViewGeometry::span() const { return std::abs(scale) * columns; }
 
 Outcome<ViewGeometry> geometryOf(const View& view)
 {
+    if (!view.pattern) return Failure{Fault::NotAView, "no pattern is named"};
     const Outcome<Snapshot> taken =
         takeSnapshot(view.pattern->rule, view.fields, view.sampling().width);
     if (!taken) return taken.failure();

@@ -22,7 +22,7 @@ struct ViewGeometry {
 };
 
 // The geometry of the view by its pattern's own rule, or the failure of its
-// snapshot.
+// snapshot (NotAView for a view of no pattern).
 Outcome<ViewGeometry> geometryOf(const View& view);
 
 // The view of the reference's pattern, extents, sampling and brightness that

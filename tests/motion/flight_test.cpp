@@ -285,6 +285,7 @@ TEST(Flight, RefusesViewsNoZoomJoins)
         EXPECT_NE(flight.failure().where.find(row.why), std::string::npos)
             << flight.failure().where;
     }
+    EXPECT_FALSE(Flight::between(View{}, viewOn(aqua(), F("1", "1", "150"))));
     // Both mirrored is one mirrored picture zooming.
     EXPECT_TRUE(Flight::between(viewOn(aqua(), F("1", "1", "150", "-1")),
                                 viewOn(aqua(), F("9", "1", "150", "-0.5"))));
