@@ -14,6 +14,7 @@
 #include "app/view_keeper.h"
 #include "app/window_frame.h"
 #include "engine/standard_streams.h"
+#include "picture/hidden_name.h"
 
 namespace {
 
@@ -40,6 +41,7 @@ void endOnToolkitFailure(QtMsgType type, const QMessageLogContext&, const QStrin
 int main(int argc, char** argv)
 {
     zentrel::openClosedStandardStreams();
+    zentrel::setProgramName("zentrel");
     arguments.assign(argv + 1, argv + argc);
     const auto end =
         zentrel::app::endBeforeTheWindow(arguments, zentrel::app::windowSystemHere(arguments));

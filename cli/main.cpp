@@ -5,9 +5,11 @@
 
 #include "cli/render_command.h"
 #include "engine/standard_streams.h"
+#include "picture/hidden_name.h"
 
 int main(int argc, char** argv)
 {
     zentrel::openClosedStandardStreams();
+    zentrel::setProgramName("zentrel-render");
     return zentrel::cli::runRenderCommand(std::vector<std::string>(argv + 1, argv + argc));
 }

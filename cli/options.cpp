@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "cli/failure_text.h"
+#include "cli/suggestion.h"
 #include "engine/field_value.h"
 #include "engine/quoted_excerpt.h"
 #include "patterns/pattern_table.h"
@@ -14,7 +15,7 @@ namespace {
 
 constexpr const char* kOptionList =
     "--pattern, --all, --x, --y, --size, --height, --width, --xoom, --bright, --density, "
-    "--supersample, --from, --format, --threads, -o/--output, --help";
+    "--supersample, --from, --format, --threads, -o/--output, --help, --version";
 
 constexpr const char* kPatternMark = "{pattern}";
 
@@ -56,6 +57,26 @@ std::string formatLines()
     return lines;
 }
 
+// The help's lines of the patterns under --pattern's, filled to its width.
+std::string patternLines()
+{
+    constexpr std::size_t kWidth = 79;
+    const std::string indent(19, ' ');
+    const auto& patterns = patternTable();
+    std::string lines, line = indent + "letter case:";
+    for (const Pattern* p : patterns) {
+        std::string item = std::string(p->caption) + " (" + std::string(p->routine) + ")";
+        if (p != patterns.back()) item += ",";
+        if (line.size() + 1 + item.size() <= kWidth) {
+            line += " " + item;
+            continue;
+        }
+        lines += line + "\n";
+        line = indent + item;
+    }
+    return lines + line + "\n";
+}
+
 std::string patternChoices()
 {
     std::string list;
@@ -66,10 +87,53 @@ std::string patternChoices()
     return list;
 }
 
+// Every pattern's caption and routine name.
+std::vector<std::string> patternNames()
+{
+    std::vector<std::string> names;
+    for (const Pattern* p : patternTable()) {
+        names.emplace_back(p->caption);
+        names.emplace_back(p->routine);
+    }
+    return names;
+}
+
+// The options as the list names them, -o and --output apart.
+std::vector<std::string> optionNames()
+{
+    std::vector<std::string> names;
+    std::string name;
+    for (const char* c = kOptionList;; ++c) {
+        if (*c && *c != ',' && *c != ' ' && *c != '/') {
+            name += *c;
+            continue;
+        }
+        if (!name.empty()) names.push_back(name);
+        name.clear();
+        if (!*c) return names;
+    }
+}
+
+UsageError unknownOption(const std::string& option)
+{
+    if (const auto meant = nearestWord(option, optionNames()))
+        return UsageError{"there is no option " + excerpt(option) + "; did you mean " + *meant +
+                          "?"};
+    return UsageError{"unknown option '" + excerpt(option) + "' (options: " + kOptionList + ")"};
+}
+
+UsageError unknownPattern(const std::string& name)
+{
+    if (const auto meant = nearestWord(name, patternNames()))
+        return UsageError{"there is no pattern " + quotedExcerpt(name) + "; did you mean " +
+                          *meant + "?"};
+    return UsageError{"unknown pattern '" + excerpt(name) + "' (one of: " + patternChoices() + ")"};
+}
+
 using Setting = std::pair<std::string, std::string>;  // option, value
 
 // The options as written, each with its value ("" for --all).
-std::variant<std::vector<Setting>, HelpRequest, UsageError> settingsOf(
+std::variant<std::vector<Setting>, HelpRequest, VersionRequest, UsageError> settingsOf(
     const std::vector<std::string>& args)
 {
     std::vector<Setting> settings;
@@ -82,12 +146,11 @@ std::variant<std::vector<Setting>, HelpRequest, UsageError> settingsOf(
             option.resize(eq);
         }
         if (option == "--help" || option == "-h") return HelpRequest{};
+        if (option == "--version") return VersionRequest{};
         const bool known = isViewOption(option) || option == "--all" || option == "--from" ||
                            option == "--format" || option == "--threads" || option == "-o" ||
                            option == "--output";
-        if (!known)
-            return UsageError{"unknown option '" + excerpt(option) + "' (options: " + kOptionList +
-                              ")"};
+        if (!known) return unknownOption(option);
         if (option != "--all" && !value) {
             if (i + 1 >= args.size()) return UsageError{"option " + option + " needs a value"};
             value = args[++i];
@@ -130,8 +193,7 @@ std::optional<UsageError> apply(RenderOptions& o, const std::string& option,
                               excerpt(value) + "'"};
         o.threads = *n;
     } else if (option == "--pattern" && !findPattern(value)) {
-        return UsageError{"unknown pattern '" + excerpt(value) + "' (one of: " + patternChoices() +
-                          ")"};
+        return unknownPattern(value);
     } else if (auto failure = setViewOption(o.view, option, value)) {
         return UsageError{failure->where};
     }
@@ -165,6 +227,7 @@ ParsedCommand parseCommandLine(const std::vector<std::string>& args)
 {
     auto parsed = settingsOf(args);
     if (auto* help = std::get_if<HelpRequest>(&parsed)) return *help;
+    if (auto* version = std::get_if<VersionRequest>(&parsed)) return *version;
     if (auto* error = std::get_if<UsageError>(&parsed)) return *error;
     const auto& settings = std::get<std::vector<Setting>>(parsed);
 
@@ -210,10 +273,8 @@ std::string helpText()
            "file carries its view, so --from can take it up again.\n"
            "\n"
            "Options (each TEXT is read like the window's field of the same role):\n"
-           "  --pattern NAME   the pattern, by button caption or routine name, in any\n"
-           "                   letter case: " +
-           patternChoices() +
-           "\n"
+           "  --pattern NAME   the pattern, by button caption or routine name, in any\n" +
+           patternLines() +
            "  --all            every pattern of the view, each to the file named by\n"
            "                   -o with {pattern} replaced by the pattern's caption\n"
            "  --x TEXT         horizontal position (the lower \"zero point\"), default 1\n"
@@ -236,6 +297,7 @@ std::string helpText()
            "  --threads N      threads that compute, default one per core\n"
            "  -o, --output FILE  the picture file to write\n"
            "  -h, --help       this text\n"
+           "  --version        the program's name and version\n"
            "  Each option may also be written --name=VALUE.\n"
            "\n"
            "Examples:\n"
@@ -251,5 +313,7 @@ std::string helpText()
            "invalid operation at a pixel). The file gets its name only when it is\n"
            "complete: a failed or interrupted render leaves nothing.\n";
 }
+
+std::string versionText() { return "zentrel-render " ZENTREL_VERSION "\n"; }
 
 }  // namespace zentrel::cli

@@ -18,13 +18,14 @@ struct RenderOptions {
 };
 
 struct HelpRequest {};
+struct VersionRequest {};
 
 // A command line that cannot be run: the one-line reason, for exit status 2.
 struct UsageError {
     std::string message;
 };
 
-using ParsedCommand = std::variant<RenderOptions, HelpRequest, UsageError>;
+using ParsedCommand = std::variant<RenderOptions, HelpRequest, VersionRequest, UsageError>;
 
 // The options in any order; --from takes the view of a picture first, and
 // every other option of the view overrides it.
@@ -38,5 +39,8 @@ PictureTarget targetOf(const RenderOptions& options, const std::string& output);
 std::string outputFor(const std::string& output, const Pattern& pattern);
 
 std::string helpText();
+
+// "zentrel-render 5.2014"
+std::string versionText();
 
 }  // namespace zentrel::cli

@@ -10,6 +10,8 @@
 #include <cstring>
 
 #include "cli/failure_text.h"
+#include "cli/field_notes.h"
+#include "cli/long_render.h"
 #include "cli/options.h"
 #include "cli/progress_line.h"
 #include "engine/field_value.h"
@@ -22,9 +24,11 @@
 namespace zentrel::cli {
 namespace {
 
+void say(const std::string& line) { std::fprintf(stderr, "zentrel-render: %s\n", line.c_str()); }
+
 int fail(const std::string& message, ExitStatus status)
 {
-    std::fprintf(stderr, "zentrel-render: %s\n", message.c_str());
+    say(message);
     return status;
 }
 
@@ -49,6 +53,9 @@ int render(WorkerPool& pool, const View& view, const PictureTarget& target)
     if (!plan) return failed(plan.failure());
     if (plan.value().empty())
         return usageError("nothing to draw: --size " + excerpt(view.fields.size) + " is below 1");
+    const RenderWork work{plan.value().width, plan.value().height,
+                          view.supersample * view.supersample, pool.threads()};
+    if (const auto line = longRenderLine(work)) say(*line);
     Outcome<PosterEnd> written = PosterEnd::Written;
     {
         ProgressLine progress(stderr, isatty(STDERR_FILENO));
@@ -88,8 +95,14 @@ int runRenderCommand(const std::vector<std::string>& args)
         std::fputs(helpText().c_str(), stdout);
         return printedWith(kWritten);
     }
+    if (std::holds_alternative<VersionRequest>(command)) {
+        std::fputs(versionText().c_str(), stdout);
+        return printedWith(kWritten);
+    }
     if (const auto* error = std::get_if<UsageError>(&command)) return usageError(error->message);
-    return renderAll(std::get<RenderOptions>(command));
+    const auto& options = std::get<RenderOptions>(command);
+    for (const std::string& note : partlyReadFields(options.view.fields)) say("note: " + note);
+    return renderAll(options);
 }
 
 }  // namespace zentrel::cli

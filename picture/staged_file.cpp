@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "picture/hidden_name.h"
+
 namespace zentrel {
 namespace {
 
@@ -24,7 +26,7 @@ template <class Create>
 PendingName underHiddenName(const std::string& path, Create create)
 {
     constexpr int kTries = 100;
-    const std::string stem = folderOf(path) + "/.zentrel-render-" + std::to_string(getpid()) + "-";
+    const std::string stem = hiddenStem(folderOf(path));
     for (int n = 0; n < kTries; ++n) {
         PendingName pending(stem + std::to_string(n));
         if (create(pending.name())) return pending;
@@ -75,16 +77,23 @@ StagedFile::~StagedFile()
 
 Outcome<StagedFile> StagedFile::create(const std::string& path)
 {
+    removeLeftHiddenFiles(folderOf(path));
     const int fd = open(folderOf(path).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
     // A file system without unnamed files refuses them; a folder that cannot
     // be written refuses a named file too, and that is the reason reported.
-    if (fd < 0) return createNamed(path);
+    if (fd < 0) return createHidden(path);
     std::FILE* stream = streamOn(fd);
     if (!stream) return failureOf(path);
     return StagedFile(path, stream, {});
 }
 
 Outcome<StagedFile> StagedFile::createNamed(const std::string& path)
+{
+    removeLeftHiddenFiles(folderOf(path));
+    return createHidden(path);
+}
+
+Outcome<StagedFile> StagedFile::createHidden(const std::string& path)
 {
     int fd = -1;
     PendingName hidden = underHiddenName(path, [&fd](const std::string& n) {
@@ -106,7 +115,7 @@ Status StagedFile::publish()
     if (std::fflush(stream_) != 0 || fsync(fileno(stream_)) != 0) return failure();
     if (hidden_.empty()) {
         const int fd = fileno(stream_);
-        if (linkUnnamed(fd, path_)) return closeStream();
+        if (linkUnnamed(fd, path_)) return named();
         if (errno != EEXIST) return failure();
         // A link cannot replace a file; a rename over it can, in one step.
         hidden_ = underHiddenName(path_, [fd](const std::string& n) { return linkUnnamed(fd, n); });
@@ -114,7 +123,30 @@ Status StagedFile::publish()
     }
     if (std::rename(hidden_.name().c_str(), path_.c_str()) != 0) return failure();
     hidden_ = {};
-    return closeStream();
+    return named();
+}
+
+Status StagedFile::named()
+{
+    Status synced = syncFolder();
+    Status closed = closeStream();
+    return synced ? synced : closed;
+}
+
+Status StagedFile::syncFolder() const
+{
+    // A folder that may only be written cannot be opened to be synced; its
+    // new name reaches the disk when the system gets to it.
+    const int fd = open(folderOf(path_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    // A file system that keeps no folder on a disk of its own says it
+    // cannot sync one; only a failure of the disk is a failure to write.
+    const bool synced = fsync(fd) == 0 || errno == EINVAL || errno == EROFS || errno == ENOTSUP;
+    const int savedErrno = errno;
+    close(fd);
+    errno = savedErrno;
+    if (!synced) return failure();
+    return std::nullopt;
 }
 
 Status StagedFile::closeStream()

@@ -15,9 +15,13 @@ namespace zentrel {
 // that whatever ends the process before it is named (SIGKILL, a power cut, a
 // file-size limit) leaves nothing behind. Elsewhere it is a hidden named file
 // beside its destination, removed on failure and by the signals that end a
-// process. Hidden names are short, so any name the system allows works.
+// process; one left by a SIGKILL or a power cut is removed by the next file
+// the program stages in that folder. Hidden names are short, so any name the
+// system allows works.
 class StagedFile {
 public:
+    // Each first removes the hidden files left in the folder (see
+    // removeLeftHiddenFiles).
     static Outcome<StagedFile> create(const std::string& path);
     // The hidden named file alone, as on a file system without unnamed files.
     static Outcome<StagedFile> createNamed(const std::string& path);
@@ -29,11 +33,17 @@ public:
 
     std::FILE* stream() const { return stream_; }
 
-    // Writes out the stream, brings the file onto the disk, and names it.
+    // Writes out the stream, brings the file onto the disk, names it, and
+    // brings the name onto the disk.
     Status publish();
 
 private:
     StagedFile(std::string path, std::FILE* stream, PendingName hidden);
+    static Outcome<StagedFile> createHidden(const std::string& path);
+
+    // Once the file has its name: the folder synced, the stream closed.
+    Status named();
+    Status syncFolder() const;
 
     // Why the last call failed, by errno.
     Failure failure() const;

@@ -7,7 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <unistd.h>
+
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -124,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(Pictures, RenderCliWrites, ::testing::ValuesIn(kWritten
 const Names kOptions = {"--pattern",     "--all",   "--x",      "--y",       "--size",
                         "--height",      "--width", "--xoom",   "--bright",  "--density",
                         "--supersample", "--from",  "--format", "--threads", "-o",
-                        "--output",      "--help"};
+                        "--output",      "--help",  "--version"};
 
 struct RefusedRow : NamedRow {
     Args args;
@@ -140,6 +144,14 @@ const RefusedRow kRefused[] = {
     {"unknown_option_alone", {"--nope"}, 2, kOptions},
     {"missing_value", {"--pattern", "aqua", "-o", "x.png", "--xoom"}, 2, {"--xoom"}},
     {"unknown_pattern", {"--pattern", "zzz", "-o", "x.png"}, 2, {"zzz"}},
+    // A word near a known one is taken for a slip of the keys.
+    {"misspelt_option", {"--patern", "aqua", "-o", "x.png"}, 2,
+     {"zentrel-render: there is no option --patern; did you mean --pattern?\n"}},
+    {"misspelt_option_with_its_value", {"--pattern", "aqua", "--xom=2", "-o", "x.png"}, 2,
+     {"there is no option --xom; did you mean --xoom?"}},
+    {"misspelt_pattern", {"--pattern", "aqau", "-o", "x.png"}, 2,
+     {"there is no pattern \"aqau\"; did you mean aqua?"}},
+    {"misspelt_routine", {"--pattern", "sizle", "-o", "x.png"}, 2, {"did you mean sizZle?"}},
     {"no_pattern", {"-o", "x.png"}, 2, {"--pattern"}},
     {"no_output", {"--pattern", "aqua"}, 2, {"-o"}},
     {"other_file_kind", {"--pattern", "aqua", "-o", "x.gif"}, 2, {"x.gif", "--format"}},
@@ -277,6 +289,52 @@ TEST_F(RenderCli, FromAPictureWithOptionsThatOverrideItsView)
               "--density 2 --supersample 2");
 }
 
+TEST_F(RenderCli, VersionIsTheProgramsNameAndVersion)
+{
+    const Result r = run({"--version"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "zentrel-render " ZENTREL_VERSION "\n");
+    EXPECT_EQ(r.err, "");
+}
+
+TEST_F(RenderCli, FieldsReadInPartAreNotedAndDrawnAsTheyRead)
+{
+    const Result r =
+        run({"--pattern", "aqua", "--size", "20x10", "--xoom", "0,15", "-o", "partly.png"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err,
+              "zentrel-render: note: --size \"20x10\" reads as 20\n"
+              "zentrel-render: note: --xoom \"0,15\" reads as 0\n");
+    EXPECT_NE(r.out.find("partly.png: 20 x 20, aqua"), std::string::npos) << r.out;
+    // A view taken up again is read as it was: a text in part once more,
+    // a number given now as it is.
+    const Result from = run({"--from", "partly.png", "--xoom", " 0.5 ", "-o", "again.png"});
+    EXPECT_EQ(from.status, 0) << from.err;
+    EXPECT_EQ(from.err, "zentrel-render: note: --size \"20x10\" reads as 20\n");
+}
+
+TEST_F(RenderCli, ALongRenderIsAnnouncedBeforeItStarts)
+{
+    const pid_t pid = start({"--pattern", "aqua", "--size", "768", "--density", "16",
+                             "--supersample", "4", "--threads", "2", "-o", "poster.png"});
+    const std::string announced =
+        "zentrel-render: 16384 x 12288 pixels, 16 samples each (3.2 billion), about";
+    std::string err;
+    for (int wait = 0; wait < 1000 && err.find('\n') == std::string::npos; ++wait) {
+        usleep(10000);
+        err = readFile(root_ / "stderr");
+    }
+    kill(pid, SIGINT);
+    const Result r = finish(pid);
+    EXPECT_EQ(err.rfind(announced, 0), 0u) << err;
+    EXPECT_NE(err.find(" on 2 threads\n"), std::string::npos) << err;
+    EXPECT_EQ(r.signal, SIGINT) << r.err;
+    EXPECT_EQ(written(), Names{});
+
+    // A short one is not.
+    EXPECT_EQ(run({"--pattern", "aqua", "--size", "768", "-o", "short.png"}).err, "");
+}
+
 TEST_F(RenderCli, HelpNamesEveryOptionPatternAndFormatAndWinsOverEverythingElse)
 {
     for (const Args& args :
@@ -295,6 +353,9 @@ TEST_F(RenderCli, HelpNamesEveryOptionPatternAndFormatAndWinsOverEverythingElse)
             EXPECT_NE(r.out.find(format.name + " for " + format.description), std::string::npos)
                 << format.name;
         EXPECT_EQ(written(), Names{});
+        // Every line fits a terminal, the list of patterns too.
+        std::istringstream lines(r.out);
+        for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 79u) << line;
     }
 }
 

@@ -81,6 +81,7 @@ const MessageRow kMessages[] = {
      "zentrel-render: output file '\\xc2\\x9b2J.gif' must end in .png or .ppm, or --format must name its format (png or ppm)\n"},
     {{"terminal_commands_in_a_size"}, "--pattern aqua --size '0\x1b[2J'",
      {"--from", "view.ppm", "-o", "x.png"},
+     "zentrel-render: note: --size \"0\\x1b[2J\" reads as 0\n"
      "zentrel-render: nothing to draw: --size 0\\x1b[2J is below 1\n"},
     // A PNG's view is UTF-8 text: other bytes are refused, not written.
     {{"field_not_utf8"}, "", {"--pattern", "aqua", "--x", "1\xff\xfe", "-o", "x.png"},

@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -110,6 +113,26 @@ TEST_F(RenderLimits, TheLongestNameTheSystemAllowsIsWritten)
     const Result r = run({"--pattern", "aqua", "--size", "20", "-o", longest});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(written(), Names{longest});
+}
+
+// Where a file system has no unnamed files, a render ended by SIGKILL
+// leaves its hidden file; the next render into that folder removes it, and
+// only the renderer's own of processes that have ended.
+TEST_F(RenderLimits, AHiddenFileLeftByAnEndedRenderGoesAtTheNextRender)
+{
+    const pid_t ended = fork();
+    if (ended == 0) _exit(0);
+    waitpid(ended, nullptr, 0);
+    const std::string left = ".zentrel-render-" + std::to_string(ended) + "-0";
+    const Names kept = {".zentrel-" + std::to_string(ended) + "-0",
+                        ".zentrel-render-" + std::to_string(getpid()) + "-0"};
+    for (const std::string& name : kept) placeOlderFile(name);
+    placeOlderFile(left);
+    ASSERT_EQ(run({"--pattern", "aqua", "--size", "5", "-o", "next.png"}).status, 0);
+    Names expected = kept;
+    expected.push_back("next.png");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(written(), expected);
 }
 
 TEST_F(RenderLimits, AStandardOutputThatCannotBeWrittenIsAFailure)

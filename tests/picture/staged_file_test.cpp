@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -13,6 +15,7 @@
 #include <optional>
 #include <string>
 
+#include "picture/hidden_name.h"
 #include "picture/staged_file.h"
 #include "support.h"
 
@@ -23,6 +26,28 @@ namespace fs = std::filesystem;
 
 using test::Names;
 using test::readFile;
+
+// The program's name for a while, as its main() sets it.
+class ProgramNameScope {
+public:
+    explicit ProgramNameScope(std::string name) : before_(programName())
+    {
+        setProgramName(std::move(name));
+    }
+    ~ProgramNameScope() { setProgramName(before_); }
+
+private:
+    std::string before_;
+};
+
+// A process id that no process has any more: a child's, once it has ended.
+pid_t endedProcess()
+{
+    const pid_t child = fork();
+    if (child == 0) _exit(0);
+    waitpid(child, nullptr, 0);
+    return child;
+}
 
 struct Staging : test::NamedRow {
     Outcome<StagedFile> (*create)(const std::string& path);
@@ -66,13 +91,28 @@ protected:
     fs::path folder_;
 };
 
+TEST(HiddenNames, AreTheProgramsNameTheProcessAndANumber)
+{
+    const ProgramNameScope renderer("zentrel-render");
+    EXPECT_EQ(hiddenStem("out"), "out/.zentrel-render-" + std::to_string(getpid()) + "-");
+    EXPECT_EQ(writerOf(".zentrel-render-4242-0"), 4242);
+    EXPECT_EQ(writerOf(".zentrel-render-4242-99"), 4242);
+    EXPECT_EQ(writerOf(".zentrel-4242-0"), std::nullopt);
+    EXPECT_EQ(writerOf(".zentrel-render-4242-0 "), std::nullopt);
+    EXPECT_EQ(writerOf(".zentrel-render-+4242-0"), std::nullopt);
+    EXPECT_EQ(writerOf(".zentrel-render-99999999999-0"), std::nullopt);
+    const ProgramNameScope window("zentrel");
+    EXPECT_EQ(writerOf(".zentrel-4242-1"), 4242);
+    EXPECT_EQ(writerOf(".zentrel-render-4242-0"), std::nullopt);
+}
+
 TEST_P(StagedFiles, AppearOnlyWhenPublished)
 {
     std::optional<StagedFile> file(staged("new.ppm", "picture"));
     const Names meanwhile = names();
     if (GetParam().hiddenWhileWritten) {
         ASSERT_EQ(meanwhile.size(), 1u);
-        EXPECT_EQ(meanwhile[0].rfind(".zentrel-render-", 0), 0u) << meanwhile[0];
+        EXPECT_EQ(meanwhile[0], ".zentrel-" + std::to_string(getpid()) + "-0");
     } else {
         EXPECT_EQ(meanwhile, Names{});
     }
@@ -130,6 +170,49 @@ TEST_P(StagedFiles, LeaveNothingWhenTheNameCannotBeGiven)
     EXPECT_EQ(failure->message(), "Cannot write " + path("taken.png") + ": Is a directory");
     EXPECT_EQ(names(), Names{"taken.png"});
     EXPECT_TRUE(fs::is_directory(folder_ / "taken.png"));
+}
+
+TEST_P(StagedFiles, HideUnderTheNameOfTheProgramThatWritesThem)
+{
+    const ProgramNameScope renderer("zentrel-render");
+    std::optional<StagedFile> file(staged("named.png", "picture"));
+    const Names meanwhile = names();
+    if (GetParam().hiddenWhileWritten) {
+        EXPECT_EQ(meanwhile, Names{".zentrel-render-" + std::to_string(getpid()) + "-0"});
+    }
+    EXPECT_EQ(file->publish(), std::nullopt);
+    EXPECT_EQ(names(), Names{"named.png"});
+}
+
+TEST_P(StagedFiles, RemoveHiddenFilesLeftByEndedProcessesOfTheirProgramOnly)
+{
+    const ProgramNameScope renderer("zentrel-render");
+    const std::string ended = std::to_string(endedProcess());
+    const std::string running = std::to_string(getppid());
+    const std::string self = std::to_string(getpid());
+    const Names leftBehind = {".zentrel-render-" + ended + "-0",
+                              ".zentrel-render-" + ended + "-17"};
+    const Names kept = {// Of processes that still run, whoever they are.
+                        ".zentrel-render-" + running + "-0", ".zentrel-render-1-3",
+                        ".zentrel-render-" + self + "-5",
+                        // Another program's, and names that are not quite ours.
+                        ".zentrel-" + ended + "-0", ".zentrel-render-" + ended + "-0.png",
+                        "zentrel-render-" + ended + "-0", ".zentrel-render-" + ended + "-",
+                        ".zentrel-render-0" + ended + "-0", ".zentrel-render-" + ended + "-x",
+                        ".zentrel-render--" + ended + "-0", ".zentrel-render-0-0",
+                        ".zentrel-render-" + ended, "picture.png"};
+    for (const Names* group : {&leftBehind, &kept})
+        for (const std::string& name : *group) std::ofstream(path(name)) << "left";
+    fs::create_directory(folder_ / "inner");
+    std::ofstream(folder_ / "inner" / leftBehind[0]) << "another folder's";
+
+    StagedFile file = staged("picture.png", "newer");
+    Names expected = kept;
+    expected.push_back("inner");
+    if (GetParam().hiddenWhileWritten) expected.push_back(".zentrel-render-" + self + "-0");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(names(), expected);
+    EXPECT_TRUE(fs::exists(folder_ / "inner" / leftBehind[0]));
 }
 
 INSTANTIATE_TEST_SUITE_P(Stagings, StagedFiles, ::testing::ValuesIn(kStagings), test::byName);
