@@ -6,6 +6,7 @@
 
 #include "engine/colour.h"
 #include "engine/outcome.h"
+#include "engine/worker_pool.h"
 
 namespace zentrel {
 
@@ -14,6 +15,10 @@ struct PictureHeader {
     int width;
     int height;
     std::string recipe;  // the view's recipe, for formats that keep it
+    // Workers a format may share its own work with (a PNG deflates on
+    // them), at the picture's priority; none: it works on its own thread.
+    WorkerPool* pool = nullptr;
+    Priority priority = Priority::Interactive;
 };
 
 // Where a picture goes, row by row from the top: a file, the clipboard.

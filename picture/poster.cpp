@@ -143,8 +143,9 @@ Outcome<PosterEnd> writePoster(WorkerPool& pool, const View& view, const PosterP
                                const PictureTarget& target, const PosterWatch& watch,
                                Priority priority)
 {
-    auto sink = target.format->open(target.destination,
-                                    PictureHeader{plan.width, plan.height, recipeOf(view)});
+    auto sink = target.format->open(
+        target.destination,
+        PictureHeader{plan.width, plan.height, recipeOf(view), &pool, priority});
     if (!sink) return sink.failure();
     try {
         if (auto failure = PosterBands(pool, view, plan, *sink.value(), watch, priority).run())
