@@ -9,6 +9,7 @@
 
 #include "picture/view.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -47,6 +48,7 @@ public:
     // For tests and the dialog's own buttons.
     void setDensity(int density);
     void setSupersample(int supersample);
+    void setDepth(int bits);  // 8 or 16 bits a channel
     void setFile(const QString& path);
     void startRendering();
     void cancel();
@@ -77,6 +79,7 @@ private:
     QSpinBox* density_;
     QSpinBox* width_;
     QSpinBox* supersample_;
+    QCheckBox* deep_;
     QLineEdit* file_;
     QLabel* viewText_;
     QPushButton* takeView_;

@@ -1,4 +1,4 @@
-// PNG, 8 bits a channel: the header and the view in text chunks, then the
+// PNG, 8 or 16 bits a channel: the header and the view in text chunks, then the
 // image data deflated in runs of rows on the picture's workers while the
 // rows go on arriving, each run written out as an image data chunk in turn.
 
@@ -38,7 +38,6 @@ private:
     bool start(const PictureHeader& header) override
     {
         height_ = header.height;
-        rowBytes_ = static_cast<std::size_t>(width_) * 3;
         runRows_ = std::max<std::size_t>(1, kRunBytes / std::max<std::size_t>(1, rowBytes_));
         if (!header.pool) ownPool_.emplace(1);
         WorkerPool& pool = header.pool ? *header.pool : *ownPool_;
@@ -53,8 +52,8 @@ private:
         std::vector<unsigned char> data;
         putBigEndian(data, static_cast<std::uint32_t>(width_));
         putBigEndian(data, static_cast<std::uint32_t>(height_));
-        // 8 bits a channel, RGB, deflate, adaptive filters, not interlaced
-        data.insert(data.end(), {8, 2, 0, 0, 0});
+        // RGB, deflate, adaptive filters, not interlaced
+        data.insert(data.end(), {static_cast<unsigned char>(depth_), 2, 0, 0, 0});
         return data;
     }
     // The program in plain text.
@@ -93,7 +92,8 @@ private:
     void queueRun()
     {
         const std::size_t lead = std::min(runStart_, leadRowsFor(rowBytes_));
-        RowRun run{{}, rowBytes_, 3, lead, runStart_ == lead, rowsDone_ == std::size_t(height_)};
+        RowRun run{{},   rowBytes_,         3 * depth_ / 8,
+                   lead, runStart_ == lead, rowsDone_ == std::size_t(height_)};
         const std::size_t nextLead = std::min(rowsDone_, leadRowsFor(rowBytes_));
         std::vector<unsigned char> next(run_.end() - nextLead * rowBytes_, run_.end());
         queue_->push(std::move(run_), run);
@@ -132,7 +132,8 @@ private:
         putBigEndian(head, static_cast<std::uint32_t>(data.size()));
         head.insert(head.end(), type, type + 4);
         uLong crc = crc32(0, head.data() + 4, 4);
-        crc = crc32_z(crc, data.data(), data.size());
+        // zlib takes no data (a null pointer) as a request for a fresh start.
+        if (!data.empty()) crc = crc32_z(crc, data.data(), data.size());
         std::vector<unsigned char> tail;
         putBigEndian(tail, static_cast<std::uint32_t>(crc));
         return std::fwrite(head.data(), 1, head.size(), file_) == head.size() &&
@@ -141,7 +142,6 @@ private:
     }
 
     int height_ = 0;
-    std::size_t rowBytes_ = 0;
     std::size_t runRows_ = 1;
     std::size_t runsAhead_ = 1;       // runs that may wait to be written
     std::vector<unsigned char> run_;  // the run being gathered, lead rows first
