@@ -62,7 +62,8 @@ private:
                                                          const PictureHeader& header);
     // Why writing stopped, with the reason the system gave.
     Failure writeFailure() const;
-    // Each row of pixels as bytes through writeRow.
+    Status startWriteBack();
+    // Each row of pixels as bytes through writeRow, then a write-back begun.
     template <class Pixel, class PutPixel>
     Status writeEachRow(std::span<const Pixel> rows, const PutPixel& put);
 
