@@ -92,8 +92,12 @@ private:
     void queueRun()
     {
         const std::size_t lead = std::min(runStart_, leadRowsFor(rowBytes_));
-        RowRun run{{},   rowBytes_,         3 * depth_ / 8,
-                   lead, runStart_ == lead, rowsDone_ == std::size_t(height_)};
+        const RowRun run{.rows = {},
+                         .rowBytes = rowBytes_,
+                         .pixelBytes = 3 * depth_ / 8,
+                         .leadRows = lead,
+                         .fromTop = runStart_ == lead,
+                         .last = rowsDone_ == std::size_t(height_)};
         const std::size_t nextLead = std::min(rowsDone_, leadRowsFor(rowBytes_));
         std::vector<unsigned char> next(run_.end() - nextLead * rowBytes_, run_.end());
         queue_->push(std::move(run_), run);

@@ -86,14 +86,13 @@ private:
     Status writeBand(std::span<const Colour> samples, std::vector<Pixel>& pixels)
     {
         const int k = static_cast<int>(supersample_);
-        pixels.resize(samples.size() / k / k);
-        if constexpr (std::is_same_v<Pixel, Colour>) {
+        if constexpr (std::is_same_v<Pixel, Colour>)
             if (k == 1) return writeRows(samples);
-        } else {
-            if (k == 1) std::transform(samples.begin(), samples.end(), pixels.begin(), deepOf);
-        }
+        pixels.resize(samples.size() / k / k);
         if (k > 1)
             averageBlocks(samples, static_cast<int>(plan_.sweep.grid.xs.size()), k, pixels.data());
+        else if constexpr (!std::is_same_v<Pixel, Colour>)
+            std::transform(samples.begin(), samples.end(), pixels.begin(), deepOf);
         return writeRows(std::span<const Pixel>(pixels));
     }
 
