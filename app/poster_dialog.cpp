@@ -1,5 +1,6 @@
 #include "app/poster_dialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -73,6 +74,7 @@ PosterDialog::PosterDialog(QWidget* parent)
       width_(spinBox(1, static_cast<int>(kMaxExtent), " pixels")),
       supersample_(spinBox(1, kMaxSupersample, "")),
       presets_(new QComboBox),
+      deep_(new QCheckBox("16 bits per channel")),
       file_(new QLineEdit),
       viewText_(new QLabel),
       takeView_(new QPushButton("Use the window's view")),
@@ -100,6 +102,7 @@ PosterDialog::PosterDialog(QWidget* parent)
     form->addRow("or at least as wide as:", width_);
     form->addRow("or at least as large as:", presets_);
     form->addRow("Smoothing (samples across and down a pixel):", supersample_);
+    form->addRow("", deep_);
     form->addRow("Poster:", size_);
     form->addRow("File:", fileRow);
     auto* buttons = new QHBoxLayout;
@@ -169,6 +172,7 @@ void PosterDialog::setView(const View& view)
     view_ = view;
     View shown = view;
     shown.density = shown.supersample = 1;
+    shown.depth = 8;
     viewText_->setText(QString::fromStdString(recipeOf(shown)));
     showSize();
 }
@@ -194,6 +198,7 @@ QString PosterDialog::fileToWrite()
 
 void PosterDialog::setDensity(int density) { density_->setValue(density); }
 void PosterDialog::setSupersample(int supersample) { supersample_->setValue(supersample); }
+void PosterDialog::setDepth(int bits) { deep_->setChecked(bits == 16); }
 void PosterDialog::setFile(const QString& path) { file_->setText(path); }
 
 void PosterDialog::setWidth(int width)
@@ -213,6 +218,7 @@ View PosterDialog::posterView() const
     View poster = view_;
     poster.density = density_->value();
     poster.supersample = supersample_->value();
+    poster.depth = deep_->isChecked() ? 16 : 8;
     return poster;
 }
 
@@ -302,8 +308,9 @@ void PosterDialog::setRendering(bool on)
 {
     for (QWidget* w : {static_cast<QWidget*>(density_), static_cast<QWidget*>(width_),
                        static_cast<QWidget*>(supersample_), static_cast<QWidget*>(presets_),
-                       static_cast<QWidget*>(file_), static_cast<QWidget*>(render_),
-                       static_cast<QWidget*>(choose_), static_cast<QWidget*>(takeView_)})
+                       static_cast<QWidget*>(deep_), static_cast<QWidget*>(file_),
+                       static_cast<QWidget*>(render_), static_cast<QWidget*>(choose_),
+                       static_cast<QWidget*>(takeView_)})
         w->setEnabled(!on);
     cancel_->setText(on ? "Cancel" : "Close");
     progress_->setVisible(on);

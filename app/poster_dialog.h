@@ -9,6 +9,7 @@
 
 #include "picture/view.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -48,6 +49,7 @@ public:
     // For tests and the dialog's own buttons.
     void setDensity(int density);
     void setSupersample(int supersample);
+    void setDepth(int bits);  // 8 or 16 bits a channel
     void setFile(const QString& path);
     // The smallest density whose poster is at least this wide, as the width
     // box sets it.
@@ -84,6 +86,7 @@ private:
     QSpinBox* width_;
     QSpinBox* supersample_;
     QComboBox* presets_;
+    QCheckBox* deep_;
     QLineEdit* file_;
     QLabel* viewText_;
     QPushButton* takeView_;

@@ -15,7 +15,7 @@ namespace {
 
 constexpr const char* kOptionList =
     "--pattern, --all, --x, --y, --size, --height, --width, --xoom, --bright, --density, "
-    "--supersample, --from, --format, --threads, -o/--output, --help, --version";
+    "--supersample, --depth, --from, --format, --threads, -o/--output, --help, --version";
 
 constexpr const char* kPatternMark = "{pattern}";
 
@@ -290,6 +290,8 @@ std::string helpText()
            "                   N times as wide and as high\n"
            "  --supersample K  each pixel the average of K x K samples, K from 1 to\n"
            "                   16: smooth posters without moire\n"
+           "  --depth BITS     bits a channel of the file, 8 (the default) or 16: a\n"
+           "                   smooth poster keeps its fine steps, for print and editing\n"
            "  --from PICTURE   the view of a picture this program wrote; the other\n"
            "                   options change it\n"
            "  --format NAME    the format of the file, whatever its name ends in:\n" +

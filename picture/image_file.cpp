@@ -1,13 +1,20 @@
 #include "picture/image_file.h"
 
+#include <fcntl.h>
+
 #include <cerrno>
 #include <cstring>
 #include <vector>
 
 namespace zentrel {
 
-ImageFile::ImageFile(std::string path, StagedFile file, int width)
-    : file_(file.stream()), width_(width), path_(std::move(path)), staged_(std::move(file))
+ImageFile::ImageFile(std::string path, StagedFile file, const PictureHeader& header)
+    : file_(file.stream()),
+      width_(header.width),
+      depth_(header.depth),
+      rowBytes_(static_cast<std::size_t>(header.width) * 3 * (header.depth / 8)),
+      path_(std::move(path)),
+      staged_(std::move(file))
 {
 }
 
@@ -25,19 +32,48 @@ Failure ImageFile::writeFailure() const
     return Failure{Fault::CannotWrite, path_ + ": " + std::strerror(errno)};
 }
 
+template <class Pixel, class PutPixel>
+Status ImageFile::writeEachRow(std::span<const Pixel> rows, const PutPixel& put)
+{
+    std::vector<unsigned char> bytes(rowBytes_);
+    for (std::size_t at = 0; at + width_ <= rows.size(); at += width_) {
+        unsigned char* out = bytes.data();
+        for (int c = 0; c < width_; ++c) out = put(rows[at + c], out);
+        if (!writeRow(bytes.data())) return writeFailure();
+    }
+    return startWriteBack();
+}
+
+// What has been written goes to the disk while the next rows are drawn, so
+// that bringing the file onto the disk before it is named waits for little.
+// It is only a head start: the file is still named complete and durable or
+// not at all.
+Status ImageFile::startWriteBack()
+{
+    if (std::fflush(file_) != 0) return writeFailure();
+    // Advice alone: where the system cannot take it, the wait comes at the end.
+    sync_file_range(fileno(file_), 0, 0, SYNC_FILE_RANGE_WRITE);
+    return std::nullopt;
+}
+
 Status ImageFile::writeRows(std::span<const Colour> rows)
 {
-    std::vector<unsigned char> rgb(static_cast<std::size_t>(width_) * 3);
-    for (std::size_t at = 0; at + width_ <= rows.size(); at += width_) {
-        for (int c = 0; c < width_; ++c) {
-            const Colour colour = rows[at + c];
-            rgb[3 * c] = static_cast<unsigned char>(redOf(colour));
-            rgb[3 * c + 1] = static_cast<unsigned char>(greenOf(colour));
-            rgb[3 * c + 2] = static_cast<unsigned char>(blueOf(colour));
+    return writeEachRow(rows, [](Colour colour, unsigned char* out) {
+        for (int part : {redOf(colour), greenOf(colour), blueOf(colour)})
+            *out++ = static_cast<unsigned char>(part);
+        return out;
+    });
+}
+
+Status ImageFile::writeDeepRows(std::span<const DeepColour> rows)
+{
+    return writeEachRow(rows, [](const DeepColour& colour, unsigned char* out) {
+        for (std::uint16_t part : {colour.red, colour.green, colour.blue}) {
+            *out++ = static_cast<unsigned char>(part >> 8);
+            *out++ = static_cast<unsigned char>(part);
         }
-        if (!writeRow(rgb.data())) return writeFailure();
-    }
-    return std::nullopt;
+        return out;
+    });
 }
 
 Status ImageFile::commit()

@@ -27,10 +27,11 @@ Outcome<std::unique_ptr<PictureSink>> openPpmFile(const std::string& path,
 // A picture file written row by row, top to bottom, out of sight beside its
 // destination; only commit() gives it its name, so a failed or interrupted
 // render never leaves a partial picture behind. A format says how it
-// starts, how a row of 8-bit RGB is written, and how it ends.
+// starts, how a row of RGB is written (a byte a channel, or two with the
+// high byte first, as the header's depth says), and how it ends.
 class ImageFile : public PictureSink {
 public:
-    ImageFile(std::string path, StagedFile file, int width);
+    ImageFile(std::string path, StagedFile file, const PictureHeader& header);
 
     // The file of that format, staged at path and started.
     template <class Format>
@@ -39,11 +40,11 @@ public:
     {
         auto staged = StagedFile::create(path);
         if (!staged) return staged.failure();
-        return started(std::make_unique<Format>(path, std::move(staged.value()), header.width),
-                       header);
+        return started(std::make_unique<Format>(path, std::move(staged.value()), header), header);
     }
 
     Status writeRows(std::span<const Colour> rows) override;
+    Status writeDeepRows(std::span<const DeepColour> rows) override;
     Status commit() override;
 
 protected:
@@ -53,12 +54,18 @@ protected:
 
     std::FILE* file_;
     const int width_;
+    const int depth_;             // bits a channel, 8 or 16
+    const std::size_t rowBytes_;  // of a row as writeRow takes it
 
 private:
     static Outcome<std::unique_ptr<PictureSink>> started(std::unique_ptr<ImageFile> file,
                                                          const PictureHeader& header);
     // Why writing stopped, with the reason the system gave.
     Failure writeFailure() const;
+    Status startWriteBack();
+    // Each row of pixels as bytes through writeRow, then a write-back begun.
+    template <class Pixel, class PutPixel>
+    Status writeEachRow(std::span<const Pixel> rows, const PutPixel& put);
 
     std::string path_;
     StagedFile staged_;

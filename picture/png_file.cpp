@@ -1,67 +1,160 @@
-// PNG, 8 bits a channel, written by libpng; the view in a text chunk.
+// PNG, 8 or 16 bits a channel: the header and the view in text chunks, then the
+// image data deflated in runs of rows on the picture's workers while the
+// rows go on arriving, each run written out as an image data chunk in turn.
 
-#include <csetjmp>
-#include <cstring>
+#include <zlib.h>
+
+#include <cerrno>
+#include <optional>
 
 #include "picture/image_file.h"
-#include "picture/png_errors.h"
+#include "picture/run_queue.h"
 
 namespace zentrel {
 namespace {
 
+// Raw bytes a run holds: many runs for the workers to share, few flushes and
+// primings to cost size.
+constexpr std::size_t kRunBytes = std::size_t{1} << 20;
+
+constexpr unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+
+void putBigEndian(std::vector<unsigned char>& out, std::uint32_t v)
+{
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(static_cast<unsigned char>(v >> shift));
+}
+
+void append(std::vector<unsigned char>& out, std::string_view text)
+{
+    out.insert(out.end(), text.begin(), text.end());
+}
+
 class PngFile final : public ImageFile {
 public:
     using ImageFile::ImageFile;
-    ~PngFile() override { png_destroy_write_struct(&png_, &info_); }
 
 private:
     bool start(const PictureHeader& header) override
     {
-        png_ = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, stopWithoutPrinting,
-                                       ignoreWarning);
-        if (!png_) return false;
-        info_ = png_create_info_struct(png_);
-        if (!info_ || setjmp(png_jmpbuf(png_))) return false;
-        png_init_io(png_, file_);
-        png_set_IHDR(png_, info_, width_, header.height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-                     PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-        setText(header.recipe);
-        png_write_info(png_, info_);
-        return true;
+        height_ = header.height;
+        runRows_ = std::max<std::size_t>(1, kRunBytes / std::max<std::size_t>(1, rowBytes_));
+        if (!header.pool) ownPool_.emplace(1);
+        WorkerPool& pool = header.pool ? *header.pool : *ownPool_;
+        runsAhead_ = 2 * static_cast<std::size_t>(pool.threads()) + 2;
+        queue_.emplace(pool, header.priority);
+        return std::fwrite(kSignature, 1, sizeof kSignature, file_) == sizeof kSignature &&
+               writeChunk("IHDR", imageHeader()) && writeChunk("tEXt", softwareText()) &&
+               writeChunk("iTXt", viewText(header.recipe));
     }
-    // The program in plain text; the recipe as UTF-8 international text,
-    // since the field texts may hold any character. Nothing here needs a
-    // destructor: libpng may leave by longjmp.
-    void setText(const std::string& recipe)
+    std::vector<unsigned char> imageHeader() const
     {
-        png_text text[2] = {};
-        text[0].compression = PNG_TEXT_COMPRESSION_NONE;
-        text[0].key = const_cast<char*>(kSoftwareKey);
-        text[0].text = const_cast<char*>(softwareName());
-        text[0].text_length = std::strlen(softwareName());
-        text[1].compression = PNG_ITXT_COMPRESSION_NONE;
-        text[1].key = const_cast<char*>(kViewKey);
-        text[1].text = const_cast<char*>(recipe.c_str());
-        text[1].itxt_length = recipe.size();
-        text[1].lang = const_cast<char*>("");
-        text[1].lang_key = const_cast<char*>("");
-        png_set_text(png_, info_, text, 2);
+        std::vector<unsigned char> data;
+        putBigEndian(data, static_cast<std::uint32_t>(width_));
+        putBigEndian(data, static_cast<std::uint32_t>(height_));
+        // RGB, deflate, adaptive filters, not interlaced
+        data.insert(data.end(), {static_cast<unsigned char>(depth_), 2, 0, 0, 0});
+        return data;
     }
+    // The program in plain text.
+    static std::vector<unsigned char> softwareText()
+    {
+        std::vector<unsigned char> data;
+        append(data, kSoftwareKey);
+        data.push_back(0);
+        append(data, softwareName());
+        return data;
+    }
+    // The recipe as UTF-8 international text, since the field texts may
+    // hold any character: uncompressed, no language, no translated key.
+    static std::vector<unsigned char> viewText(const std::string& recipe)
+    {
+        std::vector<unsigned char> data;
+        append(data, kViewKey);
+        data.insert(data.end(), {0, 0, 0, 0, 0});
+        append(data, recipe);
+        return data;
+    }
+
     bool writeRow(const unsigned char* rgb) override
     {
-        if (setjmp(png_jmpbuf(png_))) return false;
-        png_write_row(png_, rgb);
+        run_.insert(run_.end(), rgb, rgb + rowBytes_);
+        ++rowsDone_;
+        if (rowsDone_ - runStart_ < runRows_ && rowsDone_ < static_cast<std::size_t>(height_))
+            return true;
+        queueRun();
+        // Bounded memory: so many runs wait at most, the oldest written first.
+        while (queue_->size() > runsAhead_)
+            if (!writeOldestRun()) return false;
         return true;
+    }
+    // Hands the run over and starts the next with its lead rows.
+    void queueRun()
+    {
+        const std::size_t lead = std::min(runStart_, leadRowsFor(rowBytes_));
+        const RowRun run{.rows = {},
+                         .rowBytes = rowBytes_,
+                         .pixelBytes = 3 * depth_ / 8,
+                         .leadRows = lead,
+                         .fromTop = runStart_ == lead,
+                         .last = rowsDone_ == std::size_t(height_)};
+        const std::size_t nextLead = std::min(rowsDone_, leadRowsFor(rowBytes_));
+        std::vector<unsigned char> next(run_.end() - nextLead * rowBytes_, run_.end());
+        queue_->push(std::move(run_), run);
+        run_ = std::move(next);
+        runStart_ = rowsDone_;
+    }
+    bool writeOldestRun()
+    {
+        const bool first = runsWritten_++ == 0;
+        const DeflatedRun run = queue_->takeOldest();
+        if (!run.ok) {
+            errno = ENOMEM;
+            return false;
+        }
+        adler_ = static_cast<std::uint32_t>(adler32_combine(adler_, run.adler, run.length));
+        const bool last = queue_->size() == 0 && rowsDone_ == std::size_t(height_);
+        std::vector<unsigned char> data;
+        if (first) data.assign(std::begin(kZlibHeader), std::end(kZlibHeader));
+        data.insert(data.end(), run.bytes.begin(), run.bytes.end());
+        if (last) {
+            const auto trailer = zlibTrailer(adler_);
+            data.insert(data.end(), trailer.begin(), trailer.end());
+        }
+        return writeChunk("IDAT", data);
     }
     bool finish() override
     {
-        if (setjmp(png_jmpbuf(png_))) return false;
-        png_write_end(png_, info_);
-        return true;
+        while (queue_->size() > 0)
+            if (!writeOldestRun()) return false;
+        return writeChunk("IEND", {});
     }
 
-    png_structp png_ = nullptr;
-    png_infop info_ = nullptr;
+    bool writeChunk(const char* type, const std::vector<unsigned char>& data)
+    {
+        std::vector<unsigned char> head;
+        putBigEndian(head, static_cast<std::uint32_t>(data.size()));
+        head.insert(head.end(), type, type + 4);
+        uLong crc = crc32(0, head.data() + 4, 4);
+        // zlib takes no data (a null pointer) as a request for a fresh start.
+        if (!data.empty()) crc = crc32_z(crc, data.data(), data.size());
+        std::vector<unsigned char> tail;
+        putBigEndian(tail, static_cast<std::uint32_t>(crc));
+        return std::fwrite(head.data(), 1, head.size(), file_) == head.size() &&
+               std::fwrite(data.data(), 1, data.size(), file_) == data.size() &&
+               std::fwrite(tail.data(), 1, tail.size(), file_) == tail.size();
+    }
+
+    int height_ = 0;
+    std::size_t runRows_ = 1;
+    std::size_t runsAhead_ = 1;       // runs that may wait to be written
+    std::vector<unsigned char> run_;  // the run being gathered, lead rows first
+    std::size_t runStart_ = 0;        // the picture row its own rows start at
+    std::size_t rowsDone_ = 0;
+    std::size_t runsWritten_ = 0;
+    std::uint32_t adler_ = 1;
+    std::optional<WorkerPool> ownPool_;
+    std::optional<RunQueue> queue_;  // after the pool: it leaves first
 };
 
 }  // namespace

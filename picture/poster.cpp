@@ -1,6 +1,7 @@
 #include "picture/poster.h"
 
 #include <algorithm>
+#include <type_traits>
 #include <vector>
 
 #include "engine/column_stream.h"
@@ -47,6 +48,7 @@ public:
         : pool_(pool),
           pattern_(*view.pattern),
           supersample_(view.supersample),
+          depth_(view.depth),
           plan_(plan),
           sink_(sink),
           watch_(watch),
@@ -62,17 +64,12 @@ public:
         const std::size_t bandRows =
             std::clamp<std::size_t>(kBandSamples / (sampleWidth * k), 1, rows);
         std::vector<Colour> samples(bandRows * k * sampleWidth);
-        std::vector<Colour> pixels(bandRows * plan_.width);
         for (std::size_t top = 0; top < rows; top += bandRows) {
             const std::size_t n = std::min(bandRows, rows - top);
             if (auto failure = sampleBand(top * k, n * k, samples)) return failure;
-            // One sample a pixel is the pixel itself.
-            if (k > 1)
-                averageBlocks(std::span<const Colour>(samples).first(n * k * sampleWidth),
-                              static_cast<int>(sampleWidth), static_cast<int>(k), pixels.data());
-            const auto& band = k > 1 ? pixels : samples;
+            const auto band = std::span<const Colour>(samples).first(n * k * sampleWidth);
             if (auto failure =
-                    sink_.writeRows(std::span<const Colour>(band).first(n * plan_.width)))
+                    depth_ == 16 ? writeBand(band, deepPixels_) : writeBand(band, pixels_))
                 return failure;
             watch_.progress({static_cast<long long>(top + n), static_cast<long long>(rows)});
         }
@@ -80,6 +77,25 @@ public:
     }
 
 private:
+    Status writeRows(std::span<const Colour> rows) { return sink_.writeRows(rows); }
+    Status writeRows(std::span<const DeepColour> rows) { return sink_.writeDeepRows(rows); }
+
+    // The band's pixels in the sink: each the average of its block of
+    // samples or, at one sample a pixel, the sample itself.
+    template <class Pixel>
+    Status writeBand(std::span<const Colour> samples, std::vector<Pixel>& pixels)
+    {
+        const int k = static_cast<int>(supersample_);
+        if constexpr (std::is_same_v<Pixel, Colour>)
+            if (k == 1) return writeRows(samples);
+        pixels.resize(samples.size() / k / k);
+        if (k > 1)
+            averageBlocks(samples, static_cast<int>(plan_.sweep.grid.xs.size()), k, pixels.data());
+        else if constexpr (!std::is_same_v<Pixel, Colour>)
+            std::transform(samples.begin(), samples.end(), pixels.begin(), deepOf);
+        return writeRows(std::span<const Pixel>(pixels));
+    }
+
     Status sampleBand(std::size_t firstRow, std::size_t sampleRows, std::vector<Colour>& samples)
     {
         const auto& grid = plan_.sweep.grid;
@@ -111,6 +127,9 @@ private:
     WorkerPool& pool_;
     const Pattern& pattern_;
     const std::size_t supersample_;
+    const int depth_;
+    std::vector<Colour> pixels_;  // a band's averages
+    std::vector<DeepColour> deepPixels_;
     const PosterPlan& plan_;
     PictureSink& sink_;
     const PosterWatch& watch_;
@@ -143,8 +162,9 @@ Outcome<PosterEnd> writePoster(WorkerPool& pool, const View& view, const PosterP
                                const PictureTarget& target, const PosterWatch& watch,
                                Priority priority)
 {
-    auto sink = target.format->open(target.destination,
-                                    PictureHeader{plan.width, plan.height, recipeOf(view)});
+    auto sink = target.format->open(
+        target.destination,
+        PictureHeader{plan.width, plan.height, recipeOf(view), view.depth, &pool, priority});
     if (!sink) return sink.failure();
     try {
         if (auto failure = PosterBands(pool, view, plan, *sink.value(), watch, priority).run())

@@ -1,4 +1,5 @@
-// Binary PPM: a header of text, the view in its comment lines, then the rows.
+// Binary PPM: a header of text, the view in its comment lines, then the rows;
+// at 16 bits a channel the largest value is 65535 and each takes two bytes.
 
 #include "picture/image_file.h"
 
@@ -12,13 +13,13 @@ public:
 private:
     bool start(const PictureHeader& header) override
     {
-        return std::fprintf(file_, "P6\n# %s: %s\n# %s: %s\n%d %d\n255\n", kSoftwareKey,
-                            softwareName(), kViewKey, header.recipe.c_str(), width_,
-                            header.height) > 0;
+        return std::fprintf(file_, "P6\n# %s: %s\n# %s: %s\n%d %d\n%d\n", kSoftwareKey,
+                            softwareName(), kViewKey, header.recipe.c_str(), width_, header.height,
+                            depth_ == 16 ? 65535 : 255) > 0;
     }
     bool writeRow(const unsigned char* rgb) override
     {
-        return std::fwrite(rgb, 3, width_, file_) == static_cast<std::size_t>(width_);
+        return std::fwrite(rgb, 1, rowBytes_, file_) == rowBytes_;
     }
     bool finish() override { return true; }
 };

@@ -10,62 +10,81 @@
 namespace zentrel {
 namespace {
 
-// The sRGB transfer function, code value 0..255 (possibly between codes) to
-// linear light 0..1. Its pow is the formulas' own, so that a smooth poster
-// is the same on every machine, whatever its C library.
-double decoded(double code)
+// The sRGB transfer function, a code from 0 to top (possibly between codes)
+// to linear light 0..1. Its pow is the formulas' own, so that a smooth
+// poster is the same on every machine, whatever its C library.
+double decoded(double code, double top)
 {
-    const double v = code / 255;
+    const double v = code / top;
     return v <= 0.04045 ? v / 12.92 : kScalarMaths.pow((v + 0.055) / 1.055, 2.4);
 }
 
-// Linear values are looked up in steps this fine first; the guess is then
-// within one code of the nearest, and the half-way points settle it.
-constexpr int kGuessSteps = 1 << 16;
+// Linear light to the nearest of the codes 0..top: the half-way points
+// between codes in linear light, and a first guess by linear value in even
+// steps, from which the nearest code is a few half-way points away.
+template <class Code>
+class Encoding {
+public:
+    Encoding(int top, int guessSteps) : guessSteps_(guessSteps)
+    {
+        thresholds_.resize(top);
+        for (int code = 0; code < top; ++code) thresholds_[code] = decoded(code + 0.5, top);
+        guess_.resize(guessSteps + 1);
+        for (int i = 0; i <= guessSteps; ++i) {
+            const double linear = double(i) / guessSteps;
+            guess_[i] =
+                static_cast<Code>(std::upper_bound(thresholds_.begin(), thresholds_.end(), linear) -
+                                  thresholds_.begin());
+        }
+    }
 
-struct Codes {
-    std::array<double, 256> linear;      // of each code
-    std::array<double, 255> thresholds;  // where code c + 0.5 lies in linear light
-    std::vector<unsigned char> guess;    // by linear value in kGuessSteps steps
+    int operator()(double linear) const
+    {
+        int code = guess_[static_cast<int>(linear * guessSteps_ + 0.5)];
+        const int top = static_cast<int>(thresholds_.size());
+        while (code < top && linear >= thresholds_[code]) ++code;
+        while (code > 0 && linear < thresholds_[code - 1]) --code;
+        return code;
+    }
+
+private:
+    int guessSteps_;
+    std::vector<double> thresholds_;  // where code c + 0.5 lies in linear light
+    std::vector<Code> guess_;
 };
 
-// How many half-way points lie at or below a linear value: its nearest code.
-int nearestCode(const std::array<double, 255>& t, double linear)
+// The linear light of each 8-bit code.
+const std::array<double, 256>& linearOfCodes()
 {
-    return static_cast<int>(std::upper_bound(t.begin(), t.end(), linear) - t.begin());
-}
-
-const Codes& codes()
-{
-    static const Codes table = [] {
-        Codes c;
-        for (int code = 0; code < 256; ++code) c.linear[code] = decoded(code);
-        for (int code = 0; code < 255; ++code) c.thresholds[code] = decoded(code + 0.5);
-        c.guess.resize(kGuessSteps + 1);
-        for (int i = 0; i <= kGuessSteps; ++i)
-            c.guess[i] =
-                static_cast<unsigned char>(nearestCode(c.thresholds, double(i) / kGuessSteps));
-        return c;
+    static const std::array<double, 256> table = [] {
+        std::array<double, 256> linear;
+        for (int code = 0; code < 256; ++code) linear[code] = decoded(code, 255);
+        return linear;
     }();
     return table;
 }
 
-int encoded(const Codes& c, double linear)
+const Encoding<unsigned char>& eightBits()
 {
-    int code = c.guess[static_cast<int>(linear * kGuessSteps + 0.5)];
-    if (code < 255 && linear >= c.thresholds[code])
-        ++code;
-    else if (code > 0 && linear < c.thresholds[code - 1])
-        --code;
-    return code;
+    static const Encoding<unsigned char> encoding(255, 1 << 16);
+    return encoding;
 }
 
-}  // namespace
-
-void averageBlocks(std::span<const Colour> samples, int sampleWidth, int k, Colour* out)
+// Finer guesses for the finer codes: near black a step of linear light
+// spans about thirteen codes.
+const Encoding<std::uint16_t>& sixteenBits()
 {
-    const Codes& table = codes();
-    const auto& linear = table.linear;
+    static const Encoding<std::uint16_t> encoding(65535, 1 << 20);
+    return encoding;
+}
+
+// Each block's average in linear light, handed to pixel(sum of red, green,
+// blue, the block's size) for the pixel.
+template <class Pixel, class MakePixel>
+void averageInto(std::span<const Colour> samples, int sampleWidth, int k, Pixel* out,
+                 const MakePixel& pixel)
+{
+    const auto& linear = linearOfCodes();
     const int width = sampleWidth / k;
     const int rows = static_cast<int>(samples.size()) / sampleWidth / k;
     const double blockSize = static_cast<double>(k) * k;
@@ -85,11 +104,30 @@ void averageBlocks(std::span<const Colour> samples, int sampleWidth, int k, Colo
         for (int c = 0; c < width; ++c) {
             const double* sum = &sums[static_cast<std::size_t>(c) * 3];
             out[static_cast<std::size_t>(row) * width + c] =
-                static_cast<Colour>(encoded(table, sum[0] / blockSize)) +
-                256u * static_cast<Colour>(encoded(table, sum[1] / blockSize)) +
-                65536u * static_cast<Colour>(encoded(table, sum[2] / blockSize));
+                pixel(sum[0] / blockSize, sum[1] / blockSize, sum[2] / blockSize);
         }
     }
+}
+
+}  // namespace
+
+void averageBlocks(std::span<const Colour> samples, int sampleWidth, int k, Colour* out)
+{
+    const auto& encoded = eightBits();
+    averageInto(samples, sampleWidth, k, out, [&](double red, double green, double blue) {
+        return static_cast<Colour>(encoded(red)) + 256u * static_cast<Colour>(encoded(green)) +
+               65536u * static_cast<Colour>(encoded(blue));
+    });
+}
+
+void averageBlocks(std::span<const Colour> samples, int sampleWidth, int k, DeepColour* out)
+{
+    const auto& encoded = sixteenBits();
+    averageInto(samples, sampleWidth, k, out, [&](double red, double green, double blue) {
+        return DeepColour{static_cast<std::uint16_t>(encoded(red)),
+                          static_cast<std::uint16_t>(encoded(green)),
+                          static_cast<std::uint16_t>(encoded(blue))};
+    });
 }
 
 }  // namespace zentrel

@@ -3,6 +3,7 @@
 #include <span>
 
 #include "engine/pattern.h"
+#include "picture/deep_colour.h"
 
 namespace zentrel {
 
@@ -17,5 +18,9 @@ inline constexpr int kMaxSupersample = 16;
 // samples holds rows of sampleWidth colours, top row first, a whole number
 // of blocks across and down; out receives rows of sampleWidth / k colours.
 void averageBlocks(std::span<const Colour> samples, int sampleWidth, int k, Colour* out);
+
+// The same average encoded at 16 bits a channel: the nearest of 65536 codes
+// rather than of 256, so smooth gradients keep their fine steps.
+void averageBlocks(std::span<const Colour> samples, int sampleWidth, int k, DeepColour* out);
 
 }  // namespace zentrel

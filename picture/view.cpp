@@ -65,6 +65,15 @@ Status setWidth(View& view, std::string_view text)
     return std::nullopt;
 }
 
+// Bits a channel: 8, or 16 for print and editing without banding.
+Status setDepth(View& view, std::string_view text)
+{
+    if (text != "8" && text != "16")
+        return notAView("--depth needs 8 or 16 (bits a channel), not " + quotedExcerpt(text));
+    view.depth = text == "8" ? 8 : 16;
+    return std::nullopt;
+}
+
 // A field text as typed; a recipe is UTF-8 text (in a PNG, by the format's
 // rule), so bytes that are not are refused rather than written.
 std::optional<Failure> setField(View& view, FieldRole role, std::string_view option,
@@ -122,6 +131,7 @@ std::string recipeOf(const View& view)
     if (view.density != 1) recipe += " --density " + std::to_string(view.density);
     if (view.supersample != 1) recipe += " --supersample " + std::to_string(view.supersample);
     if (view.width) recipe += " --width " + std::to_string(*view.width);
+    if (view.depth != 8) recipe += " --depth " + std::to_string(view.depth);
     return recipe;
 }
 
@@ -135,7 +145,8 @@ bool isViewOption(std::string_view option)
 {
     for (const FieldOption& o : kFieldOptions)
         if (option == o.option) return true;
-    for (const char* other : {"--pattern", "--height", "--density", "--supersample", "--width"})
+    for (const char* other :
+         {"--pattern", "--height", "--density", "--supersample", "--width", "--depth"})
         if (option == other) return true;
     return false;
 }
@@ -150,6 +161,7 @@ Status setViewOption(View& view, std::string_view option, std::string_view value
     if (option == "--supersample")
         return wholeNumber(option, value, 1, kMaxSupersample, view.supersample);
     if (option == "--width") return setWidth(view, value);
+    if (option == "--depth") return setDepth(view, value);
     return notAView("a view has no option " + excerpt(option));
 }
 

@@ -22,6 +22,7 @@ struct View {
     FieldTexts fields;
     int density = 1;           // samples per unit of the formula coordinates
     int supersample = 1;       // samples averaged across and down per pixel
+    int depth = 8;             // bits a channel of a poster's file: 8 or 16
     std::optional<int> width;  // a width of its own instead of the size's
 
     bool operator==(const View&) const = default;
@@ -34,7 +35,8 @@ struct View {
 View viewWith(const Pattern& pattern, FieldTexts fields);
 
 // "--pattern aqua --x 1 --y 1 --size 768 --xoom 0.15 --bright 150", and
-// --density, --supersample and --width where they are not the defaults.
+// --density, --supersample, --width and --depth where they are not the
+// defaults.
 std::string recipeOf(const View& view);
 
 // The recipe as a zentrel-render command: "zentrel-render ... -o aqua.png".

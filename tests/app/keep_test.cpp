@@ -78,6 +78,7 @@ private slots:
     void aViewTheWindowCannotDrawIsRefusedWhole();
     void thePosterDialogSaysWhatItDoes();
     void aPosterRendersWhileTheWindowDrawsOn();
+    void aDeepPosterHasSixteenBitsAChannel();
     void aCancelledPosterLeavesNoFile();
 
 private:
@@ -321,6 +322,23 @@ void KeepTest::aPosterRendersWhileTheWindowDrawsOn()
             .ok());
     QCOMPARE(QImage(path("poster.png")), QImage(path("same.png")));
     QVERIFY(viewOfPicture(path("poster.png").toStdString()).value() == expected);
+}
+
+void KeepTest::aDeepPosterHasSixteenBitsAChannel()
+{
+    setFields(kView);
+    draw("gall");
+    window_->keeper().renderPoster();
+    PosterDialog* dialog = window_->keeper().posterDialog();
+    dialog->setSupersample(2);
+    dialog->setDepth(16);
+    dialog->setFile(path("deep.png"));
+    QSignalSpy finished(dialog, &PosterDialog::finished);
+    dialog->startRendering();
+    QVERIFY(finished.count() == 1 || finished.wait(30000));
+    QVERIFY2(dialog->outcome().startsWith("Written:"), qPrintable(dialog->outcome()));
+    QCOMPARE(QImage(path("deep.png")).depth(), 64);
+    QCOMPARE(viewOfPicture(path("deep.png").toStdString()).value().depth, 16);
 }
 
 void KeepTest::aCancelledPosterLeavesNoFile()

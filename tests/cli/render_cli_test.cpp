@@ -125,10 +125,10 @@ INSTANTIATE_TEST_SUITE_P(Pictures, RenderCliWrites, ::testing::ValuesIn(kWritten
 // Refused: status 2 for a bad command line or nothing to draw, status 1 for a
 // file that cannot be written; the problem named on one line, nothing left.
 
-const Names kOptions = {"--pattern",     "--all",   "--x",      "--y",       "--size",
-                        "--height",      "--width", "--xoom",   "--bright",  "--density",
-                        "--supersample", "--from",  "--format", "--threads", "-o",
-                        "--output",      "--help",  "--version"};
+const Names kOptions = {
+    "--pattern", "--all",    "--x",       "--y",           "--size",   "--height", "--width",
+    "--xoom",    "--bright", "--density", "--supersample", "--depth",  "--from",   "--format",
+    "--threads", "-o",       "--output",  "--help",        "--version"};
 
 struct RefusedRow : NamedRow {
     Args args;
@@ -333,6 +333,23 @@ TEST_F(RenderCli, ALongRenderIsAnnouncedBeforeItStarts)
 
     // A short one is not.
     EXPECT_EQ(run({"--pattern", "aqua", "--size", "768", "-o", "short.png"}).err, "");
+}
+
+TEST_F(RenderCli, DepthSixteenIsInTheFileAndItsViewUntilAnotherDepthIsAsked)
+{
+    ASSERT_EQ(run({"--pattern", "aqua", "--size", "8", "--depth", "16", "-o", "deep.png"}).status,
+              0);
+    // The image header's bit depth, after the signature, length, type and size.
+    EXPECT_EQ(test::readFile(work_ / "deep.png").at(24), 16);
+    const Result kept = run({"--from", "deep.png", "--supersample", "2", "-o", "deep.ppm"});
+    ASSERT_EQ(kept.status, 0) << kept.err;
+    EXPECT_NE(test::readFile(work_ / "deep.ppm").find("\n8 8\n65535\n"), std::string::npos);
+    ASSERT_EQ(run({"--from", "deep.ppm", "--depth", "8", "-o", "plain.png"}).status, 0);
+    const Outcome<View> plain = viewOfPicture((work_ / "plain.png").string());
+    ASSERT_TRUE(plain.ok());
+    EXPECT_EQ(recipeOf(plain.value()),
+              "--pattern aqua --x 1 --y 1 --size 8 --xoom 1 --bright 150 --supersample 2");
+    EXPECT_EQ(run({"--pattern", "aqua", "--depth", "32", "-o", "x.png"}).status, 2);
 }
 
 TEST_F(RenderCli, HelpNamesEveryOptionPatternAndFormatAndWinsOverEverythingElse)

@@ -41,6 +41,7 @@ TEST(ViewRecipe, EveryTextReadsBackThroughTheRecipeAndTheCommand)
         view.density = 4;
         view.supersample = 2;
         view.width = 3000;
+        view.depth = 16;
         for (const std::string& line : {recipeOf(view), commandOf(view)}) {
             EXPECT_EQ(line.find('\n'), std::string::npos) << "not one line: " << line;
             const Outcome<View> back = viewOf(line);
@@ -109,6 +110,8 @@ const LineRow kLines[] = {
      "--density needs a whole number from 1 to 256, not \"257\""},
     {"supersample_beyond", "--pattern aqua --supersample 17",
      "--supersample needs a whole number from 1 to 16, not \"17\""},
+    {"depth_of_its_own", "--pattern aqua --depth 12", "--depth needs 8 or 16 (bits a channel), not \"12\""},
+    {"depth_with_a_sign", "--pattern aqua --depth +16", "--depth needs 8 or 16 (bits a channel), not \"+16\""},
     {"prose", "What a lovely picture!", "\"What\" is no option of a view"},
     {"from_a_picture", "zentrel-render --from big.png --density 16 --supersample 2 -o poster.png",
      "--from names a picture file, not a view: open that picture instead"},
