@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/failure_text.h"
 
 #include "engine/number_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zentrel-bench: how fast every pattern draws at 1024 x 768 on each maths
 // path, on one thread and on every core, against the C library's maths as
 // the program used before, against the bare cost of the maths calls, and in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "libm_patterns.h"
 
 #include "patterns/pattern_list.h"

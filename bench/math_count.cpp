@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zentrel-mathcount: prints, for every pattern, how many sin, cos, tan and
 // pow calls one 1024 x 768 picture makes, followed by a sample of the very
 // arguments of those calls, so that the benchmark can time the maths

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Built once for each instruction set, like the pattern formulas: plainly it
 // gives the dispatch and the scalar calls, for AVX2 or AVX-512 that set's.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/field_notes.h"
 
 #include "engine/field_value.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zentrel-render: writes a pattern's picture to a PNG or PPM file.
 
 #include <string>

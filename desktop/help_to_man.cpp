@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zentrel-help-to-man: writes a program's manual page from its --help, at
 // build time.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Failure::message() lives apart from the rest of outcome.cpp: it writes
 // numbers, and writing a number reads it back through the field conversion,
 // which itself gives outcomes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Four pixels at a time with AVX2 and the AVX2 variants of the maths

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Eight pixels at a time with AVX-512 (the foundation instructions alone)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The renderer's command line, any words at all. The parser answers with a
 // help request, a reason to refuse, or options that can be run: a pattern,
 // a file of a format named or asked for by its ending, a thread count,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every field rule on five arbitrary texts, and then a chain of rules, each
 // on the texts the last one left. A rule gives all of its texts or a
 // failure that names a field. It changes only the fields it is for, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The field conversion on any text: the numeric beginning or 0, never a
 // failure but Overflow, never a NaN or an infinity; blanks anywhere change
 // nothing, nor does a character that cannot continue a number, and a minus

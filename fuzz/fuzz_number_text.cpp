@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number text of any double. A finite one is written with at most 15
 // significant digits in a text that both conversions read back to a finite
 // value within those digits, whose own text is the same text, and whose

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a picture file: a view or a refusal that says why, never a
 // crash, and little memory however much the file declares or packs. The
 // same bytes as the text of a view, in an iTXt chunk (plain or deflated),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The strict conversion on any text: a text it accepts is wholly one number,
 // which the field conversion reads as the same finite value; blanks and tabs
 // around it change nothing; it fails only by TypeMismatch or, for a number

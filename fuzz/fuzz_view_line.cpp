@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A line pasted as a view, any text at all: it is a view or a refusal that
 // says why, never a crash; a view's recipe and command read back to the
 // same view, and its recipe is one line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "aqua": six layered tangents of sines of two scaled coordinates, mixed into
 // the colour by fixed weight tables.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "brains": three nested absolute tangents of two scaled coordinates; the
 // last two are mixed into the colour, over a floor of (0, 5, 15).
 

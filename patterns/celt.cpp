@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "crumbs": four absolute terms, one of them through two real powers of the
 // coordinates, mixed with small non-negative weights, heaviest in red.
 

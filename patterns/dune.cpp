@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "deyes": everything hangs on one phase w; a cosine difference a, a power e
 // whose exponent moves with w, and a product f are mixed into the colour.
 // a can be negative, so single components can clamp to black.

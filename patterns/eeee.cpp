@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "eels": a nested cosine a, a seven-level nest of sines and cosines b, two
 // absolute tangents c and d of them, and a product e. b and e can be
 // negative, so single components can clamp to black.

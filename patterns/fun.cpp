@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "fey": a product s and a difference t of sines and cosines; c swings fastest
 // where its divisor t + 0.00000031 nears 0, and e divides a by a power of
 // d = |b * c|. The non-negative terms a, d and e are mixed into the colour.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "gall": a cascade of seven absolute tangents; the colour is accumulated in
 // two passes, first from c and d, then from f and g.
 

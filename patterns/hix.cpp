@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "hari": two angles feed a chain of seven terms, two of them absolute
 // tangents; the last two terms carry the colour, mostly into blue.
 

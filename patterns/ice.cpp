@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "icening": slowed angles, their sines, then six absolute terms, most of
 // them tangents (the first with a tangent inside a tangent); blue leads.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "jay": starts from two magnitudes built with powers, a root of a sum of
 // squares and a square of a sum of roots, then tangents of sines and cosines
 // of them and tangents of powers of the last; red leads.

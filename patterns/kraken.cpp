@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "kanga": one nested chain of sines and cosines, kept off exact zeros by
 // small offsets, ending in a power whose exponent varies per pixel.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "louis": offset angles, a pair of weighted first terms, and two sines of
 // long nested expressions; the components are halved at the end.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "nyet": tangents inside sines and cosines, sines and cosines inside
 // tangents, and a fifth term of a sine, an offset cosine and an absolute
 // cosine; all five go into every component.

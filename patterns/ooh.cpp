@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "oogli": the product and the quotient of two absolute sine and cosine terms
 // of the sum and the difference of two angles. The origin is shifted by 150
 // to the right and 150 upward; the Xoom is doubled.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "patterns/pattern_table.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "pug": two values of nested sines, cosines and tangents of weighted sums and
 // differences of the angles, then two absolute tangents of those mixed into
 // the colour. Corner origin; the brightness is doubled.

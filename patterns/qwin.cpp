@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "quasi": a long chain of deeply nested sines and cosines of the two zoomed
 // angles and of the quotient of the two unzoomed ones. The Xoom is tripled;
 // the brightness is halved here and the mixes multiplied by 4 at the end.

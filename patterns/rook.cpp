@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "riski": five values that feed on each other, starting from a cosine of a
 // tangent with a fractional power of an absolute tangent in it. Corner
 // origin; the Xoom is halved.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "shim": four weighted angles raised to a power that changes from pixel to
 // pixel (a first value between 0 and 1), then two absolute tangents mixed
 // into the colour. The Xoom is tripled.

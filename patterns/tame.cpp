@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "tang": four values, the last raising the second to the power of the first.
 // Horizontally the origin is half the width ahead of the field value,
 // vertically it is the field value itself; the Xoom is doubled. Green is

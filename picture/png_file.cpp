@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PNG, 8 or 16 bits a channel: the header and the view in text chunks, then the
 // image data deflated in runs of rows on the picture's workers while the
 // rows go on arriving, each run written out as an image data chunk in turn.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Binary PPM: a header of text, the view in its comment lines, then the rows;
 // at 16 bits a channel the largest value is 65535 and each takes two bytes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's one table of actions: every clickable control finds its row,
 // no two rows answer the same key, and the window's keys, its context menu
 // and --help are all made from the rows.

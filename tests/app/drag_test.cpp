@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture dragged by the hand: it moves within the picture area alone,
 // the top bar and the control panel staying as they are, and the cursor
 // shows a closed hand until the picture is let go.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exploring by hand: the wheel, a drag and a double click on the picture
 // rewrite the five fields as the navigation does and draw the chosen
 // pattern again, the very picture a button draws for those fields; the way

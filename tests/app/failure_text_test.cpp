@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's words for every kind of failure: the field named by what the
 // window shows beside it, the text as typed, and what to type instead. One
 // row per kind.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the focus is in the window as the program shows it (inside its
 // frame): on the size field when it opens, and left in a field by clicks on
 // labels and on the picture, so that the size check runs only when the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeping and sharing from the window: the picture saved and copied, the
 // view copied and pasted, a picture's view opened by a drop, and posters in
 // the background; every refusal changes no field and leaves no file.

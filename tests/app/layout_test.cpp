@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as the user meets it: every control by name, kind, caption,
 // place, colours, font and tooltip, the stacking of labels beneath buttons
 // and fields, the tab order and the focus at opening.

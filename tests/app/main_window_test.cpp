@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's behaviour: pattern selection, drawing column by column, halt,
 // nesting, reset, the size check, failures and the link button.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A monkey at the window: from a fixed seed, thousands of random clicks on
 // every control, texts typed or pasted into the fields (numbers, junk, huge
 // exponents, &H, blanks), and clicks made while pictures are drawn, nested

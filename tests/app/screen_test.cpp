@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on the screen it gets: on a screen with less room every control
 // and the whole picture area stay within reach, and on a screen of more
 // pixels than points the picture is drawn that much finer. The same program

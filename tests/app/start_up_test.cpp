@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What zentrel does before its window opens: --help and --version without a
 // desktop, one line and status 2 where there is no desktop, and a window on
 // every platform that needs none. The decision row by row, then the program

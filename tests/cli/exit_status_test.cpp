@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One rule for how zentrel-render ends: a command line it cannot use, a
 // field among them that cannot become a usable number, is status 2; a
 // formula failing while drawing is 3; a file that cannot be written is 1.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The renderer's words for every kind of failure: the option that sets the
 // field, the text as given, and what to give instead. One row per kind.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The progress line of a long render: on a terminal one line rewritten in
 // place, elsewhere a line of its own every ten seconds.
 

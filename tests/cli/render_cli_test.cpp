@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zentrel-render from the outside: command lines, exit statuses, messages and
 // the picture files, read back and compared with the engine's own pictures.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zentrel-render given what a person did not mean to give it: standard
 // streams closed, a named pipe for a picture, and views whose texts would
 // command a terminal or fill it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zentrel-render at the edges of its process: signals that end it or that
 // it inherited as ignored, a file-size limit, the longest file names, and a
 // standard output that cannot be written. Whatever ends a render early

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The renderer's own words besides its failures: the word a mistyped one
 // stands for, the fields it reads only in part, and the line that announces
 // a long render.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build folder given into a temporary prefix and checks what
 # is there.
 set -euo pipefail

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What an installed Zentrel must be, wherever its prefix lies: sourced by the
 # install and the package tests.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Manual pages from --help texts: each rule of the reading, one row each.
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of the build folder given, pins its file list and
 # its dependencies, unpacks it into a temporary folder and checks what is
 # there as an install, programs run from there included.

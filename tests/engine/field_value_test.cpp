@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The field conversion: the numeric beginning of a field text, or 0.
 //
 // Every text a person can type is read without complaint; only a number

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The decimal text in which numbers go back into the fields: whole numbers as
 // plain digits, others with a "." and at most 15 significant digits, a 0
 // before the point below 1, no trailing zeros; very large and very small

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worker pool's promises, shown with jobs that note which source they
 // belong to and when they ran: the newest source is served
 // first, closing a column stream stops its work ahead, and a column whose

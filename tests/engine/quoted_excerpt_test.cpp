@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts from outside as messages quote them: nothing a terminal obeys gets
 // through, and a long text keeps its two ends around "…".
 

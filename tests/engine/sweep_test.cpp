@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame every drawing follows: the snapshot of the five fields, the grid
 // of loop values, the faults a formula can meet and the pixel they are
 // reported at, the same picture for any number of threads, and the colour

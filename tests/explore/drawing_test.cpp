@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A drawing on a canvas: its columns in order, its halt after a column,
 // drawings started from the event pump run inside the one that pumps, and a
 // failure ends it without a picture.

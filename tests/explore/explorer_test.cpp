@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Views that follow the hand: a view drawn not long ago is shown at once, a
 // moved one keeps the pixels it shares with the picture on the canvas and
 // computes only the rest, a stop ends it, and whichever way it came, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures drawn in pieces: the coarse passes share out every pixel once,
 // pieces come in column order and stop when told, an overlap keeps only
 // loop values that are the same to the bit, and the cache of recent

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finds includes that run in a circle inside one folder. A module is the
 // files that share a stem (foo.h and foo.cpp); a module depends on another
 // of its folder when one of its files includes "folder/other.h". Within a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Flights between views: exact ends, the point under a wheel notch held
 // still, a steady zoom, the smooth path of a far pan, the dissolve between
 // patterns and the eased start and end; every frame a view the sweep takes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyframe files: what a good one holds, and for each fault the line it
 // names and what it says is wrong.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The smooth zoom and pan: its ends, its length by the closed form and by
 // summing the path's own measure, and its shape on a far pan.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a view looks, for every pattern's rule: the centre and scale agree
 // with the engine's own loop values, and a geometry shown from another view
 // of the pattern draws the very picture of the view it came from.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules by which presets, reset, the Xoom labels, the size check and the
 // navigation buttons rewrite the five field texts, and the strict and step
 // conversions they lean on.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mouse on the picture as rules on the five field texts. For every
 // origin rule the engine's own snapshot and loop values of the view before
 // and after tell where a point went and which formula coordinate lies under

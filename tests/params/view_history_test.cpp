@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history of views: back and forward as a browser goes, and its bounds
 // in steps and in the length of a text.
 

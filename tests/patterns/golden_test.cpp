@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every pattern's picture of one view against a reference picture kept in
 // tests/patterns/golden, pixel for pixel. A change of any formula, of the
 // snapshot, the sweep or the colour rule shows up here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The nineteen patterns against colours and snapshot values worked out from
 // their formulas: one table per kind of check, one row per example.
 //

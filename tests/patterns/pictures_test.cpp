@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole pictures of the nineteen patterns: the first failing pixel in sweep
 // order, and the same picture for any number of threads and as the pattern's
 // own single-pixel formula.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Redrawing with what is already drawn, for every pattern: a picture made
 // from the pixels of an earlier one and the few computed anew, or built up
 // in coarse passes, is to the bit the picture of a fresh drawing.

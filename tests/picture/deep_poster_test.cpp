@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Posters of 16 bits a channel: a smooth poster keeps its average in linear
 // light to the nearest of 65536 codes, one sample a pixel is the 8-bit
 // colour times 257, and the depth is in the view the file carries.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hidden staged files open at once, on one thread or several, are every one
 // removed by what the signals that end the process do; a file published or
 // abandoned gives its place back for the next.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The formats pictures are written in: found by name or by a file name's
 // ending in any letter case, a PPM's bytes exactly as they always were, and
 // a format of a test's own taking a poster through the same band loop.

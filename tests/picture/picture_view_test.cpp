@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Views read back from picture files made by hand, damaged and hostile ones
 // among them: the reading finds the recipe in any text chunk or comment,
 // refuses what is not a view, and takes little memory whatever a file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PNGs deflated in runs of rows on several threads: the runs join into one
 // valid zlib stream, the file decodes to the picture, and its bytes are the
 // same whatever the number of threads.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Posters: a view written band by band at its density and supersampling, the
 // recipe in the file, and nothing left behind when it fails or is cancelled.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Smooth pictures: each pixel the average of a block of samples in linear
 // light.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A staged file, unnamed or (where the file system has no unnamed files)
 // hidden under a short name of its own: its name appears only when it is
 // published, complete, and a file of that name is replaced in one step.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Views kept as recipes: a line of zentrel-render options that a shell reads
 // as the program wrote it and that reads back to the very same view.
 

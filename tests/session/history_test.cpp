@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The way back and forward: each step brings back the view and what was
 // shown with it, its picture alone on the area or an empty area; a pasted
 // or opened view is one step.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view session on its own: drawings halted and nested, the cap on
 // nesting, the hand's redraws giving way to newer views, and a view that
 // fails as it is redrawn.
