@@ -142,7 +142,8 @@ private:
         std::vector<unsigned char> tail;
         putBigEndian(tail, static_cast<std::uint32_t>(crc));
         return std::fwrite(head.data(), 1, head.size(), file_) == head.size() &&
-               std::fwrite(data.data(), 1, data.size(), file_) == data.size() &&
+               // No data (IEND's) is no pointer to write from.
+               (data.empty() || std::fwrite(data.data(), 1, data.size(), file_) == data.size()) &&
                std::fwrite(tail.data(), 1, tail.size(), file_) == tail.size();
     }
 
