@@ -186,19 +186,17 @@ TEST_F(WorkerPoolPromises, ClosingAStreamStopsItsWorkAhead)
 {
     WorkerPool pool(3);
     const auto xs = columns(300);
-    int closed = 0;
     {
         ColumnStream s(pool, kNoted, stream(1, 2000), xs, kOneRow);
         ASSERT_TRUE(s.next().ok());
-        closed = logged.now();
     }
+    // A worker may still claim a column until the closing takes the lock;
+    // once it has returned, none is begun or computed.
     const int returned = logged.now();
     std::this_thread::sleep_for(20ms);
     const auto work = logged.work();
-    for (const Work& w : work) {
-        EXPECT_LT(w.begun, closed) << "a column begun after the stream was closed";
+    for (const Work& w : work)
         EXPECT_TRUE(w.ended != -1 && w.ended < returned) << "a column still computed after closing";
-    }
     EXPECT_LT(work.size(), xs.size());
 }
 
