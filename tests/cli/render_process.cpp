@@ -2,7 +2,6 @@
 #include "render_process.h"
 
 #include <fcntl.h>
-#include <png.h>
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/wait.h>
@@ -22,19 +21,7 @@ std::optional<Picture> readPicture(const fs::path& path)
 {
     const std::string bytes = readFile(path);
     if (bytes.starts_with("P6")) return readPpm(path);
-    png_image png{};
-    png.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_memory(&png, bytes.data(), bytes.size())) return std::nullopt;
-    png.format = PNG_FORMAT_RGB;
-    std::vector<unsigned char> rgb(PNG_IMAGE_SIZE(png));
-    if (!png_image_finish_read(&png, nullptr, rgb.data(), 0, nullptr)) return std::nullopt;
-    Picture picture{static_cast<int>(png.width), static_cast<int>(png.height), {}};
-    for (int c = 0; c < picture.width; ++c)
-        for (int r = 0; r < picture.height; ++r) {
-            const unsigned char* p = &rgb[3 * (std::size_t{1} * r * picture.width + c)];
-            picture.colours.push_back(p[0] + 256u * p[1] + 65536u * p[2]);
-        }
-    return picture;
+    return decodedPng(bytes);
 }
 
 void RenderProcess::SetUp()

@@ -4,7 +4,6 @@
 // same whatever the number of threads.
 
 #include <gtest/gtest.h>
-#include <png.h>
 #include <zlib.h>
 
 #include <filesystem>
@@ -22,25 +21,8 @@ namespace zentrel {
 namespace {
 
 namespace fs = std::filesystem;
+using test::decodedPng;
 using test::F;
-
-// The picture a PNG file decodes to with libpng, 8 bits a channel.
-std::optional<Picture> decodedPng(const std::string& bytes)
-{
-    png_image png{};
-    png.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_memory(&png, bytes.data(), bytes.size())) return std::nullopt;
-    png.format = PNG_FORMAT_RGB;
-    std::vector<unsigned char> rgb(PNG_IMAGE_SIZE(png));
-    if (!png_image_finish_read(&png, nullptr, rgb.data(), 0, nullptr)) return std::nullopt;
-    Picture picture{static_cast<int>(png.width), static_cast<int>(png.height), {}};
-    for (int c = 0; c < picture.width; ++c)
-        for (int r = 0; r < picture.height; ++r) {
-            const unsigned char* p = &rgb[(static_cast<std::size_t>(r) * picture.width + c) * 3];
-            picture.colours.push_back(p[0] + 256u * p[1] + 65536u * p[2]);
-        }
-    return picture;
-}
 
 class ParallelPng : public ::testing::Test {
 protected:

@@ -82,5 +82,7 @@ std::string readFile(const std::filesystem::path& path);
 // A picture kept as a binary PPM file, rows top to bottom.
 void writePpm(const std::filesystem::path& path, const Picture& picture);
 std::optional<Picture> readPpm(const std::filesystem::path& path);
+// The picture a PNG file's bytes decode to with libpng, 8 bits a channel.
+std::optional<Picture> decodedPng(const std::string& bytes);
 
 }  // namespace zentrel::test
