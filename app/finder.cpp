@@ -9,6 +9,7 @@
 
 #include "app/actions.h"
 #include "app/bookmarks_window.h"
+#include "app/layout.h"
 #include "app/pattern_gallery.h"
 #include "app/picture_name.h"
 #include "app/thumbnail_image.h"
@@ -75,6 +76,8 @@ void Finder::showGallery()
             // As the pattern's button does.
             actionRow(Action::DrawPattern, index)->run(target_, index);
         });
+        // Over the picture, the controls left free to use.
+        gallery_->move(window_->mapToGlobal(QPoint(kPlotLeft, 0)));
     }
     gallery_->showRegionOf(regionView());
     gallery_->show();
