@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QStandardPaths>
 
-#include "app/actions.h"
 #include "app/bookmarks_window.h"
 #include "app/layout.h"
 #include "app/pattern_gallery.h"
@@ -15,7 +14,6 @@
 #include "app/thumbnail_image.h"
 #include "app/thumbnail_tip.h"
 #include "app/view_host.h"
-#include "app/view_keeper.h"
 #include "engine/worker_pool.h"
 #include "patterns/pattern_table.h"
 #include "thumbnails/thumbnail_batch.h"
@@ -40,19 +38,16 @@ Thumbnail thumbnailAt(const View& main, const Pattern& pattern)
 
 }  // namespace
 
-Finder::Finder(ViewHost& host, ActionTarget& target, QVector<QPushButton*> patternButtons,
-               QWidget* window)
-    : QObject(window),
+Finder::Finder(ViewHost& host, FinderWindow window)
+    : QObject(window.window),
       host_(host),
-      target_(target),
-      patternButtons_(std::move(patternButtons)),
-      window_(window),
+      window_(std::move(window)),
       tip_(std::make_unique<ThumbnailTip>())
 {
     tipDelay_.setSingleShot(true);
     tipDelay_.setInterval(kTipDelayMs);
     connect(&tipDelay_, &QTimer::timeout, this, &Finder::showTip);
-    for (QPushButton* button : patternButtons_) button->installEventFilter(this);
+    for (QPushButton* button : window_.patternButtons) button->installEventFilter(this);
 }
 
 Finder::~Finder() = default;
@@ -65,19 +60,17 @@ QString Finder::bookmarksFolder()
 
 View Finder::regionView() const
 {
-    return host_.typedView().value_or(viewWith(*patternTable()[0], target_.fieldTexts()));
+    return host_.typedView().value_or(viewWith(*patternTable()[0], window_.fieldTexts()));
 }
 
 void Finder::showGallery()
 {
     if (!gallery_) {
-        gallery_ = new PatternGallery(window_);
-        connect(gallery_, &PatternGallery::patternChosen, this, [this](int index) {
-            // As the pattern's button does.
-            actionRow(Action::DrawPattern, index)->run(target_, index);
-        });
+        gallery_ = new PatternGallery(window_.patternKeys, window_.window);
+        connect(gallery_, &PatternGallery::patternChosen, this,
+                [this](int index) { window_.drawAsButton(index); });
         // Over the picture, the controls left free to use.
-        gallery_->move(window_->mapToGlobal(QPoint(kPlotLeft, 0)));
+        gallery_->move(window_.window->mapToGlobal(QPoint(kPlotLeft, 0)));
     }
     gallery_->showRegionOf(regionView());
     gallery_->show();
@@ -108,9 +101,9 @@ void Finder::bookmarkView()
 void Finder::showBookmarks()
 {
     if (!bookmarks_) {
-        bookmarks_ = new BookmarksWindow(bookmarksFolder(), window_);
+        bookmarks_ = new BookmarksWindow(bookmarksFolder(), window_.window);
         // As opening a picture does: a file without a view says so.
-        bookmarks_->open = [this](const QString& path) { target_.keeper().openPicture(path); };
+        bookmarks_->open = window_.openPicture;
         bookmarks_->showFailure = [this](const QString& text) { host_.showFailure(text); };
     }
     bookmarks_->refresh();
@@ -121,7 +114,7 @@ void Finder::showBookmarks()
 
 bool Finder::eventFilter(QObject* watched, QEvent* event)
 {
-    const int index = static_cast<int>(patternButtons_.indexOf(watched));
+    const int index = static_cast<int>(window_.patternButtons.indexOf(watched));
     if (index < 0) return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::Enter:
@@ -148,7 +141,8 @@ void Finder::showTip()
 {
     if (hovered_ < 0) return;
     const Thumbnail small = thumbnailAt(regionView(), *patternTable()[hovered_]);
-    tip_->showAt(QCursor::pos() + kTipOffset, imageOf(small), patternButtons_[hovered_]->toolTip());
+    tip_->showAt(QCursor::pos() + kTipOffset, imageOf(small),
+                 window_.patternButtons[hovered_]->toolTip());
 }
 
 }  // namespace zentrel::app

@@ -2,10 +2,13 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 #include <QTimer>
 #include <QVector>
+#include <functional>
 #include <memory>
 
+#include "engine/field_texts.h"
 #include "picture/view.h"
 
 class QPushButton;
@@ -13,11 +16,22 @@ class QWidget;
 
 namespace zentrel::app {
 
-class ActionTarget;
 class BookmarksWindow;
 class PatternGallery;
 class ThumbnailTip;
 class ViewHost;
+
+// What finding needs of the window besides its views.
+struct FinderWindow {
+    QWidget* window;
+    QVector<QPushButton*> patternButtons;
+    QStringList patternKeys;  // each pattern button's key, "Alt+A"
+    std::function<FieldTexts()> fieldTexts;
+    // What a click on the pattern's button does.
+    std::function<void(int index)> drawAsButton;
+    // What opening a picture file does: its view drawn, or why not said.
+    std::function<void(const QString& path)> openPicture;
+};
 
 // Finding a place and a pattern: "Every pattern here", the thumbnail a
 // pattern button shows when the pointer rests on it, and bookmarks, views
@@ -25,8 +39,7 @@ class ViewHost;
 class Finder : public QObject {
     Q_OBJECT
 public:
-    Finder(ViewHost& host, ActionTarget& target, QVector<QPushButton*> patternButtons,
-           QWidget* window);
+    Finder(ViewHost& host, FinderWindow window);
     ~Finder() override;
 
     void showGallery();
@@ -52,9 +65,7 @@ private:
     void showTip();
 
     ViewHost& host_;
-    ActionTarget& target_;
-    QVector<QPushButton*> patternButtons_;
-    QWidget* window_;
+    FinderWindow window_;
     PatternGallery* gallery_ = nullptr;
     BookmarksWindow* bookmarks_ = nullptr;
     std::unique_ptr<ThumbnailTip> tip_;

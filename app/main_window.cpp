@@ -79,7 +79,15 @@ MainWindow::MainWindow(QWidget* parent)
 // The gallery follows the fields and the chosen pattern.
 void MainWindow::connectFinder()
 {
-    finder_ = new Finder(*this, *this, patternButtons_, this);
+    QStringList keys;
+    for (int i = 0; i < kPatternCount; ++i)
+        keys << QString::fromStdString(actionRow(Action::DrawPattern, i)->keys);
+    finder_ = new Finder(*this, {this, patternButtons_, keys, [this] { return fieldTexts(); },
+                                 [this](int index) {
+                                     const ActionRow* row = actionRow(Action::DrawPattern, index);
+                                     row->run(*this, index);
+                                 },
+                                 [this](const QString& path) { keeper_->openPicture(path); }});
     connect(this, &MainWindow::drawingStarted, finder_, &Finder::viewMayHaveChanged);
     for (QLineEdit* edit : fields_)
         connect(edit, &QLineEdit::textChanged, finder_, &Finder::viewMayHaveChanged);

@@ -9,7 +9,6 @@
 #include <iterator>
 #include <utility>
 
-#include "app/actions.h"
 #include "app/failure_text.h"
 #include "app/thumbnail_image.h"
 #include "engine/worker_pool.h"
@@ -29,16 +28,10 @@ QString captionOf(int index)
     return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
 }
 
-// "aqua   Alt+A": the caption and the key of the pattern's button.
-QString cellText(int index)
-{
-    const ActionRow* row = actionRow(Action::DrawPattern, index);
-    return captionOf(index) + "   " + QString::fromStdString(row->keys);
-}
-
 }  // namespace
 
-PatternGallery::PatternGallery(QWidget* parent) : QWidget(parent, Qt::Window)
+PatternGallery::PatternGallery(const QStringList& keys, QWidget* parent)
+    : QWidget(parent, Qt::Window)
 {
     setObjectName("every-pattern-here");
     setWindowTitle("Zentrel: every pattern here");
@@ -50,7 +43,8 @@ PatternGallery::PatternGallery(QWidget* parent) : QWidget(parent, Qt::Window)
         cell->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         cell->setAutoRaise(true);
         cell->setIconSize(kIconSize);
-        cell->setText(cellText(i));
+        // "aqua   Alt+A": the caption and the key of the pattern's button.
+        cell->setText(captionOf(i) + "   " + keys.value(i));
         connect(cell, &QToolButton::clicked, this, [this, i] { emit patternChosen(i); });
         grid->addWidget(cell, i / kCellsAcross, i % kCellsAcross);
         cells_.push_back(cell);

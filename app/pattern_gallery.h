@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QStringList>
 #include <QTimer>
 #include <QVector>
 #include <QWidget>
@@ -24,7 +25,8 @@ namespace zentrel::app {
 class PatternGallery : public QWidget {
     Q_OBJECT
 public:
-    explicit PatternGallery(QWidget* parent);
+    // keys: each pattern button's key, shown under its caption.
+    PatternGallery(const QStringList& keys, QWidget* parent);
 
     // Draws the thumbnails of the view's region, unless they show it
     // already. A view of which no pattern can draw a thumbnail (fields
