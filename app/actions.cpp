@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/actions.h"
 
+#include "app/finder.h"
 #include "app/view_keeper.h"
 #include "params/navigation.h"
 #include "params/presets.h"
@@ -22,6 +23,12 @@ template <void (ViewKeeper::*keep)()>
 void keepView(W& window, int)
 {
     (window.keeper().*keep)();
+}
+
+template <void (Finder::*act)()>
+void useFinder(W& window, int)
+{
+    (window.finder().*act)();
 }
 
 // The actions with keys, in the order --help lists them.
@@ -87,6 +94,9 @@ std::vector<ActionRow> findingRows()
     return {
         {A::ShowMenu, -1, "show-menu", "", "Menu; Shift+F10", "opens the menu of the picture (right click)", [](W& w, int) { w.showContextMenu(); }},
         {A::ShowKeys, -1, "show-keys", "Keys and mouse\u2026", "F1", "shows the keys and what the mouse does", [](W& w, int) { w.showKeysAndMouse(); }},
+        {A::ShowGallery, -1, "every-pattern-here", "Every pattern here", "Ctrl+G", "shows all nineteen patterns at the view; a click draws one", useFinder<&Finder::showGallery>},
+        {A::BookmarkView, -1, "bookmark-view", "Bookmark this view", "Ctrl+D", "keeps the view as a small picture in the bookmarks folder", useFinder<&Finder::bookmarkView>},
+        {A::ShowBookmarks, -1, "bookmarks", "Bookmarks", "Ctrl+B", "shows the bookmarked views, to open, rename or delete", useFinder<&Finder::showBookmarks>},
     };
     // clang-format on
 }

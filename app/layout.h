@@ -65,6 +65,9 @@ enum class Action {
     // Finding what the window offers: keys and the context menu only.
     ShowMenu,
     ShowKeys,
+    ShowGallery,
+    BookmarkView,
+    ShowBookmarks,
 };
 
 struct ControlSpec {

@@ -27,6 +27,7 @@
 #include "app/click_label.h"
 #include "app/control_factory.h"
 #include "app/failure_text.h"
+#include "app/finder.h"
 #include "app/layout.h"
 #include "app/picture_mouse.h"
 #include "app/picture_surface.h"
@@ -69,9 +70,27 @@ MainWindow::MainWindow(QWidget* parent)
     endProgram = [] { std::_Exit(0); };
     buildControls();
     keeper_ = new ViewKeeper(*this, this);
+    connectFinder();
     addActions();
     setAcceptDrops(true);
     focusFirstField();
+}
+
+// The gallery follows the fields and the chosen pattern.
+void MainWindow::connectFinder()
+{
+    QStringList keys;
+    for (int i = 0; i < kPatternCount; ++i)
+        keys << QString::fromStdString(actionRow(Action::DrawPattern, i)->keys);
+    finder_ = new Finder(*this, {this, patternButtons_, keys, [this] { return fieldTexts(); },
+                                 [this](int index) {
+                                     const ActionRow* row = actionRow(Action::DrawPattern, index);
+                                     row->run(*this, index);
+                                 },
+                                 [this](const QString& path) { keeper_->openPicture(path); }});
+    connect(this, &MainWindow::drawingStarted, finder_, &Finder::viewMayHaveChanged);
+    for (QLineEdit* edit : fields_)
+        connect(edit, &QLineEdit::textChanged, finder_, &Finder::viewMayHaveChanged);
 }
 
 void MainWindow::focusFirstField() { control(tabOrder().front())->setFocus(); }

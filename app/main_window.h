@@ -23,6 +23,7 @@ class QStyle;
 
 namespace zentrel::app {
 
+class Finder;
 class PictureSurface;
 class ViewKeeper;
 struct ControlSpec;
@@ -42,6 +43,7 @@ public:
     const PictureSurface& surface() const { return *surface_; }
     DrawingController& drawing() { return session_->drawing(); }
     ViewKeeper& keeper() override { return *keeper_; }
+    Finder& finder() override { return *finder_; }
 
     std::optional<View> shownView() const override;
     std::optional<View> typedView() const override;
@@ -103,6 +105,7 @@ private:
 
     // A QAction for every row of the registry with keys or a menu entry.
     void addActions();
+    void connectFinder();
 
     void matchScreenDensity();
     void checkSizeOnLeaving();
@@ -116,6 +119,7 @@ private:
     PictureSurface* surface_ = nullptr;
     std::unique_ptr<ViewSession> session_;
     ViewKeeper* keeper_ = nullptr;
+    Finder* finder_ = nullptr;
     QMenu* contextMenu_ = nullptr;
     QVector<QPushButton*> patternButtons_;
     // The five fields, indexed by the part they play (FieldRole).

@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 
 #include "app/clipboard_image.h"
+#include "app/picture_name.h"
 #include "app/poster_dialog.h"
 #include "app/view_host.h"
 #include "app/window_view.h"
@@ -26,18 +27,6 @@ constexpr qsizetype kLongestPastedView = qsizetype{1} << 20;
 // The formats by name, the first the one proposed.
 const char* const kSaveFilters = "PNG picture (*.png);;PPM picture (*.ppm)";
 const char* const kOpenFilter = "Pictures (*.png *.ppm);;All files (*)";
-
-// "aqua-0.15.png": the pattern and the Xoom, with what a file name cannot
-// hold or would hide (a slash, a leading dot, spaces) made a dash.
-QString proposedName(const View& view)
-{
-    QString name = QString::fromUtf8(view.pattern->caption.data(),
-                                     static_cast<qsizetype>(view.pattern->caption.size())) +
-                   "-" + QString::fromStdString(view.fields.xoom).trimmed().left(40);
-    for (QChar& c : name)
-        if (!(c.isLetterOrNumber() || c == '.' || c == '+' || c == '-' || c == '_')) c = '-';
-    return name + ".png";
-}
 
 // The picture of the view, written whole to the target, or why not.
 Outcome<PosterEnd> keepPicture(const View& view, const PictureTarget& target)

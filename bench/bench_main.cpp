@@ -31,6 +31,7 @@
 #include "maths_floor.h"
 #include "patterns/pattern_table.h"
 #include "redraw_bench.h"
+#include "thumbnails_bench.h"
 #include "timing.h"
 
 namespace {
@@ -217,6 +218,7 @@ int main(int argc, char** argv)
     }
     printPatternRow("all 19", total);
     printRedrawRows(runs);
+    printThumbnailRows(runs);
 
     std::printf("\nEvery path, all nineteen pictures (C lib on one thread: %.1f ms)\n", total.libm);
     std::printf("%-8s %8s %6s %8s %6s %7s %6s\n", "path", "1 thread", "/C lib", "all", "speedup",
