@@ -160,6 +160,15 @@ void ViewSession::exploreTo(const View& view)
     exploring_ = false;
 }
 
+void ViewSession::preview(const View& view)
+{
+    const int index = indexOf(view.pattern);
+    if (index < 0) return;
+    if (chosenPattern_ != view.pattern) choose(index);
+    window_.writeFieldTexts(view.fields);
+    exploreTo(view);
+}
+
 void ViewSession::stopExploring()
 {
     exploringStopped_ = true;
