@@ -13,6 +13,7 @@
 // page), the context menu and the window's keys are all made from it.
 namespace zentrel::app {
 
+class MovieMaker;
 class ViewKeeper;
 
 // What the actions do to the window that runs them.
@@ -34,6 +35,7 @@ public:
     virtual void minimise() = 0;
     virtual void exitProgram() = 0;
     virtual ViewKeeper& keeper() = 0;
+    virtual MovieMaker& movies() = 0;
     virtual void showContextMenu() = 0;
     virtual void showKeysAndMouse() = 0;
 };

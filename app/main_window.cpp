@@ -28,6 +28,7 @@
 #include "app/control_factory.h"
 #include "app/failure_text.h"
 #include "app/layout.h"
+#include "app/movie_maker.h"
 #include "app/picture_mouse.h"
 #include "app/picture_surface.h"
 #include "app/return_key.h"
@@ -69,6 +70,8 @@ MainWindow::MainWindow(QWidget* parent)
     endProgram = [] { std::_Exit(0); };
     buildControls();
     keeper_ = new ViewKeeper(*this, this);
+    movies_ = new MovieMaker(*this, *keeper_, *session_, this);
+    for (QLineEdit* typed : fields_) typed->installEventFilter(movies_);
     addActions();
     setAcceptDrops(true);
     focusFirstField();

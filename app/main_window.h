@@ -23,6 +23,7 @@ class QStyle;
 
 namespace zentrel::app {
 
+class MovieMaker;
 class PictureSurface;
 class ViewKeeper;
 struct ControlSpec;
@@ -42,6 +43,7 @@ public:
     const PictureSurface& surface() const { return *surface_; }
     DrawingController& drawing() { return session_->drawing(); }
     ViewKeeper& keeper() override { return *keeper_; }
+    MovieMaker& movies() override { return *movies_; }
 
     std::optional<View> shownView() const override;
     std::optional<View> typedView() const override;
@@ -116,6 +118,7 @@ private:
     PictureSurface* surface_ = nullptr;
     std::unique_ptr<ViewSession> session_;
     ViewKeeper* keeper_ = nullptr;
+    MovieMaker* movies_ = nullptr;
     QMenu* contextMenu_ = nullptr;
     QVector<QPushButton*> patternButtons_;
     // The five fields, indexed by the part they play (FieldRole).

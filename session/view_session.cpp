@@ -169,6 +169,17 @@ void ViewSession::preview(const View& view)
     exploreTo(view);
 }
 
+void ViewSession::endPreview(const std::optional<View>& shown, const std::optional<View>& typed)
+{
+    if (shown)
+        preview(*shown);
+    else
+        showNothing();
+    if (!typed) return;
+    choose(indexOf(typed->pattern));
+    window_.writeFieldTexts(typed->fields);
+}
+
 void ViewSession::stopExploring()
 {
     exploringStopped_ = true;

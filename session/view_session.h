@@ -57,6 +57,9 @@ public:
     // its picture shown as the hand's moves are, coarse to fine, giving way
     // to the next frame. Nothing is recorded for the way back.
     void preview(const View& view);
+    // Back from the frames to the window as it was: the picture of the view
+    // shown then (none: an empty area) and the fields as they were typed.
+    void endPreview(const std::optional<View>& shown, const std::optional<View>& typed);
 
     // Values per unit of the formula coordinates; the window's canvas is
     // empty once it has the new density.

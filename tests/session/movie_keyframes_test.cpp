@@ -151,6 +151,20 @@ TEST_F(MovieHistoryTest, APreviewedFrameIsShownAndNotRecorded)
     EXPECT_EQ(window.marks.back(), kTang);
     EXPECT_TRUE(window.showsAlone(enginePicture(kTang)));
     EXPECT_EQ(session.history().backSteps(), steps);
+
+    // Back to the picture shown before and the fields typed since.
+    const View shown = viewWith(patternAt(kAqua), F("1", "1", "40", "1"));
+    const View typed = viewWith(patternAt(kAqua), F("1", "1", "40", "0.3"));
+    session.endPreview(shown, typed);
+    EXPECT_EQ(session.shownView(), shown);
+    EXPECT_EQ(window.fields, typed.fields);
+    EXPECT_EQ(window.marks.back(), kAqua);
+    EXPECT_TRUE(window.showsAlone(
+        renderPicture(WorkerPool::shared(), patternAt(kAqua), shown.fields).value()));
+    EXPECT_EQ(session.history().backSteps(), steps);
+    session.endPreview(std::nullopt, typed);
+    EXPECT_TRUE(window.blank());
+    EXPECT_EQ(session.shownView(), std::nullopt);
 }
 
 }  // namespace

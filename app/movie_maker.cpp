@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/movie_maker.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QKeySequence>
+
+#include "app/actions.h"
+#include "app/movie_dialog.h"
+#include "app/view_host.h"
+#include "app/view_keeper.h"
+#include "session/view_session.h"
+
+namespace zentrel::app {
+namespace {
+
+const char* const kMovieFilters =
+    "MP4 video (*.mp4);;WebM video (*.webm);;PNG sequence, {frame} the frame's number (*.png)";
+
+}  // namespace
+
+MovieMaker::MovieMaker(ViewHost& host, ViewKeeper& keeper, ViewSession& session, QWidget* window)
+    : QObject(window), host_(host), keeper_(keeper), session_(session)
+{
+    askMovieToSave = [](QWidget* parent, const QString& proposed) {
+        return QFileDialog::getSaveFileName(parent, "Make movie", proposed, kMovieFilters);
+    };
+}
+
+MovieMaker::~MovieMaker() = default;
+
+void MovieMaker::addKeyframe()
+{
+    const auto view = host_.typedView();
+    if (!view) return host_.showFailure("There is no view to keep yet. Click a pattern first.");
+    added_.add(*view);
+    if (dialog_) dialog_->addedChanged();
+}
+
+bool MovieMaker::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::ShortcutOverride) return QObject::eventFilter(watched, event);
+    static const QList<QKeySequence> keys =
+        QKeySequence::listFromString(QString::fromStdString(actionRow(Action::AddKeyframe)->keys));
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // Not taken by the field, the key goes to the window's shortcuts.
+    return keys.contains(QKeySequence(key->keyCombination()));
+}
+
+void MovieMaker::makeMovie()
+{
+    if (!dialog_) dialog_ = new MovieDialog(host_.dialogParent());
+    MovieDialog::Window window;
+    window.historyLength = [this] { return session_.history().earlier().size() + 1; };
+    window.history = [this](std::size_t first) {
+        return keyframesFromHistory(session_.history().earlier(), first, host_.typedView());
+    };
+    window.added = &added_;
+    window.preview = [this](const View& frame) { preview(frame); };
+    window.previewEnded = [this] { endPreview(); };
+    window.chooseFile = [this](const QString& proposed) {
+        const QString start =
+            proposed.isEmpty() ? QDir(keeper_.pictureFolder()).filePath("zoom.mp4") : proposed;
+        return askMovieToSave(dialog_, start);
+    };
+    window.folder = [this] { return keeper_.pictureFolder(); };
+    dialog_->offer(std::move(window));
+}
+
+void MovieMaker::preview(const View& frame)
+{
+    if (!previewing_) {
+        shownBefore_ = host_.shownView();
+        typedBefore_ = host_.typedView();
+        previewing_ = true;
+    }
+    session_.preview(frame);
+}
+
+void MovieMaker::endPreview()
+{
+    if (!previewing_) return;
+    previewing_ = false;
+    session_.endPreview(shownBefore_, typedBefore_);
+}
+
+}  // namespace zentrel::app
