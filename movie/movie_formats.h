@@ -21,9 +21,6 @@ struct MovieFormat {
     OpenMovieSink open;
 };
 
-// The mark a PNG sequence's name holds where each frame's number goes.
-inline constexpr std::string_view kFrameMark = "{frame}";
-
 // The movie formats: MP4 (H.264), WebM (VP9), AV1 in Matroska, and the PNG
 // sequence of a name that holds kFrameMark.
 class MovieFormats {

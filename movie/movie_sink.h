@@ -4,11 +4,18 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "engine/colour.h"
 #include "engine/outcome.h"
 
 namespace zentrel {
+
+// The metadata key under which a video file keeps its keyframe path.
+inline constexpr const char* kKeyframesKey = "zentrel_keyframes";
+
+// The mark a PNG sequence's name holds where each frame's number goes.
+inline constexpr std::string_view kFrameMark = "{frame}";
 
 // What a movie's receiver is told before the first frame.
 struct MovieHeader {

@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "movie/movie_formats.h"
 #include "picture/hidden_name.h"
 #include "picture/image_file.h"
 

@@ -8,6 +8,7 @@
 
 #include "movie/video_codec.h"
 #include "movie/video_output.h"
+#include "movie/video_reader.h"
 #include "picture/staged_file.h"
 
 extern "C" {
@@ -176,15 +177,11 @@ bool hasEncoder(const std::string& name) { return avcodec_find_encoder_by_name(n
 
 Outcome<std::string> keyframesOfVideo(const std::string& path)
 {
-    AVFormatContext* format = nullptr;
-    if (const int error = avformat_open_input(&format, path.c_str(), nullptr, nullptr); error < 0)
-        return Failure{Fault::NotAView, path + ": " + errorText(error)};
-    const AVDictionaryEntry* entry = av_dict_get(format->metadata, kKeyframesKey, nullptr, 0);
-    std::string text = entry ? entry->value : "";
-    avformat_close_input(&format);
-    if (text.empty())
-        return Failure{Fault::NotAView, path + ": a movie that holds no keyframes of Zentrel"};
-    return text;
+    const auto video = VideoReader::open(path);
+    if (!video) return video.failure();
+    if (video.value()->info().keyframes.empty())
+        return Failure{Fault::NotAView, path + ": a movie that keeps no keyframes of Zentrel"};
+    return video.value()->info().keyframes;
 }
 
 }  // namespace zentrel

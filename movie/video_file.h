@@ -13,9 +13,6 @@
 // encoder and the container are complete and on the disk.
 namespace zentrel {
 
-// The metadata key that holds a movie's keyframe path.
-inline constexpr const char* kKeyframesKey = "zentrel_keyframes";
-
 Outcome<std::unique_ptr<MovieSink>> openMp4File(const std::string& path, const MovieHeader& header);
 Outcome<std::unique_ptr<MovieSink>> openWebmFile(const std::string& path,
                                                  const MovieHeader& header);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "movie/video_output.h"
 
-#include "movie/video_file.h"
+#include "movie/movie_sink.h"
 
 #include <sys/stat.h>
 
