@@ -25,6 +25,7 @@ inline constexpr int kDefaultMovieQuality = 75;  // 1 (smallest) to 100 (best)
 struct MovieSettings {
     int fps = kDefaultFps;
     int quality = kDefaultMovieQuality;
+    std::string format;  // a movie format's name; none: the one the file's name asks for
 };
 
 // The frames of a path at a rate: frame n shows the movie at n / fps
