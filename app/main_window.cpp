@@ -27,6 +27,7 @@
 #include "app/click_label.h"
 #include "app/control_factory.h"
 #include "app/failure_text.h"
+#include "app/keys_past_fields.h"
 #include "app/layout.h"
 #include "app/movie_maker.h"
 #include "app/picture_mouse.h"
@@ -71,7 +72,10 @@ MainWindow::MainWindow(QWidget* parent)
     buildControls();
     keeper_ = new ViewKeeper(*this, this);
     movies_ = new MovieMaker(*this, *keeper_, *session_, this);
-    for (QLineEdit* typed : fields_) typed->installEventFilter(movies_);
+    auto* keyframeKey = new KeysPastFields(
+        QKeySequence::listFromString(QString::fromStdString(actionRow(Action::AddKeyframe)->keys)),
+        this);
+    for (QLineEdit* typed : fields_) typed->installEventFilter(keyframeKey);
     addActions();
     setAcceptDrops(true);
     focusFirstField();

@@ -346,7 +346,10 @@ void MovieDialog::stopPreview()
 
 void MovieDialog::showPreviewState()
 {
-    preview_->setText(player_->playing() ? "Pause" : player_->active() ? "Play on" : "Preview");
+    preview_->setText(player_->playing()    ? "Pause"
+                      : player_->atTheEnd() ? "Play again"
+                      : player_->active()   ? "Play on"
+                                            : "Preview");
     stop_->setEnabled(player_->active());
 }
 
@@ -378,7 +381,9 @@ void MovieDialog::startRendering()
     const QString chosen = fileToWrite();
     if (chosen.isEmpty()) return;
     const std::string file = chosen.toStdString();
-    const MovieSettings settings{fps_->value(), quality_->value()};
+    MovieSettings settings;
+    settings.fps = fps_->value();
+    settings.quality = quality_->value();
     cancelRequested_ = false;
     setRendering(true);
     clock_.start();

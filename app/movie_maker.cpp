@@ -3,10 +3,7 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QKeyEvent>
-#include <QKeySequence>
 
-#include "app/actions.h"
 #include "app/movie_dialog.h"
 #include "app/view_host.h"
 #include "app/view_keeper.h"
@@ -36,16 +33,6 @@ void MovieMaker::addKeyframe()
     if (!view) return host_.showFailure("There is no view to keep yet. Click a pattern first.");
     added_.add(*view);
     if (dialog_) dialog_->addedChanged();
-}
-
-bool MovieMaker::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() != QEvent::ShortcutOverride) return QObject::eventFilter(watched, event);
-    static const QList<QKeySequence> keys =
-        QKeySequence::listFromString(QString::fromStdString(actionRow(Action::AddKeyframe)->keys));
-    const auto* key = static_cast<QKeyEvent*>(event);
-    // Not taken by the field, the key goes to the window's shortcuts.
-    return keys.contains(QKeySequence(key->keyCombination()));
 }
 
 void MovieMaker::makeMovie()

@@ -37,10 +37,6 @@ public:
     const KeyframeList& added() const { return added_; }
     MovieDialog* dialog() const { return dialog_; }
 
-    // Watching a field, it lets "Add keyframe"'s key past it to the window:
-    // a field would take it to cut its text.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
     // The file dialog, given the name proposed; "" when the person cancels.
     // Tests replace it.
     std::function<QString(QWidget* parent, const QString& proposed)> askMovieToSave;

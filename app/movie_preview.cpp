@@ -33,7 +33,7 @@ void MoviePreview::play(MovieTimeline timeline)
 void MoviePreview::resume()
 {
     if (!timeline_ || playing()) return;
-    startFrame_ = shown_ + 1 >= timeline_->frameCount() ? 0 : shown_ + 1;
+    startFrame_ = atTheEnd() ? 0 : shown_ + 1;
     clock_.start();
     timer_.start();
     tick();

@@ -34,6 +34,8 @@ public:
     bool playing() const { return timer_.isActive(); }
     // The frame shown last; -1 before any.
     long long frameShown() const { return shown_; }
+    // Paused on the last frame: playing on starts again.
+    bool atTheEnd() const { return timeline_ && shown_ + 1 >= timeline_->frameCount(); }
 
 signals:
     void frameShownChanged(long long frame, long long frames);
