@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 
 #include "app/movie_dialog.h"
 #include "app/view_host.h"
@@ -15,13 +16,26 @@ namespace {
 const char* const kMovieFilters =
     "MP4 video (*.mp4);;WebM video (*.webm);;PNG sequence, {frame} the frame's number (*.png)";
 
+// A name typed without an ending gets the one of the format chosen.
+QString endingOf(const QString& filter)
+{
+    if (filter.contains("*.webm")) return ".webm";
+    if (filter.contains("*.png")) return "-{frame}.png";
+    return ".mp4";
+}
+
 }  // namespace
 
 MovieMaker::MovieMaker(ViewHost& host, ViewKeeper& keeper, ViewSession& session, QWidget* window)
     : QObject(window), host_(host), keeper_(keeper), session_(session)
 {
     askMovieToSave = [](QWidget* parent, const QString& proposed) {
-        return QFileDialog::getSaveFileName(parent, "Make movie", proposed, kMovieFilters);
+        QString filter;
+        const QString chosen =
+            QFileDialog::getSaveFileName(parent, "Make movie", proposed, kMovieFilters, &filter);
+        return chosen.isEmpty() || !QFileInfo(chosen).suffix().isEmpty()
+                   ? chosen
+                   : chosen + endingOf(filter);
     };
 }
 

@@ -5,6 +5,7 @@
 // no file.
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -39,7 +40,7 @@ private slots:
     void theHistoryGivesTheKeyframesFromTheStepChosen();
     void keyframesAreReorderedAndRemoved();
     void aPreviewPlaysTheFramesAndStopsWithNothingRecorded();
-    void aRenderedPngSequenceHasEveryFrame();
+    void aRenderedMovieHasEveryFrame();
     void aCancelledMovieLeavesNoFile();
     void aFailedMovieSaysWhyAndLeavesNoFile();
 
@@ -229,7 +230,7 @@ void MovieTest::aPreviewPlaysTheFramesAndStopsWithNothingRecorded()
     QCOMPARE(historyViews(), before);
 }
 
-void MovieTest::aRenderedPngSequenceHasEveryFrame()
+void MovieTest::aRenderedMovieHasEveryFrame()
 {
     MovieDialog& dialog = zoomOfTwoKeyframes(0.5);
     dialog.setFps(8);
@@ -242,6 +243,14 @@ void MovieTest::aRenderedPngSequenceHasEveryFrame()
     const QStringList files = QDir(path("frames")).entryList({"zoom-*.png"}, QDir::Files);
     QCOMPARE(files.size(), dialog.frameCount());
     QCOMPARE(QImage(QDir(path("frames")).filePath(files.front())).size(), QSize(48, 48));
+
+    // A bare name is an MP4 video in the pictures folder.
+    QSettings().setValue("pictures/folder", dir_->path());
+    dialog.setFile("zoom");
+    dialog.startRendering();
+    QVERIFY(finished.count() == 2 || finished.wait(30000));
+    QCOMPARE(dialog.outcome(), "Written: " + path("zoom.mp4"));
+    QVERIFY(QFileInfo(path("zoom.mp4")).size() > 0);
 }
 
 void MovieTest::aCancelledMovieLeavesNoFile()
