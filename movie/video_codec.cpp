@@ -40,19 +40,19 @@ void tuneAv1(AVCodecContext* context)
 
 const VideoCodec& h264Codec()
 {
-    static const VideoCodec codec{"mp4", "libx264", 51, 20, 0, tuneH264};
+    static const VideoCodec codec{"mp4", "libx264", 51, 16, 0, tuneH264};
     return codec;
 }
 
 const VideoCodec& vp9Codec()
 {
-    static const VideoCodec codec{"webm", "libvpx-vp9", 63, 31, 0, tuneVp9};
+    static const VideoCodec codec{"webm", "libvpx-vp9", 63, 24, 0, tuneVp9};
     return codec;
 }
 
 const VideoCodec& av1Codec()
 {
-    static const VideoCodec codec{"matroska", "libaom-av1", 63, 30, 0, tuneAv1};
+    static const VideoCodec codec{"matroska", "libaom-av1", 63, 24, 0, tuneAv1};
     return codec;
 }
 

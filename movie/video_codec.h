@@ -7,7 +7,9 @@ extern "C" {
 
 // How each encoder is asked for a quality: the codec's constant-quality
 // factor (its CRF) from the movie's 1..100, and the speed settings that let
-// it keep up with the frames.
+// it keep up with the frames. The default quality keeps the luma of a
+// detailed zoom near 39 dB PSNR; the colour, halved across and down by
+// 4:2:0, is what limits fine saturated stripes, at any quality.
 namespace zentrel {
 
 struct VideoCodec {

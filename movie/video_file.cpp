@@ -114,7 +114,7 @@ private:
         if (const int error = av_frame_get_buffer(frame_, 0); error < 0) return failed(error);
         scaler_ = sws_getContext(header.width, header.height, AV_PIX_FMT_RGB0, header.width,
                                  header.height, AV_PIX_FMT_YUV420P,
-                                 SWS_BICUBIC | SWS_ACCURATE_RND | SWS_FULL_CHR_H_INT, nullptr,
+                                 SWS_BICUBIC | SWS_ACCURATE_RND | SWS_FULL_CHR_H_INP, nullptr,
                                  nullptr, nullptr);
         if (!scaler_) return cannotWrite("libswscale cannot convert these frames");
         const int* bt709 = sws_getCoefficients(SWS_CS_ITU709);
