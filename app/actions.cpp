@@ -2,6 +2,7 @@
 #include "app/actions.h"
 
 #include "app/finder.h"
+#include "app/movie_maker.h"
 #include "app/view_keeper.h"
 #include "params/navigation.h"
 #include "params/presets.h"
@@ -86,6 +87,18 @@ std::vector<ActionRow> keepingRows()
     // clang-format on
 }
 
+// Movies that fly through views.
+std::vector<ActionRow> movieRows()
+{
+    using A = Action;
+    // clang-format off
+    return {
+        {A::MakeMovie, -1, "make-movie", "Make movie\u2026", "Ctrl+M", "makes a movie flying through keyframes or the history", [](W& w, int) { w.movies().makeMovie(); }},
+        {A::AddKeyframe, -1, "add-keyframe", "Add keyframe", "Ctrl+K", "keeps the view as the next keyframe of a movie", [](W& w, int) { w.movies().addKeyframe(); }},
+    };
+    // clang-format on
+}
+
 // Finding what the window offers beyond its buttons.
 std::vector<ActionRow> findingRows()
 {
@@ -136,7 +149,7 @@ const std::vector<ActionRow>& actionRegistry()
 {
     static const std::vector<ActionRow> rows = [] {
         std::vector<ActionRow> all;
-        for (auto part : {keyedRows, patternRows, keepingRows, findingRows, clickRows})
+        for (auto part : {keyedRows, patternRows, keepingRows, movieRows, findingRows, clickRows})
             for (ActionRow& row : part()) all.push_back(std::move(row));
         return all;
     }();
@@ -170,7 +183,7 @@ const std::vector<KeyText>& mouseGestures()
         {"Wheel", "zooms in or out around the pointer"},
         {"Drag", "moves the view with the picture"},
         {"Double click", "zooms in on the point, centring it"},
-        {"Right click", "the menu: save, copy, paste, open, poster"},
+        {"Right click", "the menu: save, copy, paste, open, poster, movie"},
         {"Back, Forward", "the mouse's side buttons: back and forward through the views"},
     };
     // clang-format on

@@ -14,6 +14,7 @@
 namespace zentrel::app {
 
 class Finder;
+class MovieMaker;
 class ViewKeeper;
 
 // What the actions do to the window that runs them.
@@ -36,6 +37,7 @@ public:
     virtual void exitProgram() = 0;
     virtual ViewKeeper& keeper() = 0;
     virtual Finder& finder() = 0;
+    virtual MovieMaker& movies() = 0;
     virtual void showContextMenu() = 0;
     virtual void showKeysAndMouse() = 0;
 };

@@ -62,6 +62,9 @@ enum class Action {
     PasteView,
     OpenView,
     RenderPoster,
+    // Movies of views: keys and the context menu only.
+    MakeMovie,
+    AddKeyframe,
     // Finding what the window offers: keys and the context menu only.
     ShowMenu,
     ShowKeys,

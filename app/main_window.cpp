@@ -28,7 +28,9 @@
 #include "app/control_factory.h"
 #include "app/failure_text.h"
 #include "app/finder.h"
+#include "app/keys_past_fields.h"
 #include "app/layout.h"
+#include "app/movie_maker.h"
 #include "app/picture_mouse.h"
 #include "app/picture_surface.h"
 #include "app/return_key.h"
@@ -71,9 +73,21 @@ MainWindow::MainWindow(QWidget* parent)
     buildControls();
     keeper_ = new ViewKeeper(*this, this);
     connectFinder();
+    connectMovies();
     addActions();
     setAcceptDrops(true);
     focusFirstField();
+}
+
+// Ctrl+K keeps a keyframe even from a field, which would take the key to cut
+// its text.
+void MainWindow::connectMovies()
+{
+    movies_ = new MovieMaker(*this, *keeper_, *session_, this);
+    auto* keyframeKey = new KeysPastFields(
+        QKeySequence::listFromString(QString::fromStdString(actionRow(Action::AddKeyframe)->keys)),
+        this);
+    for (QLineEdit* typed : fields_) typed->installEventFilter(keyframeKey);
 }
 
 // The gallery follows the fields and the chosen pattern.

@@ -24,6 +24,7 @@ class QStyle;
 namespace zentrel::app {
 
 class Finder;
+class MovieMaker;
 class PictureSurface;
 class ViewKeeper;
 struct ControlSpec;
@@ -44,6 +45,7 @@ public:
     DrawingController& drawing() { return session_->drawing(); }
     ViewKeeper& keeper() override { return *keeper_; }
     Finder& finder() override { return *finder_; }
+    MovieMaker& movies() override { return *movies_; }
 
     std::optional<View> shownView() const override;
     std::optional<View> typedView() const override;
@@ -106,6 +108,7 @@ private:
     // A QAction for every row of the registry with keys or a menu entry.
     void addActions();
     void connectFinder();
+    void connectMovies();
 
     void matchScreenDensity();
     void checkSizeOnLeaving();
@@ -120,6 +123,7 @@ private:
     std::unique_ptr<ViewSession> session_;
     ViewKeeper* keeper_ = nullptr;
     Finder* finder_ = nullptr;
+    MovieMaker* movies_ = nullptr;
     QMenu* contextMenu_ = nullptr;
     QVector<QPushButton*> patternButtons_;
     // The five fields, indexed by the part they play (FieldRole).

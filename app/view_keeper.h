@@ -44,10 +44,10 @@ public:
     std::function<QString(QWidget* parent, const QString& folder)> askPictureToOpen;
 
     PosterDialog* posterDialog() const { return poster_; }
-
-private:
     // The folder the file dialogs remember, and where they start.
     QString pictureFolder() const;
+
+private:
     void rememberFolderOf(const QString& path);
     // Shows a view from outside whole, or refuses it with every field as it
     // was.

@@ -5,6 +5,7 @@
 // the window; and how fast a view is redrawn with what is drawn already.
 //
 //   zentrel-bench [--runs N]     medians of N runs (default 5)
+//   zentrel-bench --movie        the movie row alone
 
 #include <QApplication>
 #include <QLineEdit>
@@ -29,6 +30,7 @@
 #include "engine/worker_pool.h"
 #include "libm_patterns.h"
 #include "maths_floor.h"
+#include "movie_bench.h"
 #include "patterns/pattern_table.h"
 #include "redraw_bench.h"
 #include "thumbnails_bench.h"
@@ -183,6 +185,7 @@ void printPatternRow(const std::string& caption, const Times& t)
 int main(int argc, char** argv)
 {
     int runs = 5;
+    if (argc == 2 && std::strcmp(argv[1], "--movie") == 0) return printMovieRow();
     if (argc == 3 && std::strcmp(argv[1], "--runs") == 0) runs = std::max(1, std::atoi(argv[2]));
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);

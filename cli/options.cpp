@@ -8,6 +8,7 @@
 #include "cli/suggestion.h"
 #include "engine/field_value.h"
 #include "engine/quoted_excerpt.h"
+#include "movie/movie_formats.h"
 #include "patterns/pattern_table.h"
 #include "picture/picture_view.h"
 
@@ -16,7 +17,8 @@ namespace {
 
 constexpr const char* kOptionList =
     "--pattern, --all, --x, --y, --size, --height, --width, --xoom, --bright, --density, "
-    "--supersample, --depth, --from, --format, --threads, -o/--output, --help, --version";
+    "--supersample, --depth, --from, --movie, --to, --seconds, --fps, --quality, --format, "
+    "--threads, -o/--output, --help, --version";
 
 constexpr const char* kPatternMark = "{pattern}";
 
@@ -32,6 +34,14 @@ std::vector<std::string> formatNames()
 {
     std::vector<std::string> names;
     for (const PictureFormat& row : pictureFiles().rows()) names.push_back(row.name);
+    return names;
+}
+
+// "mp4", "webm", "av1", "png"
+std::vector<std::string> movieFormatNames()
+{
+    std::vector<std::string> names;
+    for (const MovieFormat& row : movieFiles().rows()) names.push_back(row.name);
     return names;
 }
 
@@ -150,7 +160,7 @@ std::variant<std::vector<Setting>, HelpRequest, VersionRequest, UsageError> sett
         if (option == "--version") return VersionRequest{};
         const bool known = isViewOption(option) || option == "--all" || option == "--from" ||
                            option == "--format" || option == "--threads" || option == "-o" ||
-                           option == "--output";
+                           option == "--output" || isMovieOption(option);
         if (!known) return unknownOption(option);
         if (option != "--all" && !value) {
             if (i + 1 >= args.size()) return UsageError{"option " + option + " needs a value"};
@@ -177,16 +187,19 @@ std::variant<View, UsageError> startingView(const std::vector<Setting>& settings
 std::optional<UsageError> apply(RenderOptions& o, const std::string& option,
                                 const std::string& value)
 {
-    if (option == "--from") return std::nullopt;
+    if (auto error = applyMovieOption(o.movie, option, value)) return UsageError{*error};
+    if (option == "--from" || isMovieOption(option)) return std::nullopt;
     if (option == "--all") {
         o.all = true;
     } else if (option == "-o" || option == "--output") {
         o.output = value;
     } else if (option == "--format") {
         o.format = pictureFiles().named(value);
-        if (!o.format)
+        if (!o.format && movieFiles().named(value)) o.movie.settings.format = value;
+        if (!o.format && o.movie.settings.format.empty())
             return UsageError{"unknown format '" + value +
-                              "' (one of: " + joined(formatNames(), ", ") + ")"};
+                              "' (one of: " + joined(formatNames(), ", ") + "; for movies " +
+                              joined(movieFormatNames(), ", ") + ")"};
     } else if (option == "--threads") {
         const auto n = wholeNumberIn(value, 1, 256);
         if (!n)
@@ -239,6 +252,14 @@ ParsedCommand parseCommandLine(const std::vector<std::string>& args)
     for (const auto& [option, value] : settings)
         if (auto error = apply(options, option, value)) return *error;
 
+    if (options.movie.wanted()) {
+        if (auto error = checkMovie(options.movie, options.output, options.all))
+            return UsageError{*error};
+        return options;
+    }
+    if (!options.movie.settings.format.empty())
+        return UsageError{"--format " + options.movie.settings.format +
+                          " writes movies: give --movie, or --from and --to"};
     if (options.all) options.view.pattern = patternTable().front();
     if (!options.view.pattern)
         return UsageError{"missing --pattern NAME (one of: " + patternChoices() + ")"};
@@ -266,6 +287,8 @@ std::string helpText()
     return "Usage: zentrel-render --pattern NAME [options] -o FILE\n"
            "       zentrel-render --all [options] -o 'NAME{pattern}.png'\n"
            "       zentrel-render --from PICTURE [options] -o FILE\n"
+           "       zentrel-render --movie KEYFRAMES [options] -o MOVIE\n"
+           "       zentrel-render --from PICTURE --to PICTURE --seconds S -o MOVIE\n"
            "\n"
            "Draws one pattern picture and writes it to FILE, in the format its name\n"
            "ends in (in any letter case) or the one --format names. The picture is\n"
@@ -294,9 +317,9 @@ std::string helpText()
            "  --depth BITS     bits a channel of the file, 8 (the default) or 16: a\n"
            "                   smooth poster keeps its fine steps, for print and editing\n"
            "  --from PICTURE   the view of a picture this program wrote; the other\n"
-           "                   options change it\n"
-           "  --format NAME    the format of the file, whatever its name ends in:\n" +
-           formatLines() +
+           "                   options change it\n" +
+           movieHelp() + "  --format NAME    the format of the file, whatever its name ends in:\n" +
+           formatLines() + "                   or, for a movie, mp4, webm, av1 or png\n" +
            "  --threads N      threads that compute, default one per core\n"
            "  -o, --output FILE  the picture file to write\n"
            "  -h, --help       this text\n"
@@ -308,11 +331,16 @@ std::string helpText()
            "  zentrel-render --pattern tang --x 100 --y 100 --bright 200 -o tang.ppm\n"
            "  zentrel-render --from big.png --density 16 --supersample 2 -o poster.png\n"
            "  zentrel-render --all --size 300 -o 'all/{pattern}.png'\n"
+           "  zentrel-render --movie zoom.txt --size 720 --width 1280 -o zoom.mp4\n"
+           "  zentrel-render --from a.png --to b.png --seconds 8 -o 'frames/{frame}.png'\n"
            "\n"
            "Exit status: 0 written; 1 the file (or the standard output) could not be\n"
            "written; 2 a bad command line or nothing to draw, a field that cannot\n"
            "become a usable number among them (--xoom 1e400, --x 1e16, --size\n"
-           "70000); 3 the formulas failed while drawing (overflow, division by zero,\n"
+           "70000), and a movie that cannot be made (a keyframe line at fault, a\n"
+           "frame larger than its encoder takes, a folder that cannot be written, an\n"
+           "encoder the library lacks); 3 the formulas failed while drawing\n"
+           "(overflow, division by zero,\n"
            "invalid operation at a pixel). The file gets its name only when it is\n"
            "complete: a failed or interrupted render leaves nothing.\n";
 }

@@ -5,6 +5,7 @@
 #include <variant>
 #include <vector>
 
+#include "cli/movie_options.h"
 #include "picture/picture_formats.h"
 #include "picture/view.h"
 
@@ -16,6 +17,7 @@ struct RenderOptions {
     const PictureFormat* format = nullptr;  // none: the one the output's name asks for
     int threads = 0;                        // 0: one per core
     bool all = false;  // every pattern, "{pattern}" in the output named after each
+    MovieRequest movie;
 };
 
 struct HelpRequest {};

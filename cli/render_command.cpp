@@ -13,6 +13,7 @@
 #include "cli/failure_text.h"
 #include "cli/field_notes.h"
 #include "cli/long_render.h"
+#include "cli/movie_command.h"
 #include "cli/options.h"
 #include "cli/progress_line.h"
 #include "engine/field_value.h"
@@ -74,6 +75,7 @@ int renderAll(const RenderOptions& options)
     // it makes the write fail (EFBIG), reported like a full disk.
     std::signal(SIGXFSZ, SIG_IGN);
     WorkerPool pool(options.threads > 0 ? options.threads : defaultThreadCount());
+    if (options.movie.wanted()) return printedWith(runMovie(pool, options));
     if (!options.all)
         return printedWith(render(pool, options.view, targetOf(options, options.output)));
     // Every pattern is tried; the first that fails gives the status.

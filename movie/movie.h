@@ -2,7 +2,9 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/outcome.h"
 #include "engine/worker_pool.h"
@@ -23,6 +25,7 @@ inline constexpr int kDefaultMovieQuality = 75;  // 1 (smallest) to 100 (best)
 struct MovieSettings {
     int fps = kDefaultFps;
     int quality = kDefaultMovieQuality;
+    std::string format;  // a movie format's name; none: the one the file's name asks for
 };
 
 // The frames of a path at a rate: frame n shows the movie at n / fps
@@ -38,11 +41,30 @@ public:
     int fps() const;
     // The views of frame n (0 <= n < frameCount()).
     Outcome<FlightFrame> frame(long long n) const;
+
+private:
+    // A stretch of the movie: a keyframe held still, or a flight.
+    struct Stretch {
+        double start;                  // seconds from the start of the movie
+        double seconds;                // how long it lasts
+        std::size_t keyframe;          // the keyframe held, or the flight's first
+        std::optional<Flight> flight;  // none: the keyframe held
+    };
+
+    MovieTimeline(KeyframePath path, int fps, long long frames);
+    Status addStretches();
+    // Every frame in the first keyframe's sampling: one size for all.
+    FlightFrame sampledAsFirst(FlightFrame frame) const;
+
+    KeyframePath path_;
+    int fps_ = kDefaultFps;
+    long long frames_ = 0;
+    std::vector<Stretch> stretches_;
 };
 
 struct MovieWatch {
-    std::function<void(long long framesDone, long long frames)> progress =
-        [](long long, long long) {};
+    std::function<void(long long framesDone, long long frames)> progress = [](long long,
+                                                                              long long) {};
     // Asked between frames: true stops the movie, and nothing is written.
     std::function<bool()> cancelled = [] { return false; };
 };

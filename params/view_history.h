@@ -43,6 +43,8 @@ public:
 
     std::size_t backSteps() const { return back_.size(); }
     std::size_t forwardSteps() const { return forward_.size(); }
+    // The steps that lie back, the oldest first.
+    const std::deque<ViewStep>& earlier() const { return back_; }
 
     // Whether a view can be kept: none of its texts is too long.
     static bool keepable(const ViewStep& view);

@@ -167,13 +167,21 @@ Outcome<PosterEnd> writePoster(WorkerPool& pool, const View& view, const PosterP
         target.destination,
         PictureHeader{plan.width, plan.height, recipeOf(view), view.depth, &pool, priority});
     if (!sink) return sink.failure();
+    const auto end = renderPoster(pool, view, plan, *sink.value(), watch, priority);
+    if (!end || end.value() == PosterEnd::Cancelled) return end;
+    if (auto failure = sink.value()->commit()) return *failure;
+    return PosterEnd::Written;
+}
+
+Outcome<PosterEnd> renderPoster(WorkerPool& pool, const View& view, const PosterPlan& plan,
+                                PictureSink& sink, const PosterWatch& watch, Priority priority)
+{
     try {
-        if (auto failure = PosterBands(pool, view, plan, *sink.value(), watch, priority).run())
+        if (auto failure = PosterBands(pool, view, plan, sink, watch, priority).run())
             return *failure;
     } catch (const Stopped&) {
         return PosterEnd::Cancelled;
     }
-    if (auto failure = sink.value()->commit()) return *failure;
     return PosterEnd::Written;
 }
 

@@ -54,4 +54,10 @@ Outcome<PosterEnd> writePoster(WorkerPool& pool, const View& view, const PosterP
                                const PictureTarget& target, const PosterWatch& watch = {},
                                Priority priority = Priority::Interactive);
 
+// The planned poster's rows into an open sink, top to bottom, the sink left
+// uncommitted: for a picture that goes on further (a movie's frame).
+Outcome<PosterEnd> renderPoster(WorkerPool& pool, const View& view, const PosterPlan& plan,
+                                PictureSink& sink, const PosterWatch& watch = {},
+                                Priority priority = Priority::Interactive);
+
 }  // namespace zentrel

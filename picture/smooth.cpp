@@ -110,15 +110,36 @@ void averageInto(std::span<const Colour> samples, int sampleWidth, int k, Pixel*
     }
 }
 
+// Linear light to the nearest 24-bit colour.
+Colour encodedColour(double red, double green, double blue)
+{
+    const auto& encoded = eightBits();
+    return static_cast<Colour>(encoded(red)) + 256u * static_cast<Colour>(encoded(green)) +
+           65536u * static_cast<Colour>(encoded(blue));
+}
+
 }  // namespace
 
 void averageBlocks(std::span<const Colour> samples, int sampleWidth, int k, Colour* out)
 {
-    const auto& encoded = eightBits();
-    averageInto(samples, sampleWidth, k, out, [&](double red, double green, double blue) {
-        return static_cast<Colour>(encoded(red)) + 256u * static_cast<Colour>(encoded(green)) +
-               65536u * static_cast<Colour>(encoded(blue));
-    });
+    averageInto(samples, sampleWidth, k, out, encodedColour);
+}
+
+void dissolve(std::span<const Colour> from, std::span<const Colour> to, double weight, Colour* out)
+{
+    if (weight <= 0 || weight >= 1) {
+        std::copy(weight <= 0 ? from.begin() : to.begin(), weight <= 0 ? from.end() : to.end(),
+                  out);
+        return;
+    }
+    const auto& linear = linearOfCodes();
+    const auto mix = [&](int a, int b) { return (1 - weight) * linear[a] + weight * linear[b]; };
+    for (std::size_t i = 0; i < from.size(); ++i) {
+        const Colour a = from[i];
+        const Colour b = to[i];
+        out[i] = encodedColour(mix(redOf(a), redOf(b)), mix(greenOf(a), greenOf(b)),
+                               mix(blueOf(a), blueOf(b)));
+    }
 }
 
 void averageBlocks(std::span<const Colour> samples, int sampleWidth, int k, DeepColour* out)

@@ -24,4 +24,9 @@ void averageBlocks(std::span<const Colour> samples, int sampleWidth, int k, Colo
 // rather than of 256, so smooth gradients keep their fine steps.
 void averageBlocks(std::span<const Colour> samples, int sampleWidth, int k, DeepColour* out);
 
+// A dissolve from one picture to another of the same size: each pixel
+// (1 - weight) of the first and weight of the second, mixed in linear light
+// as the average is; weight 0 gives the first exactly, 1 the second.
+void dissolve(std::span<const Colour> from, std::span<const Colour> to, double weight, Colour* out);
+
 }  // namespace zentrel

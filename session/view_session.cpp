@@ -160,6 +160,26 @@ void ViewSession::exploreTo(const View& view)
     exploring_ = false;
 }
 
+void ViewSession::preview(const View& view)
+{
+    const int index = indexOf(view.pattern);
+    if (index < 0) return;
+    if (chosenPattern_ != view.pattern) choose(index);
+    window_.writeFieldTexts(view.fields);
+    exploreTo(view);
+}
+
+void ViewSession::endPreview(const std::optional<View>& shown, const std::optional<View>& typed)
+{
+    if (shown)
+        preview(*shown);
+    else
+        showNothing();
+    if (!typed) return;
+    choose(indexOf(typed->pattern));
+    window_.writeFieldTexts(typed->fields);
+}
+
 void ViewSession::stopExploring()
 {
     exploringStopped_ = true;

@@ -53,6 +53,14 @@ public:
     // A view pasted or opened: its texts in the fields, its pattern drawn.
     void showView(const View& view);
 
+    // A frame of a movie played in the window: its texts in the fields and
+    // its picture shown as the hand's moves are, coarse to fine, giving way
+    // to the next frame. Nothing is recorded for the way back.
+    void preview(const View& view);
+    // Back from the frames to the window as it was: the picture of the view
+    // shown then (none: an empty area) and the fields as they were typed.
+    void endPreview(const std::optional<View>& shown, const std::optional<View>& typed);
+
     // Values per unit of the formula coordinates; the window's canvas is
     // empty once it has the new density.
     void setDensity(int density);
@@ -64,6 +72,7 @@ public:
     // pattern was chosen.
     std::optional<View> typedView() const;
     DrawingController& drawing() { return drawing_; }
+    const ViewHistory& history() const { return history_; }
 
 private:
     void choose(int index);

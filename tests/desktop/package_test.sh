@@ -21,7 +21,8 @@ diff <(expected_files) <(echo "$listed") >&2 || fail "the package's files differ
 # Found by dpkg-shlibdeps from the programs' shared libraries.
 depends=$(dpkg-deb -f "$deb" Depends)
 names=$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//')
-for library in libc6 libstdc++6 libpng16-16 libqt6widgets6 libqt6gui6 libqt6core6; do
+for library in libc6 libstdc++6 libpng16-16 libqt6widgets6 libqt6gui6 libqt6core6 \
+  libavcodec59 libavformat59 libswscale6 libavutil57; do
   grep -qxF "$library" <<<"$names" || fail "Depends lacks $library: $depends"
 done
 

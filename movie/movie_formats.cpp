@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "movie/movie_formats.h"
+
+#include <algorithm>
+
+#include "movie/png_sequence.h"
+#include "movie/video_file.h"
+#include "picture/view.h"
+
+namespace zentrel {
+namespace {
+
+bool sameLetters(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+bool endsWith(std::string_view path, std::string_view ending)
+{
+    return path.size() >= ending.size() &&
+           sameLetters(path.substr(path.size() - ending.size()), ending);
+}
+
+}  // namespace
+
+MovieFormats::MovieFormats(std::vector<MovieFormat> rows) : rows_(std::move(rows)) {}
+
+const MovieFormat* MovieFormats::named(std::string_view name) const
+{
+    for (const MovieFormat& row : rows_)
+        if (sameLetters(row.name, name)) return &row;
+    return nullptr;
+}
+
+const MovieFormat* MovieFormats::forPath(std::string_view path) const
+{
+    if (path.find(kFrameMark) != std::string_view::npos) return named("png");
+    for (const MovieFormat& row : rows_)
+        for (const std::string& ending : row.extensions)
+            if (endsWith(path, ending)) return &row;
+    return nullptr;
+}
+
+// The limits are the codecs' highest levels: H.264 level 6.2 holds 139 264
+// macroblocks a frame (8192 x 4320), VP9 level 6.2 and AV1 level 6.3 sides
+// of 16 384 with frames of 8704 and 2176 rows of them.
+const MovieFormats& movieFiles()
+{
+    constexpr long long kH264Frame = 139'264LL * 256;
+    constexpr long long kVp9Frame = 16'384LL * 8'704;
+    constexpr long long kAv1Frame = 35'651'584;
+    constexpr long long kPngFrame = static_cast<long long>(kMaxExtent) * kMaxExtent;
+    // clang-format off
+    static const MovieFormats files({
+        {"mp4", {".mp4"}, "H.264 video in MP4", "libx264", 8'192, kH264Frame, true, openMp4File},
+        {"webm", {".webm"}, "VP9 video in WebM", "libvpx-vp9", 16'384, kVp9Frame, true, openWebmFile},
+        {"av1", {".mkv"}, "AV1 video in Matroska", "libaom-av1", 16'384, kAv1Frame, true, openAv1File},
+        {"png", {}, "a PNG sequence, '{frame}' in the name", "", static_cast<int>(kMaxExtent), kPngFrame, false,
+         openPngSequence},
+    });
+    // clang-format on
+    return files;
+}
+
+}  // namespace zentrel
