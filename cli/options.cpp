@@ -16,7 +16,8 @@ namespace {
 
 constexpr const char* kOptionList =
     "--pattern, --all, --x, --y, --size, --height, --width, --xoom, --bright, --density, "
-    "--supersample, --depth, --from, --format, --threads, -o/--output, --help, --version";
+    "--supersample, --depth, --from, --format, --threads, -o/--output, --tiles, --levels, --help, "
+    "--version";
 
 constexpr const char* kPatternMark = "{pattern}";
 
@@ -150,7 +151,7 @@ std::variant<std::vector<Setting>, HelpRequest, VersionRequest, UsageError> sett
         if (option == "--version") return VersionRequest{};
         const bool known = isViewOption(option) || option == "--all" || option == "--from" ||
                            option == "--format" || option == "--threads" || option == "-o" ||
-                           option == "--output";
+                           option == "--output" || option == "--tiles" || option == "--levels";
         if (!known) return unknownOption(option);
         if (option != "--all" && !value) {
             if (i + 1 >= args.size()) return UsageError{"option " + option + " needs a value"};
@@ -187,6 +188,13 @@ std::optional<UsageError> apply(RenderOptions& o, const std::string& option,
         if (!o.format)
             return UsageError{"unknown format '" + value +
                               "' (one of: " + joined(formatNames(), ", ") + ")"};
+    } else if (option == "--tiles") {
+        o.tiles = value;
+    } else if (option == "--levels") {
+        o.levels = wholeNumberIn(value, 0, 8);
+        if (!o.levels)
+            return UsageError{"--levels needs a whole number from 0 to 8, not '" + excerpt(value) +
+                              "'"};
     } else if (option == "--threads") {
         const auto n = wholeNumberIn(value, 1, 256);
         if (!n)
@@ -209,8 +217,24 @@ std::optional<UsageError> checkSize(const FieldTexts& fields)
         failureText(fieldFailure(FieldRole::Size, FieldProblem::NotANumber, fields.size))};
 }
 
+// A page goes to its folder and nowhere else.
+std::optional<UsageError> checkTiles(const RenderOptions& o)
+{
+    if (o.tiles.empty()) {
+        if (o.levels) return UsageError{"--levels needs --tiles DIR, the folder of the page"};
+        return std::nullopt;
+    }
+    if (!o.output.empty() || o.all || o.format)
+        return UsageError{
+            "--tiles writes a folder of its own: -o, --format and --all have no "
+            "place beside it"};
+    return std::nullopt;
+}
+
 std::optional<UsageError> checkOutput(const RenderOptions& o)
 {
+    if (auto error = checkTiles(o)) return error;
+    if (!o.tiles.empty()) return std::nullopt;
     const std::string endings = joined(formatEndings(), " or ");
     if (o.output.empty()) return UsageError{"missing -o FILE (a " + endings + " file)"};
     if (!o.format && !pictureFiles().forPath(o.output))

@@ -51,4 +51,13 @@ DeflatedRun deflateRun(const RowRun& run);
 inline constexpr unsigned char kZlibHeader[2] = {0x78, 0x9C};
 std::vector<unsigned char> zlibTrailer(std::uint32_t adler);
 
+// The eight bytes every PNG starts with.
+inline constexpr unsigned char kPngSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+
+// A PNG chunk whole: its length, type, data and checksum.
+std::vector<unsigned char> pngChunk(const char* type, std::span<const unsigned char> data);
+
+// The header chunk's data of an RGB picture, not interlaced.
+std::vector<unsigned char> pngImageHeader(int width, int height, int depth);
+
 }  // namespace zentrel
