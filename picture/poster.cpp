@@ -167,13 +167,19 @@ Outcome<PosterEnd> writePoster(WorkerPool& pool, const View& view, const PosterP
         target.destination,
         PictureHeader{plan.width, plan.height, recipeOf(view), view.depth, &pool, priority});
     if (!sink) return sink.failure();
+    return writePosterInto(pool, view, plan, *sink.value(), watch, priority);
+}
+
+Outcome<PosterEnd> writePosterInto(WorkerPool& pool, const View& view, const PosterPlan& plan,
+                                   PictureSink& sink, const PosterWatch& watch, Priority priority)
+{
     try {
-        if (auto failure = PosterBands(pool, view, plan, *sink.value(), watch, priority).run())
+        if (auto failure = PosterBands(pool, view, plan, sink, watch, priority).run())
             return *failure;
     } catch (const Stopped&) {
         return PosterEnd::Cancelled;
     }
-    if (auto failure = sink.value()->commit()) return *failure;
+    if (auto failure = sink.commit()) return *failure;
     return PosterEnd::Written;
 }
 

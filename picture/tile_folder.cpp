@@ -127,19 +127,112 @@ Status writePage(const std::string& folder, const std::string& page)
     return std::nullopt;
 }
 
-// Progress over all levels: each level's rows after the rows of those above.
-struct LevelsWatch {
-    const PosterWatch& outer;
-    long long rowsBefore = 0;
-    long long rows = 0;
-
-    PosterWatch forLevel() const
+// Rows of the deepest level handed on to every level whose samples they
+// hold: row r to the level k above if r is a multiple of 2^k, and of it
+// every 2^k-th pixel.
+class LevelFan final : public PictureSink {
+public:
+    LevelFan(std::vector<std::unique_ptr<PictureSink>> levels, int width)
+        : levels_(std::move(levels)), width_(width)
     {
-        return {[this](const Progress& p) {
-                    outer.progress({rowsBefore + p.rowsDone, rows});
-                },
-                outer.cancelled};
     }
+
+    Status writeRows(std::span<const Colour> rows) override
+    {
+        for (std::size_t at = 0; at + width_ <= rows.size(); at += width_, ++row_) {
+            const auto whole = rows.subspan(at, width_);
+            for (std::size_t above = 0; above < levels_.size(); ++above) {
+                const std::size_t step = std::size_t{1} << above;
+                if (row_ % step != 0) break;
+                pixels_.clear();
+                for (std::size_t c = 0; c < whole.size(); c += step) pixels_.push_back(whole[c]);
+                if (auto failure = levels_[levels_.size() - 1 - above]->writeRows(pixels_))
+                    return failure;
+            }
+        }
+        return std::nullopt;
+    }
+
+    Status commit() override
+    {
+        for (const auto& level : levels_)
+            if (auto failure = level->commit()) return failure;
+        return std::nullopt;
+    }
+
+private:
+    std::vector<std::unique_ptr<PictureSink>> levels_;  // level 0 first
+    const std::size_t width_;
+    std::size_t row_ = 0;
+    std::vector<Colour> pixels_;
+};
+
+// The levels of a page written into its folder.
+class TileLevels {
+public:
+    TileLevels(WorkerPool& pool, const View& view, const std::vector<PosterPlan>& plans,
+               std::string folder, const PosterWatch& watch, Priority priority)
+        : pool_(pool),
+          view_(view),
+          plans_(plans),
+          folder_(std::move(folder)),
+          watch_(watch),
+          priority_(priority)
+    {
+    }
+
+    // A level's samples are every 2^k-th of those of the level k deeper, to
+    // the bit (the sweep's v + i / n is the same double as v + 2i / 2n), so
+    // one sweep of the deepest level gives every level. Only where a pixel
+    // is one sample.
+    Outcome<PosterEnd> fromDeepest()
+    {
+        std::vector<std::unique_ptr<PictureSink>> levels;
+        for (std::size_t level = 0; level < plans_.size(); ++level) {
+            auto sink = open(level);
+            if (!sink) return sink.failure();
+            levels.push_back(std::move(sink.value()));
+        }
+        LevelFan fan(std::move(levels), plans_.back().width);
+        const int deepest = static_cast<int>(plans_.size()) - 1;
+        return writePosterInto(pool_, levelView(view_, deepest), plans_.back(), fan, watch_,
+                               priority_);
+    }
+
+    // Each level a poster of its own, its progress after the rows above it.
+    Outcome<PosterEnd> levelByLevel()
+    {
+        long long rows = 0, rowsBefore = 0;
+        for (const PosterPlan& plan : plans_) rows += plan.height;
+        const PosterWatch watch{[&](const Progress& p) {
+                                    watch_.progress({rowsBefore + p.rowsDone, rows});
+                                },
+                                watch_.cancelled};
+        for (std::size_t level = 0; level < plans_.size(); ++level) {
+            auto sink = open(level);
+            if (!sink) return sink.failure();
+            const auto written = writePosterInto(pool_, levelView(view_, static_cast<int>(level)),
+                                                 plans_[level], *sink.value(), watch, priority_);
+            if (!written || written.value() == PosterEnd::Cancelled) return written;
+            rowsBefore += plans_[level].height;
+        }
+        return PosterEnd::Written;
+    }
+
+private:
+    Outcome<std::unique_ptr<PictureSink>> open(std::size_t level)
+    {
+        const PosterPlan& plan = plans_[level];
+        return openTileLevel(folder_ + "/" + std::to_string(level),
+                             PictureHeader{plan.width, plan.height, "", 8, &pool_, priority_});
+    }
+
+    WorkerPool& pool_;
+    const View& view_;
+    const std::vector<PosterPlan>& plans_;
+    const std::string folder_;
+    const PosterWatch& watch_;
+    const Priority priority_;
 };
 
 }  // namespace
@@ -177,25 +270,18 @@ Outcome<PosterEnd> writeTileFolder(WorkerPool& pool, const View& view, int level
 {
     if (auto failure = leafletInstalled()) return *failure;
     std::vector<PosterPlan> plans;
-    LevelsWatch progress{watch};
     for (int level = 0; level <= levels; ++level) {
         auto plan = planPoster(levelView(view, level));
         if (!plan) return plan.failure();
-        progress.rows += plan.value().height;
         plans.push_back(std::move(plan.value()));
     }
     const auto page = tilePage(view, levels, plans[0].width, plans[0].height);
     if (!page) return page.failure();
     auto hidden = HiddenFolder::create(folder);
     if (!hidden) return hidden.failure();
-    for (int level = 0; level <= levels; ++level) {
-        const auto written = writePoster(
-            pool, levelView(view, level), plans[level],
-            PictureTarget(tileLevelFormat(), hidden.value().path() + "/" + std::to_string(level)),
-            progress.forLevel(), priority);
-        if (!written || written.value() == PosterEnd::Cancelled) return written;
-        progress.rowsBefore += plans[level].height;
-    }
+    TileLevels tiles{pool, view, plans, hidden.value().path(), watch, priority};
+    const auto written = view.supersample == 1 ? tiles.fromDeepest() : tiles.levelByLevel();
+    if (!written || written.value() == PosterEnd::Cancelled) return written;
     if (auto failure = copyLeaflet(hidden.value().path())) return *failure;
     if (auto failure = writePage(hidden.value().path(), page.value())) return *failure;
     if (auto failure = hidden.value().publish(folder)) return *failure;

@@ -164,10 +164,4 @@ Outcome<std::unique_ptr<PictureSink>> openTileLevel(const std::string& folder,
     return std::unique_ptr<PictureSink>(std::move(level));
 }
 
-const PictureFormat& tileLevelFormat()
-{
-    static const PictureFormat format{"tiles", {}, "tiles of a zoomable page", openTileLevel};
-    return format;
-}
-
 }  // namespace zentrel

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "engine/outcome.h"
-#include "picture/picture_formats.h"
 #include "picture/picture_sink.h"
 
 // One level of a zoomable page: its picture cut into square tiles, each a
@@ -21,8 +20,5 @@ inline constexpr int kTileSize = 256;
 // on the header's workers and written as they come.
 Outcome<std::unique_ptr<PictureSink>> openTileLevel(const std::string& folder,
                                                     const PictureHeader& header);
-
-// The format of a poster whose destination is a level's folder.
-const PictureFormat& tileLevelFormat();
 
 }  // namespace zentrel
