@@ -62,6 +62,7 @@ enum class Action {
     PasteView,
     OpenView,
     RenderPoster,
+    ExportPage,
     // Finding what the window offers: keys and the context menu only.
     ShowMenu,
     ShowKeys,

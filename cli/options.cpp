@@ -323,6 +323,14 @@ std::string helpText()
            formatLines() +
            "  --threads N      threads that compute, default one per core\n"
            "  -o, --output FILE  the picture file to write\n"
+           "  --tiles DIR      instead of a picture, a zoomable web page in the new (or\n"
+           "                   empty) folder DIR: index.html, the map library Leaflet\n"
+           "                   and {z}/{x}/{y}.png tiles of 256 pixels, level z being\n"
+           "                   the view at 2^z times its density, computed exactly;\n"
+           "                   open DIR/index.html#z/x/y to start at level z with the\n"
+           "                   level-0 pixel x, y in the middle\n"
+           "  --levels N       the deepest level of the page, 0 to 8; default 4, or as\n"
+           "                   many as the largest picture allows\n"
            "  -h, --help       this text\n"
            "  --version        the program's name and version\n"
            "  Each option may also be written --name=VALUE.\n"
@@ -332,13 +340,15 @@ std::string helpText()
            "  zentrel-render --pattern tang --x 100 --y 100 --bright 200 -o tang.ppm\n"
            "  zentrel-render --from big.png --density 16 --supersample 2 -o poster.png\n"
            "  zentrel-render --all --size 300 -o 'all/{pattern}.png'\n"
+           "  zentrel-render --from big.png --tiles page --levels 4\n"
            "\n"
            "Exit status: 0 written; 1 the file (or the standard output) could not be\n"
            "written; 2 a bad command line or nothing to draw, a field that cannot\n"
            "become a usable number among them (--xoom 1e400, --x 1e16, --size\n"
            "70000); 3 the formulas failed while drawing (overflow, division by zero,\n"
-           "invalid operation at a pixel). The file gets its name only when it is\n"
-           "complete: a failed or interrupted render leaves nothing.\n";
+           "invalid operation at a pixel). The file (or the page's folder) gets its\n"
+           "name only when it is complete: a failed or interrupted render leaves\n"
+           "nothing.\n";
 }
 
 std::string versionText() { return "zentrel-render " ZENTREL_VERSION "\n"; }
