@@ -106,6 +106,8 @@ int renderTiles(WorkerPool& pool, const RenderOptions& options)
     if (status != kWritten) return status;
     const auto plan = planPoster(levelView(view, deepest));
     if (!plan) return failed(plan.failure());
+    if (plan.value().empty())
+        return usageError("nothing to draw: --size " + excerpt(view.fields.size) + " is below 1");
     const RenderWork work{plan.value().width, plan.value().height * 4 / 3,
                           view.supersample * view.supersample, pool.threads()};
     if (const auto line = longRenderLine(work)) say(*line);

@@ -121,7 +121,7 @@ DeflatedRun deflateRun(const RowRun& run)
 
     DeflatedRun out;
     z_stream z{};
-    if (deflateInit2(&z, Z_DEFAULT_COMPRESSION, Z_DEFLATED, -15, 8, Z_FILTERED) != Z_OK) return out;
+    if (deflateInit2(&z, run.level, Z_DEFLATED, -15, 8, Z_FILTERED) != Z_OK) return out;
     out.ok = (dictionary.empty() ||
               deflateSetDictionary(&z, dictionary.data(), static_cast<uInt>(dictionary.size())) ==
                   Z_OK) &&

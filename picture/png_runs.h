@@ -26,6 +26,7 @@ struct RowRun {
     std::size_t leadRows = 0;
     bool fromTop = true;  // the first row held is the picture's top row
     bool last = false;    // the run ends the stream
+    int level = 6;        // deflate's level, 1 fastest to 9 smallest; 6 is zlib's default
 };
 
 struct DeflatedRun {

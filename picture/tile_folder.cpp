@@ -53,8 +53,11 @@ std::string folderOf(const std::string& path)
 // with all it holds unless it was named.
 class HiddenFolder {
 public:
+    // First removes the hidden files and folders left in the folder (see
+    // removeLeftHiddenFiles).
     static Outcome<HiddenFolder> create(const std::string& destination)
     {
+        removeLeftHiddenFiles(folderOf(destination));
         const std::string stem = hiddenStem(folderOf(destination));
         for (int n = 0; n < 100; ++n)
             if (mkdir((stem + std::to_string(n)).c_str(), 0777) == 0)

@@ -16,6 +16,12 @@
 namespace zentrel {
 namespace {
 
+// A page's tiles are small files a browser fetches as they come into view:
+// deflate's level 3 makes them about 8 % larger than its default does, in
+// little more than half the time, which the page's deeper levels spend on
+// pixels instead.
+constexpr int kTileDeflateLevel = 3;
+
 Failure writeFailure(const std::string& path)
 {
     return Failure{Fault::CannotWrite, path + ": " + std::strerror(errno)};
@@ -120,8 +126,10 @@ private:
                 const auto from = band_.begin() + r * rowBytes + x * kTileSize * 3;
                 pixels.insert(pixels.end(), from, from + tileRowBytes);
             }
-            queue_->push(std::move(pixels),
-                         RowRun{.rows = {}, .rowBytes = tileRowBytes, .last = true});
+            queue_->push(std::move(pixels), RowRun{.rows = {},
+                                                   .rowBytes = tileRowBytes,
+                                                   .last = true,
+                                                   .level = kTileDeflateLevel});
             waiting_.push_back(tile);
             while (waiting_.size() > tilesAhead_)
                 if (auto failure = writeOldestTile()) return failure;

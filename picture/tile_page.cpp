@@ -7,7 +7,6 @@
 #include "engine/field_value.h"
 #include "params/field_edit.h"
 #include "params/mouse_navigation.h"
-#include "picture/tile_level.h"
 #include "picture/words.h"
 
 namespace zentrel {

@@ -119,6 +119,7 @@ const RefusedRow kRefused[] = {
     {"levels_beyond_the_largest_density", with(kSmall, {"--density", "64", "--levels", "3"}),
      "give --levels 2 or less"},
     {"levels_without_a_page", {"--pattern", "aqua", "--levels", "2", "-o", "a.png"}, "--levels needs --tiles"},
+    {"nothing_to_draw", {"--pattern", "aqua", "--size", "0", "--tiles", "page"}, "nothing to draw"},
     {"page_and_a_picture", with(kSmall, {"-o", "a.png"}), "--tiles writes a folder of its own"},
     {"existing_folder", {"--pattern", "aqua", "--size", "40", "--tiles", "full"}, "is not an empty folder"},
     {"existing_file", {"--pattern", "aqua", "--size", "40", "--tiles", "file"}, "is not an empty folder"},

@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "patterns/pattern_table.h"
@@ -92,6 +96,25 @@ TEST_F(TileFolder, ProgressCountsTheRowsOfWhatIsSwept)
         EXPECT_EQ(last.rows, rows);
         EXPECT_TRUE(fs::is_regular_file(folder + "/2/3/3.png"));
     }
+}
+
+// A page whose writer was killed is hidden; the next page written beside
+// it removes it, and keeps a running process's.
+TEST_F(TileFolder, APageLeftHiddenByAnEndedProcessIsRemoved)
+{
+    const pid_t child = fork();
+    if (child == 0) _exit(0);
+    waitpid(child, nullptr, 0);
+    const fs::path left = dir_ / (".zentrel-" + std::to_string(child) + "-0");
+    const fs::path running = dir_ / (".zentrel-" + std::to_string(getppid()) + "-0");
+    for (const fs::path& hidden : {left, running}) {
+        fs::create_directories(hidden / "0" / "0");
+        std::ofstream(hidden / "0" / "0" / "0.png") << "half a page";
+    }
+    ASSERT_TRUE(writeTileFolder(pool_, smallView(1), 0, page()).ok());
+    EXPECT_FALSE(fs::exists(left));
+    EXPECT_TRUE(fs::exists(running / "0" / "0" / "0.png"));
+    EXPECT_TRUE(fs::exists(dir_ / "page" / "index.html"));
 }
 
 TEST_F(TileFolder, AFolderThatCannotBeMadeIsAFailureToWrite)
