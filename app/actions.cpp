@@ -83,6 +83,7 @@ std::vector<ActionRow> keepingRows()
         {A::PasteView, -1, "paste-view", "Paste view", "Ctrl+Shift+V", "takes a copied view and draws it", keepView<&K::pasteView>},
         {A::OpenView, -1, "open-view", "Open view from picture\u2026", "Ctrl+O", "opens the view of a saved picture", keepView<&K::openViewFromPicture>},
         {A::RenderPoster, -1, "render-poster", "Render poster\u2026", "Ctrl+P", "renders the view as a larger, smoother picture", keepView<&K::renderPoster>},
+        {A::ExportPage, -1, "export-page", "Export zoomable page\u2026", "Ctrl+E", "writes the view as a web page of tiles, exact at every zoom", keepView<&K::exportPage>},
     };
     // clang-format on
 }

@@ -65,6 +65,8 @@ enum class Action {
     // Movies of views: keys and the context menu only.
     MakeMovie,
     AddKeyframe,
+    // Zoomable pages of views: keys and the context menu only.
+    ExportPage,
     // Finding what the window offers: keys and the context menu only.
     ShowMenu,
     ShowKeys,

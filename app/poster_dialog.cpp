@@ -15,8 +15,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
 
+#include "app/background_job.h"
 #include "app/failure_text.h"
 #include "picture/poster.h"
 #include "picture/smooth.h"
@@ -84,7 +84,8 @@ PosterDialog::PosterDialog(QWidget* parent)
       progress_(new QProgressBar),
       timeLeft_(new QLabel),
       render_(new QPushButton("Render")),
-      cancel_(new QPushButton("Close"))
+      cancel_(new QPushButton("Close")),
+      job_(new BackgroundJob(progress_, timeLeft_, this))
 {
     setWindowTitle("Render poster");
     setObjectName("posterDialog");
@@ -144,6 +145,7 @@ PosterDialog::PosterDialog(QWidget* parent)
         return box.exec() == QMessageBox::Yes;
     };
     connect(render_, &QPushButton::clicked, this, &PosterDialog::startRendering);
+    connect(job_, &BackgroundJob::ended, this, &PosterDialog::done);
     connect(cancel_, &QPushButton::clicked, this, [this] {
         if (rendering())
             cancel();
@@ -151,12 +153,6 @@ PosterDialog::PosterDialog(QWidget* parent)
             close();
     });
     setRendering(false);
-}
-
-PosterDialog::~PosterDialog()
-{
-    cancelRequested_ = true;
-    if (worker_.joinable()) worker_.join();
 }
 
 void PosterDialog::offer(const View& view, Window window)
@@ -261,44 +257,25 @@ void PosterDialog::startRendering()
                             "give one of those endings.")
                         .arg(chosen));
     const std::string path = chosen.toStdString();
-    cancelRequested_ = false;
     setRendering(true);
-    clock_.start();
-    worker_ = std::thread([this, view, plan = std::move(plan.value()), path] {
-        PosterWatch watch;
-        watch.progress = [this](const Progress& p) {
-            QMetaObject::invokeMethod(
-                this, [this, p] { showProgress(p.rowsDone, p.rows); }, Qt::QueuedConnection);
-        };
-        watch.cancelled = [this] { return cancelRequested_.load(); };
+    job_->start([view, plan = std::move(plan.value()), path](const PosterWatch& watch) {
         const auto end =
             writePoster(WorkerPool::shared(), view, plan, path, watch, Priority::Background);
-        const QString outcome = !end ? QString::fromStdString(failureText(end.failure()))
-                                : end.value() == PosterEnd::Cancelled
-                                    ? QString("Cancelled: nothing was written.")
-                                    : QString("Written: %1, %2 \u00d7 %3 pixels.")
-                                          .arg(QString::fromStdString(path))
-                                          .arg(plan.width)
-                                          .arg(plan.height);
-        QMetaObject::invokeMethod(
-            this, [this, outcome] { done(outcome); }, Qt::QueuedConnection);
+        return !end ? QString::fromStdString(failureText(end.failure()))
+               : end.value() == PosterEnd::Cancelled ? QString("Cancelled: nothing was written.")
+                                                     : QString("Written: %1, %2 \u00d7 %3 pixels.")
+                                                           .arg(QString::fromStdString(path))
+                                                           .arg(plan.width)
+                                                           .arg(plan.height);
     });
 }
 
-void PosterDialog::cancel() { cancelRequested_ = true; }
+void PosterDialog::cancel() { job_->cancel(); }
 
-void PosterDialog::showProgress(long long rowsDone, long long rows)
-{
-    progress_->setValue(static_cast<int>(100 * rowsDone / std::max(1LL, rows)));
-    const double elapsed = clock_.elapsed() / 1000.0;
-    const double fraction = static_cast<double>(rowsDone) / static_cast<double>(rows);
-    if (fraction > 0)
-        timeLeft_->setText(QString("About %1 s left").arg(std::ceil(elapsed / fraction - elapsed)));
-}
+bool PosterDialog::rendering() const { return job_->running(); }
 
 void PosterDialog::done(const QString& outcome)
 {
-    if (worker_.joinable()) worker_.join();
     setRendering(false);
     outcome_ = outcome;
     timeLeft_->setText(outcome);
@@ -315,10 +292,6 @@ void PosterDialog::setRendering(bool on)
         w->setEnabled(!on);
     cancel_->setText(on ? "Cancel" : "Close");
     progress_->setVisible(on);
-    if (on) {
-        progress_->setValue(0);
-        timeLeft_->clear();
-    }
 }
 
 }  // namespace zentrel::app

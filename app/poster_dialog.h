@@ -2,11 +2,8 @@
 #pragma once
 
 #include <QDialog>
-#include <QElapsedTimer>
-#include <atomic>
 #include <functional>
 #include <optional>
-#include <thread>
 
 #include "picture/view.h"
 
@@ -20,6 +17,8 @@ class QSpinBox;
 
 namespace zentrel::app {
 
+class BackgroundJob;
+
 // "Render poster...": the view on the window as a larger, smoother picture
 // file. It is rendered in the background on the program's workers, after
 // the window's own drawings, so the window stays in use; Cancel or a
@@ -28,7 +27,6 @@ class PosterDialog : public QDialog {
     Q_OBJECT
 public:
     explicit PosterDialog(QWidget* parent);
-    ~PosterDialog() override;
 
     // What the dialog asks of the window.
     struct Window {
@@ -62,7 +60,7 @@ public:
     // Takes the view the window shows now, as the "Use the window's view"
     // button does.
     void takeWindowView();
-    bool rendering() const { return worker_.joinable(); }
+    bool rendering() const;
     // What the last poster came to: where it was written, or why not.
     const QString& outcome() const { return outcome_; }
 
@@ -77,7 +75,6 @@ private:
     QString fileToWrite();
     void setView(const View& view);
     void showSize();
-    void showProgress(long long rowsDone, long long rows);
     void done(const QString& outcome);
     void setRendering(bool on);
 
@@ -97,9 +94,7 @@ private:
     QLabel* timeLeft_;
     QPushButton* render_;
     QPushButton* cancel_;
-    QElapsedTimer clock_;
-    std::atomic<bool> cancelRequested_{false};
-    std::thread worker_;
+    BackgroundJob* job_;
     QString outcome_;
 };
 

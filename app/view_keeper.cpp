@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 
 #include "app/clipboard_image.h"
+#include "app/page_dialog.h"
 #include "app/picture_name.h"
 #include "app/poster_dialog.h"
 #include "app/view_host.h"
@@ -156,6 +157,21 @@ void ViewKeeper::renderPoster()
                                return askPictureToSave(poster_, proposedPath(poster));
                            },
                            [this] { return pictureFolder(); }});
+}
+
+void ViewKeeper::exportPage()
+{
+    const auto view = host_.shownView();
+    if (!view)
+        return host_.showFailure("There is no picture for a page yet. Click a pattern first.");
+    if (!page_) page_ = new PageDialog(host_.dialogParent());
+    page_->offer(*view, {[this](const QString& proposed) {
+                             return QFileDialog::getSaveFileName(
+                                 page_, "Export zoomable page",
+                                 QDir(pictureFolder()).absoluteFilePath(proposed), QString(),
+                                 nullptr, QFileDialog::ShowDirsOnly);
+                         },
+                         [this] { return pictureFolder(); }});
 }
 
 }  // namespace zentrel::app

@@ -13,6 +13,7 @@ class QWidget;
 
 namespace zentrel::app {
 
+class PageDialog;
 class PosterDialog;
 class ViewHost;
 
@@ -36,6 +37,7 @@ public:
     void pasteView();
     void openViewFromPicture();
     void renderPoster();
+    void exportPage();
 
     // The file dialogs, given the file proposed or the folder to start in;
     // "" when the person cancels. A file to save has a picture's ending.
@@ -44,6 +46,7 @@ public:
     std::function<QString(QWidget* parent, const QString& folder)> askPictureToOpen;
 
     PosterDialog* posterDialog() const { return poster_; }
+    PageDialog* pageDialog() const { return page_; }
     // The folder the file dialogs remember, and where they start.
     QString pictureFolder() const;
 
@@ -57,6 +60,7 @@ private:
 
     ViewHost& host_;
     PosterDialog* poster_ = nullptr;
+    PageDialog* page_ = nullptr;
 };
 
 }  // namespace zentrel::app

@@ -18,7 +18,7 @@ namespace {
 constexpr const char* kOptionList =
     "--pattern, --all, --x, --y, --size, --height, --width, --xoom, --bright, --density, "
     "--supersample, --depth, --from, --movie, --to, --seconds, --fps, --quality, --format, "
-    "--threads, -o/--output, --help, --version";
+    "--threads, -o/--output, --tiles, --levels, --help, --version";
 
 constexpr const char* kPatternMark = "{pattern}";
 
@@ -160,7 +160,8 @@ std::variant<std::vector<Setting>, HelpRequest, VersionRequest, UsageError> sett
         if (option == "--version") return VersionRequest{};
         const bool known = isViewOption(option) || option == "--all" || option == "--from" ||
                            option == "--format" || option == "--threads" || option == "-o" ||
-                           option == "--output" || isMovieOption(option);
+                           option == "--output" || option == "--tiles" || option == "--levels" ||
+                           isMovieOption(option);
         if (!known) return unknownOption(option);
         if (option != "--all" && !value) {
             if (i + 1 >= args.size()) return UsageError{"option " + option + " needs a value"};
@@ -200,6 +201,13 @@ std::optional<UsageError> apply(RenderOptions& o, const std::string& option,
             return UsageError{"unknown format '" + value +
                               "' (one of: " + joined(formatNames(), ", ") + "; for movies " +
                               joined(movieFormatNames(), ", ") + ")"};
+    } else if (option == "--tiles") {
+        o.tiles = value;
+    } else if (option == "--levels") {
+        o.levels = wholeNumberIn(value, 0, 8);
+        if (!o.levels)
+            return UsageError{"--levels needs a whole number from 0 to 8, not '" + excerpt(value) +
+                              "'"};
     } else if (option == "--threads") {
         const auto n = wholeNumberIn(value, 1, 256);
         if (!n)
@@ -222,8 +230,24 @@ std::optional<UsageError> checkSize(const FieldTexts& fields)
         failureText(fieldFailure(FieldRole::Size, FieldProblem::NotANumber, fields.size))};
 }
 
+// A page goes to its folder and nowhere else.
+std::optional<UsageError> checkTiles(const RenderOptions& o)
+{
+    if (o.tiles.empty()) {
+        if (o.levels) return UsageError{"--levels needs --tiles DIR, the folder of the page"};
+        return std::nullopt;
+    }
+    if (!o.output.empty() || o.all || o.format)
+        return UsageError{
+            "--tiles writes a folder of its own: -o, --format and --all have no "
+            "place beside it"};
+    return std::nullopt;
+}
+
 std::optional<UsageError> checkOutput(const RenderOptions& o)
 {
+    if (auto error = checkTiles(o)) return error;
+    if (!o.tiles.empty()) return std::nullopt;
     const std::string endings = joined(formatEndings(), " or ");
     if (o.output.empty()) return UsageError{"missing -o FILE (a " + endings + " file)"};
     if (!o.format && !pictureFiles().forPath(o.output))
@@ -322,6 +346,14 @@ std::string helpText()
            formatLines() + "                   or, for a movie, mp4, webm, av1 or png\n" +
            "  --threads N      threads that compute, default one per core\n"
            "  -o, --output FILE  the picture file to write\n"
+           "  --tiles DIR      instead of a picture, a zoomable web page in the new (or\n"
+           "                   empty) folder DIR: index.html, the map library Leaflet\n"
+           "                   and {z}/{x}/{y}.png tiles of 256 pixels, level z being\n"
+           "                   the view at 2^z times its density, computed exactly;\n"
+           "                   open DIR/index.html#z/x/y to start at level z with the\n"
+           "                   level-0 pixel x, y in the middle\n"
+           "  --levels N       the deepest level of the page, 0 to 8; default 4, or as\n"
+           "                   many as the largest picture allows\n"
            "  -h, --help       this text\n"
            "  --version        the program's name and version\n"
            "  Each option may also be written --name=VALUE.\n"
@@ -333,6 +365,7 @@ std::string helpText()
            "  zentrel-render --all --size 300 -o 'all/{pattern}.png'\n"
            "  zentrel-render --movie zoom.txt --size 720 --width 1280 -o zoom.mp4\n"
            "  zentrel-render --from a.png --to b.png --seconds 8 -o 'frames/{frame}.png'\n"
+           "  zentrel-render --from big.png --tiles page --levels 4\n"
            "\n"
            "Exit status: 0 written; 1 the file (or the standard output) could not be\n"
            "written; 2 a bad command line or nothing to draw, a field that cannot\n"
@@ -340,9 +373,9 @@ std::string helpText()
            "70000), and a movie that cannot be made (a keyframe line at fault, a\n"
            "frame larger than its encoder takes, a folder that cannot be written, an\n"
            "encoder the library lacks); 3 the formulas failed while drawing\n"
-           "(overflow, division by zero,\n"
-           "invalid operation at a pixel). The file gets its name only when it is\n"
-           "complete: a failed or interrupted render leaves nothing.\n";
+           "(overflow, division by zero, invalid operation at a pixel). The file (or\n"
+           "the page's folder) gets its name only when it is complete: a failed or\n"
+           "interrupted render leaves nothing.\n";
 }
 
 std::string versionText() { return "zentrel-render " ZENTREL_VERSION "\n"; }

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <charconv>
+#include <filesystem>
 #include <utility>
 
 namespace zentrel {
@@ -67,7 +68,12 @@ void removeLeftHiddenFiles(const std::string& folder)
     const int savedErrno = errno;
     while (const dirent* entry = readdir(listing)) {
         const auto pid = writerOf(entry->d_name);
-        if (pid && hasEnded(*pid)) unlinkat(dirfd(listing), entry->d_name, 0);
+        if (!pid || !hasEnded(*pid)) continue;
+        // A hidden folder is a page's, with all it holds.
+        if (unlinkat(dirfd(listing), entry->d_name, 0) != 0 && errno == EISDIR) {
+            std::error_code ignored;
+            std::filesystem::remove_all(folder + "/" + entry->d_name, ignored);
+        }
     }
     closedir(listing);
     errno = savedErrno;

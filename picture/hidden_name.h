@@ -27,8 +27,8 @@ std::string hiddenStem(const std::string& folder);
 std::optional<pid_t> writerOf(std::string_view name);
 
 // Removes from the folder the hidden files of this program whose process
-// no longer runs. A running process's files are kept, whoever it is, and so
-// is every other name.
+// no longer runs, and its hidden folders with all they hold. A running process's files are kept,
+// whoever it is, and so is every other name.
 void removeLeftHiddenFiles(const std::string& folder);
 
 }  // namespace zentrel

@@ -18,14 +18,6 @@ namespace {
 // primings to cost size.
 constexpr std::size_t kRunBytes = std::size_t{1} << 20;
 
-constexpr unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-
-void putBigEndian(std::vector<unsigned char>& out, std::uint32_t v)
-{
-    for (int shift = 24; shift >= 0; shift -= 8)
-        out.push_back(static_cast<unsigned char>(v >> shift));
-}
-
 void append(std::vector<unsigned char>& out, std::string_view text)
 {
     out.insert(out.end(), text.begin(), text.end());
@@ -44,18 +36,9 @@ private:
         WorkerPool& pool = header.pool ? *header.pool : *ownPool_;
         runsAhead_ = 2 * static_cast<std::size_t>(pool.threads()) + 2;
         queue_.emplace(pool, header.priority);
-        return std::fwrite(kSignature, 1, sizeof kSignature, file_) == sizeof kSignature &&
-               writeChunk("IHDR", imageHeader()) && writeChunk("tEXt", softwareText()) &&
-               writeChunk("iTXt", viewText(header.recipe));
-    }
-    std::vector<unsigned char> imageHeader() const
-    {
-        std::vector<unsigned char> data;
-        putBigEndian(data, static_cast<std::uint32_t>(width_));
-        putBigEndian(data, static_cast<std::uint32_t>(height_));
-        // RGB, deflate, adaptive filters, not interlaced
-        data.insert(data.end(), {static_cast<unsigned char>(depth_), 2, 0, 0, 0});
-        return data;
+        return std::fwrite(kPngSignature, 1, sizeof kPngSignature, file_) == sizeof kPngSignature &&
+               writeChunk("IHDR", pngImageHeader(width_, height_, depth_)) &&
+               writeChunk("tEXt", softwareText()) && writeChunk("iTXt", viewText(header.recipe));
     }
     // The program in plain text.
     static std::vector<unsigned char> softwareText()
@@ -133,18 +116,8 @@ private:
 
     bool writeChunk(const char* type, const std::vector<unsigned char>& data)
     {
-        std::vector<unsigned char> head;
-        putBigEndian(head, static_cast<std::uint32_t>(data.size()));
-        head.insert(head.end(), type, type + 4);
-        uLong crc = crc32(0, head.data() + 4, 4);
-        // zlib takes no data (a null pointer) as a request for a fresh start.
-        if (!data.empty()) crc = crc32_z(crc, data.data(), data.size());
-        std::vector<unsigned char> tail;
-        putBigEndian(tail, static_cast<std::uint32_t>(crc));
-        return std::fwrite(head.data(), 1, head.size(), file_) == head.size() &&
-               // No data (IEND's) is no pointer to write from.
-               (data.empty() || std::fwrite(data.data(), 1, data.size(), file_) == data.size()) &&
-               std::fwrite(tail.data(), 1, tail.size(), file_) == tail.size();
+        const std::vector<unsigned char> chunk = pngChunk(type, data);
+        return std::fwrite(chunk.data(), 1, chunk.size(), file_) == chunk.size();
     }
 
     int height_ = 0;

@@ -12,6 +12,12 @@ namespace {
 
 constexpr std::size_t kWindow = 32768;  // what deflate can look back
 
+void putBigEndian(std::vector<unsigned char>& out, std::uint32_t v)
+{
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(static_cast<unsigned char>(v >> shift));
+}
+
 int paeth(int left, int up, int upLeft)
 {
     const int p = left + up - upLeft;
@@ -115,7 +121,7 @@ DeflatedRun deflateRun(const RowRun& run)
 
     DeflatedRun out;
     z_stream z{};
-    if (deflateInit2(&z, Z_DEFAULT_COMPRESSION, Z_DEFLATED, -15, 8, Z_FILTERED) != Z_OK) return out;
+    if (deflateInit2(&z, run.level, Z_DEFLATED, -15, 8, Z_FILTERED) != Z_OK) return out;
     out.ok = (dictionary.empty() ||
               deflateSetDictionary(&z, dictionary.data(), static_cast<uInt>(dictionary.size())) ==
                   Z_OK) &&
@@ -129,8 +135,33 @@ DeflatedRun deflateRun(const RowRun& run)
 
 std::vector<unsigned char> zlibTrailer(std::uint32_t adler)
 {
-    return {static_cast<unsigned char>(adler >> 24), static_cast<unsigned char>(adler >> 16),
-            static_cast<unsigned char>(adler >> 8), static_cast<unsigned char>(adler)};
+    std::vector<unsigned char> out;
+    putBigEndian(out, adler);
+    return out;
+}
+
+std::vector<unsigned char> pngChunk(const char* type, std::span<const unsigned char> data)
+{
+    std::vector<unsigned char> out;
+    out.reserve(data.size() + 12);
+    putBigEndian(out, static_cast<std::uint32_t>(data.size()));
+    out.insert(out.end(), type, type + 4);
+    out.insert(out.end(), data.begin(), data.end());
+    // zlib takes no data (a null pointer) as a request for a fresh start.
+    uLong crc = crc32(0, out.data() + 4, 4);
+    if (!data.empty()) crc = crc32_z(crc, data.data(), data.size());
+    putBigEndian(out, static_cast<std::uint32_t>(crc));
+    return out;
+}
+
+std::vector<unsigned char> pngImageHeader(int width, int height, int depth)
+{
+    std::vector<unsigned char> data;
+    putBigEndian(data, static_cast<std::uint32_t>(width));
+    putBigEndian(data, static_cast<std::uint32_t>(height));
+    // RGB, deflate, adaptive filters, not interlaced
+    data.insert(data.end(), {static_cast<unsigned char>(depth), 2, 0, 0, 0});
+    return data;
 }
 
 }  // namespace zentrel

@@ -26,6 +26,7 @@ struct RowRun {
     std::size_t leadRows = 0;
     bool fromTop = true;  // the first row held is the picture's top row
     bool last = false;    // the run ends the stream
+    int level = 6;        // deflate's level, 1 fastest to 9 smallest; 6 is zlib's default
 };
 
 struct DeflatedRun {
@@ -50,5 +51,14 @@ DeflatedRun deflateRun(const RowRun& run);
 // Adler-32 of all filtered data.
 inline constexpr unsigned char kZlibHeader[2] = {0x78, 0x9C};
 std::vector<unsigned char> zlibTrailer(std::uint32_t adler);
+
+// The eight bytes every PNG starts with.
+inline constexpr unsigned char kPngSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+
+// A PNG chunk whole: its length, type, data and checksum.
+std::vector<unsigned char> pngChunk(const char* type, std::span<const unsigned char> data);
+
+// The header chunk's data of an RGB picture, not interlaced.
+std::vector<unsigned char> pngImageHeader(int width, int height, int depth);
 
 }  // namespace zentrel

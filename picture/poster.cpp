@@ -167,9 +167,15 @@ Outcome<PosterEnd> writePoster(WorkerPool& pool, const View& view, const PosterP
         target.destination,
         PictureHeader{plan.width, plan.height, recipeOf(view), view.depth, &pool, priority});
     if (!sink) return sink.failure();
-    const auto end = renderPoster(pool, view, plan, *sink.value(), watch, priority);
+    return writePosterInto(pool, view, plan, *sink.value(), watch, priority);
+}
+
+Outcome<PosterEnd> writePosterInto(WorkerPool& pool, const View& view, const PosterPlan& plan,
+                                   PictureSink& sink, const PosterWatch& watch, Priority priority)
+{
+    const auto end = renderPoster(pool, view, plan, sink, watch, priority);
     if (!end || end.value() == PosterEnd::Cancelled) return end;
-    if (auto failure = sink.value()->commit()) return *failure;
+    if (auto failure = sink.commit()) return *failure;
     return PosterEnd::Written;
 }
 

@@ -59,5 +59,10 @@ Outcome<PosterEnd> writePoster(WorkerPool& pool, const View& view, const PosterP
 Outcome<PosterEnd> renderPoster(WorkerPool& pool, const View& view, const PosterPlan& plan,
                                 PictureSink& sink, const PosterWatch& watch = {},
                                 Priority priority = Priority::Interactive);
+// The same into a sink opened already for the plan's picture, committed once
+// the poster is complete.
+Outcome<PosterEnd> writePosterInto(WorkerPool& pool, const View& view, const PosterPlan& plan,
+                                   PictureSink& sink, const PosterWatch& watch = {},
+                                   Priority priority = Priority::Interactive);
 
 }  // namespace zentrel
