@@ -42,8 +42,7 @@ KeyframePath zoomIntoAqua()
     g.centreY += row * g.scale * (1 - 0.001);
     g.scale *= 0.001;
     const View close = viewShowing(whole, g).value();
-    return KeyframePath{
-        {Keyframe{whole, 1, 0, 10, false}, Keyframe{close, 2, 0, 0, false}}};
+    return KeyframePath{{Keyframe{whole, 1, 0, 10, false}, Keyframe{close, 2, 0, 0, false}}};
 }
 
 double drawFramesAlone(WorkerPool& pool, const MoviePlan& plan)
@@ -121,8 +120,7 @@ int printMovieRow()
                         ("zentrel-bench-movie-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
     const std::string file = (folder / "zoom.mp4").string();
-    const auto plan =
-        planMovie(zoomIntoAqua(), MovieSettings{}, file).value();
+    const auto plan = planMovie(zoomIntoAqua(), MovieSettings{}, file).value();
     const auto start = Clock::now();
     (void)writeMovie(pool, plan).value();
     const double total = secondsSince(start);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "movie/movie_plan.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -13,6 +14,9 @@
 
 namespace zentrel {
 namespace {
+
+// Far more keyframes than any movie has, read at once.
+constexpr long long kLongestKeyframeFile = 16LL << 20;
 
 std::string folderOf(const std::string& path)
 {
@@ -126,6 +130,13 @@ Outcome<std::string> keyframesOf(const std::string& file)
 {
     const MovieFormat* format = movieFiles().forPath(file);
     if (format && !format->encoder.empty()) return keyframesOfVideo(file);
+    // A named pipe would wait for a writer, and a keyframe file is short.
+    struct stat status {};
+    if (stat(file.c_str(), &status) != 0)
+        return Failure{Fault::NotAView, file + ": " + std::strerror(errno)};
+    if (!S_ISREG(status.st_mode)) return Failure{Fault::NotAView, file + " is not a regular file"};
+    if (status.st_size > kLongestKeyframeFile)
+        return Failure{Fault::NotAView, file + " is too long for a keyframe file"};
     std::ifstream in(file, std::ios::binary);
     if (!in) return Failure{Fault::NotAView, file + ": " + std::strerror(errno)};
     std::ostringstream text;

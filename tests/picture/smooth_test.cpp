@@ -75,3 +75,28 @@ TEST(AverageBlocks, AUniformBlockKeepsEveryCodeAndBlocksStayApart)
 
 }  // namespace
 }  // namespace zentrel
+
+namespace zentrel {
+namespace {
+
+// A dissolve mixes light, not codes: half of black and half of white is
+// the code whose light is half of white's (188), not 128; the ends are
+// either picture exactly.
+TEST(Dissolve, MixesInLinearLightAndKeepsItsEnds)
+{
+    const std::vector<Colour> from = {rgb(0, 0, 0), rgb(255, 10, 200), rgb(37, 91, 180)};
+    const std::vector<Colour> to = {rgb(255, 255, 255), rgb(255, 10, 200), rgb(200, 3, 17)};
+    std::vector<Colour> out(3);
+    dissolve(from, to, 0.5, out.data());
+    EXPECT_EQ(out[0], rgb(188, 188, 188));
+    EXPECT_EQ(out[1], from[1]);
+    dissolve(from, to, 0, out.data());
+    EXPECT_EQ(out, from);
+    dissolve(from, to, 1, out.data());
+    EXPECT_EQ(out, to);
+    dissolve(from, to, 0.25, out.data());
+    EXPECT_EQ(out[0], rgb(137, 137, 137));  // a quarter of white's light
+}
+
+}  // namespace
+}  // namespace zentrel
