@@ -17,7 +17,7 @@ struct RenderOptions {
     std::string output;
     const PictureFormat* format = nullptr;  // none: the one the output's name asks for
     int threads = 0;                        // 0: one per core
-    bool all = false;           // every pattern, "{pattern}" in the output named after each
+    bool all = false;  // every pattern, "{pattern}" in the output named after each
     MovieRequest movie;
     std::string tiles;          // the folder of a zoomable page, instead of a picture file
     std::optional<int> levels;  // its deepest level; none: as many as fit, up to the default
