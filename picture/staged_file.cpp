@@ -5,7 +5,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
+#include <map>
+#include <mutex>
 
 #include "picture/hidden_name.h"
 
@@ -17,6 +20,24 @@ std::string folderOf(const std::string& path)
     const auto slash = path.rfind('/');
     if (slash == std::string::npos) return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Clears the folder of files left by ended writers, at most once a second:
+// a PNG sequence writes thousands of files into one folder, and listing it
+// for each would grow with the square of their number.
+void removeLeftHiddenFilesNowAndThen(const std::string& folder)
+{
+    using Clock = std::chrono::steady_clock;
+    static std::mutex lock;
+    static std::map<std::string, Clock::time_point> cleared;
+    {
+        const std::lock_guard<std::mutex> held(lock);
+        const auto now = Clock::now();
+        const auto last = cleared.find(folder);
+        if (last != cleared.end() && now - last->second < std::chrono::seconds(1)) return;
+        cleared[folder] = now;
+    }
+    removeLeftHiddenFiles(folder);
 }
 
 // Creates something under a hidden name beside path: create(name) is tried
@@ -78,7 +99,7 @@ StagedFile::~StagedFile()
 
 Outcome<StagedFile> StagedFile::create(const std::string& path)
 {
-    removeLeftHiddenFiles(folderOf(path));
+    removeLeftHiddenFilesNowAndThen(folderOf(path));
     const int fd = open(folderOf(path).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
     // A file system without unnamed files refuses them; a folder that cannot
     // be written refuses a named file too, and that is the reason reported.
@@ -90,7 +111,7 @@ Outcome<StagedFile> StagedFile::create(const std::string& path)
 
 Outcome<StagedFile> StagedFile::createNamed(const std::string& path)
 {
-    removeLeftHiddenFiles(folderOf(path));
+    removeLeftHiddenFilesNowAndThen(folderOf(path));
     return createHidden(path);
 }
 
