@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QCoreApplication>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QDragEnterEvent>
@@ -26,6 +25,7 @@
 #include "app/actions.h"
 #include "app/click_label.h"
 #include "app/control_factory.h"
+#include "app/event_pump.h"
 #include "app/failure_text.h"
 #include "app/layout.h"
 #include "app/picture_mouse.h"
@@ -89,8 +89,7 @@ T* MainWindow::control(std::string_view name) const
 void MainWindow::buildControls()
 {
     surface_ = new PictureSurface(this);
-    session_ = std::make_unique<ViewSession>(WorkerPool::shared(), *this, *surface_,
-                                             [] { QCoreApplication::processEvents(); });
+    session_ = std::make_unique<ViewSession>(WorkerPool::shared(), *this, *surface_, EventPump());
     connectMouse();
     auto* returnKey = new ReturnPressesButton(this);
     for (const ControlSpec& spec : controlLayout()) {
