@@ -40,6 +40,8 @@ std::vector<ActionRow> keyedRows()
         {A::Halt, -1, "halt", "", "Esc", "as \"halt !\": stops the drawing", [](W& w, int) { w.halt(); }},
         {A::Back, -1, "back", "", "Alt+Left", "back to the view before (the mouse's back button too)", [](W& w, int) { w.stepThroughHistory(-1); }},
         {A::Forward, -1, "forward", "", "Alt+Right", "forward again (the mouse's forward button too)", [](W& w, int) { w.stepThroughHistory(1); }},
+        {A::HoldZoomIn, -1, "hold-zoom-in", "", "PgUp", "held: zooms in toward the pointer on the picture, or its middle", [](W& w, int) { w.holdZoom(1); }},
+        {A::HoldZoomOut, -1, "hold-zoom-out", "", "PgDown", "held: zooms out likewise", [](W& w, int) { w.holdZoom(-1); }},
     };
     // clang-format on
 }
@@ -87,6 +89,7 @@ std::vector<ActionRow> findingRows()
     return {
         {A::ShowMenu, -1, "show-menu", "", "Menu; Shift+F10", "opens the menu of the picture (right click)", [](W& w, int) { w.showContextMenu(); }},
         {A::ShowKeys, -1, "show-keys", "Keys and mouse\u2026", "F1", "shows the keys and what the mouse does", [](W& w, int) { w.showKeysAndMouse(); }},
+        {A::SmoothSteps, -1, "smooth-steps", "Smooth steps", "", "", [](W& w, int) { w.setSmoothSteps(!w.smoothSteps()); }, [](const W& w) { return w.smoothSteps(); }},
     };
     // clang-format on
 }
@@ -160,6 +163,7 @@ const std::vector<KeyText>& mouseGestures()
         {"Wheel", "zooms in or out around the pointer"},
         {"Drag", "moves the view with the picture"},
         {"Double click", "zooms in on the point, centring it"},
+        {"Middle button held", "zooms in toward the pointer (with Shift, out) until let go; the wheel meanwhile zooms faster or slower"},
         {"Right click", "the menu: save, copy, paste, open, poster"},
         {"Back, Forward", "the mouse's side buttons: back and forward through the views"},
     };

@@ -58,16 +58,22 @@ void PictureSurface::plotColumn(int column, std::span<const Colour> colours)
     const int top = kPlotTop * density_;
     if (x < 0 || x >= image_.width()) return;
     const int rows = std::min(static_cast<int>(colours.size()), image_.height() - top);
-    for (int r = 0; r < rows; ++r) setSample(column, r, colours[r]);
+    const qsizetype stride = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
+    QRgb* sample = writableSamples() + top * stride + x;
+    for (int r = 0; r < rows; ++r, sample += stride) *sample = qRgbOf(colours[r]);
     if (rows > 0) dirty_ |= logical(QRect(x, top, 1, rows));
 }
 
-void PictureSurface::setSample(int column, int row, Colour colour)
+// Detaching the image from a copy of it once per column or piece rather than
+// once per pixel.
+QRgb* PictureSurface::writableSamples() { return reinterpret_cast<QRgb*>(image_.bits()); }
+
+void PictureSurface::setSample(QRgb* samples, int column, int row, Colour colour) const
 {
     const int x = kPlotLeft * density_ + column;
     const int y = kPlotTop * density_ + row;
     if (x >= 0 && x < image_.width() && y >= 0 && y < image_.height())
-        reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = qRgbOf(colour);
+        samples[y * image_.bytesPerLine() / sizeof(QRgb) + x] = qRgbOf(colour);
 }
 
 void PictureSurface::plotPiece(const Piece& piece, int columns, int rows)
@@ -75,10 +81,11 @@ void PictureSurface::plotPiece(const Piece& piece, int columns, int rows)
     hintShown_ = false;
     extent_ = QSize(columns, rows);
     const int right = std::min(piece.column + piece.block, columns);
+    QRgb* const samples = writableSamples();
     for (std::size_t i = 0; i < piece.rows.size(); ++i) {
         const int bottom = std::min(piece.rows[i] + piece.block, rows);
         for (int c = piece.column; c < right; ++c)
-            for (int r = piece.rows[i]; r < bottom; ++r) setSample(c, r, piece.colours[i]);
+            for (int r = piece.rows[i]; r < bottom; ++r) setSample(samples, c, r, piece.colours[i]);
     }
     if (!piece.rows.empty())
         dirty_ |= logical(QRect(kPlotLeft * density_ + piece.column,
@@ -90,8 +97,15 @@ void PictureSurface::plotPicture(const Picture& picture)
 {
     hintShown_ = false;
     extent_ = QSize(picture.width, picture.height);
-    for (int c = 0; c < picture.width; ++c)
-        for (int r = 0; r < picture.height; ++r) setSample(c, r, picture.at(c, r));
+    const int left = kPlotLeft * density_;
+    const int top = kPlotTop * density_;
+    const int columns = std::min(picture.width, image_.width() - left);
+    const int rows = std::min(picture.height, image_.height() - top);
+    QRgb* const samples = writableSamples();
+    for (int r = 0; r < rows; ++r) {
+        QRgb* line = samples + (top + r) * (image_.bytesPerLine() / qsizetype(sizeof(QRgb))) + left;
+        for (int c = 0; c < columns; ++c) line[c] = qRgbOf(picture.at(c, r));
+    }
     dirty_ |=
         logical(QRect(kPlotLeft * density_, kPlotTop * density_, picture.width, picture.height));
 }
@@ -131,6 +145,21 @@ void PictureSurface::clear()
     image_.fill(windowColour());
     dirty_ = QRect();
     repaint();
+}
+
+void PictureSurface::scalePicture(QPointF around, double factor)
+{
+    const QRect area(kPlotLeft * density_, kPlotTop * density_, extent_.width(), extent_.height());
+    if (area.isEmpty()) return;
+    const QImage before = image_.copy(area);
+    const QPointF centre = around * density_;
+    QPainter painter(&image_);
+    painter.setClipRect(area);
+    painter.fillRect(area, windowColour());
+    painter.translate(QPointF(area.topLeft()) + centre);
+    painter.scale(factor, factor);
+    painter.drawImage(-centre, before);
+    dirty_ |= logical(area);
 }
 
 void PictureSurface::paintEvent(QPaintEvent* event)

@@ -45,6 +45,9 @@ public:
     void setShift(QPoint offset);
     // Back to the window's background colour, at once.
     void clear();
+    // The picture scaled by the factor around a point of it (in points from
+    // its top-left corner), the area it leaves in the background colour.
+    void scalePicture(QPointF around, double factor);
 
     const QImage& picture() const { return image_; }
     // Where the picture last plotted lies, in window points; empty when the
@@ -57,8 +60,9 @@ protected:
 private:
     // The logical rectangle that covers these image pixels.
     QRect logical(const QRect& pixels) const;
+    QRgb* writableSamples();
     // Sets the image pixel at a sample's column and row of the picture.
-    void setSample(int column, int row, Colour colour);
+    void setSample(QRgb* samples, int column, int row, Colour colour) const;
     void paintHint(QPainter& painter);
     void paintShifted(QPainter& painter);
 
