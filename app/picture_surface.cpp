@@ -3,6 +3,8 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 #include "app/layout.h"
 #include "engine/colour.h"
@@ -68,29 +70,26 @@ void PictureSurface::plotColumn(int column, std::span<const Colour> colours)
 // once per pixel.
 QRgb* PictureSurface::writableSamples() { return reinterpret_cast<QRgb*>(image_.bits()); }
 
-void PictureSurface::setSample(QRgb* samples, int column, int row, Colour colour) const
-{
-    const int x = kPlotLeft * density_ + column;
-    const int y = kPlotTop * density_ + row;
-    if (x >= 0 && x < image_.width() && y >= 0 && y < image_.height())
-        samples[y * image_.bytesPerLine() / sizeof(QRgb) + x] = qRgbOf(colour);
-}
-
+// Each pixel's block is filled row by row, the way the image lies in memory.
 void PictureSurface::plotPiece(const Piece& piece, int columns, int rows)
 {
     hintShown_ = false;
     extent_ = QSize(columns, rows);
-    const int right = std::min(piece.column + piece.block, columns);
-    QRgb* const samples = writableSamples();
+    if (piece.rows.empty()) return;
+    const int left = kPlotLeft * density_ + piece.column;
+    const int top = kPlotTop * density_;
+    const int width = std::min({piece.block, columns - piece.column, image_.width() - left});
+    if (left < 0 || width <= 0) return;
+    const qsizetype stride = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
+    QRgb* const samples = writableSamples() + left;
     for (std::size_t i = 0; i < piece.rows.size(); ++i) {
-        const int bottom = std::min(piece.rows[i] + piece.block, rows);
-        for (int c = piece.column; c < right; ++c)
-            for (int r = piece.rows[i]; r < bottom; ++r) setSample(samples, c, r, piece.colours[i]);
+        const int bottom =
+            std::min(top + std::min(piece.rows[i] + piece.block, rows), image_.height());
+        const QRgb colour = qRgbOf(piece.colours[i]);
+        for (int y = top + piece.rows[i]; y < bottom; ++y)
+            std::fill_n(samples + y * stride, width, colour);
     }
-    if (!piece.rows.empty())
-        dirty_ |= logical(QRect(kPlotLeft * density_ + piece.column,
-                                kPlotTop * density_ + piece.rows.front(), right - piece.column,
-                                rows - piece.rows.front()));
+    dirty_ |= logical(QRect(left, top + piece.rows.front(), width, rows - piece.rows.front()));
 }
 
 void PictureSurface::plotPicture(const Picture& picture)
@@ -147,19 +146,49 @@ void PictureSurface::clear()
     repaint();
 }
 
+namespace {
+
+// For each of count pixels, the one it shows of the picture scaled by the
+// factor around centre (in pixels), nearest first; -1 beyond the picture.
+std::vector<int> scaledFrom(int count, double centre, double factor)
+{
+    std::vector<int> from(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const double at = std::floor((i + 0.5 - centre) / factor + centre);
+        from[static_cast<std::size_t>(i)] = at >= 0 && at < count ? static_cast<int>(at) : -1;
+    }
+    return from;
+}
+
+}  // namespace
+
+// Nearest pixels, gathered from a copy: cheap enough for every frame of a
+// zoom.
 void PictureSurface::scalePicture(QPointF around, double factor)
 {
-    const QRect area(kPlotLeft * density_, kPlotTop * density_, extent_.width(), extent_.height());
-    if (area.isEmpty()) return;
-    const QImage before = image_.copy(area);
-    const QPointF centre = around * density_;
-    QPainter painter(&image_);
-    painter.setClipRect(area);
-    painter.fillRect(area, windowColour());
-    painter.translate(QPointF(area.topLeft()) + centre);
-    painter.scale(factor, factor);
-    painter.drawImage(-centre, before);
-    dirty_ |= logical(area);
+    const int left = kPlotLeft * density_;
+    const int top = kPlotTop * density_;
+    const int width = std::min(extent_.width(), image_.width() - left);
+    const int height = std::min(extent_.height(), image_.height() - top);
+    if (width <= 0 || height <= 0) return;
+    const qsizetype stride = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
+    QRgb* const samples = writableSamples() + top * stride + left;
+    scaleCopy_.resize(static_cast<std::size_t>(width) * height);
+    for (int y = 0; y < height; ++y)
+        std::copy_n(samples + y * stride, width, scaleCopy_.data() + std::size_t(y) * width);
+    const std::vector<int> columns = scaledFrom(width, around.x() * density_, factor);
+    const std::vector<int> rows = scaledFrom(height, around.y() * density_, factor);
+    const QRgb background = windowColour().rgb();
+    for (int y = 0; y < height; ++y) {
+        QRgb* line = samples + y * stride;
+        if (rows[y] < 0) {
+            std::fill_n(line, width, background);
+            continue;
+        }
+        const QRgb* source = scaleCopy_.data() + std::size_t(rows[y]) * width;
+        for (int x = 0; x < width; ++x) line[x] = columns[x] < 0 ? background : source[columns[x]];
+    }
+    dirty_ |= logical(QRect(left, top, width, height));
 }
 
 void PictureSurface::paintEvent(QPaintEvent* event)

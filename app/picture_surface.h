@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QWidget>
 #include <span>
+#include <vector>
 
 #include "explore/canvas.h"
 
@@ -61,8 +62,6 @@ private:
     // The logical rectangle that covers these image pixels.
     QRect logical(const QRect& pixels) const;
     QRgb* writableSamples();
-    // Sets the image pixel at a sample's column and row of the picture.
-    void setSample(QRgb* samples, int column, int row, Colour colour) const;
     void paintHint(QPainter& painter);
     void paintShifted(QPainter& painter);
 
@@ -71,8 +70,9 @@ private:
     QRect dirty_;
     QElapsedTimer sinceShown_;
     QPoint shift_;
-    bool hintShown_ = true;  // until the first picture
-    QSize extent_;           // of the picture last plotted, in samples
+    bool hintShown_ = true;        // until the first picture
+    QSize extent_;                 // of the picture last plotted, in samples
+    std::vector<QRgb> scaleCopy_;  // the picture as it was, while it is scaled
 };
 
 }  // namespace zentrel::app

@@ -2,7 +2,8 @@
 // zentrel-bench: how fast every pattern draws at 1024 x 768 on each maths
 // path, on one thread and on every core, against the C library's maths as
 // the program used before, against the bare cost of the maths calls, and in
-// the window; and how fast a view is redrawn with what is drawn already.
+// the window; how fast a view is redrawn with what is drawn already; and how
+// a held zoom flies.
 //
 //   zentrel-bench [--runs N]     medians of N runs (default 5)
 
@@ -27,6 +28,7 @@
 #include "engine/render.h"
 #include "engine/sweep.h"
 #include "engine/worker_pool.h"
+#include "fly_bench.h"
 #include "libm_patterns.h"
 #include "maths_floor.h"
 #include "patterns/pattern_table.h"
@@ -217,6 +219,7 @@ int main(int argc, char** argv)
     }
     printPatternRow("all 19", total);
     printRedrawRows(runs);
+    printFlyRows();
 
     std::printf("\nEvery path, all nineteen pictures (C lib on one thread: %.1f ms)\n", total.libm);
     std::printf("%-8s %8s %6s %8s %6s %7s %6s\n", "path", "1 thread", "/C lib", "all", "speedup",

@@ -27,7 +27,7 @@ double secondsNow()
 
 // A frame is due a little before its period is up, so that a clock ticking
 // at the period never skips one.
-constexpr double kFrameSlack = 0.75;
+constexpr double kFrameSlack = 0.95;
 
 }  // namespace
 
@@ -178,8 +178,11 @@ void ViewSession::speedHeldZoom(double notches)
     if (held_) held_->speedUp(notches, secondsNow());
 }
 
+// While a picture is being explored its pieces take the frames, each once
+// the frame before has its first pass in.
 void ViewSession::motionFrame()
 {
+    if (exploring_) return;
     if (auto view = dueFrame()) exploreTo(*view);
 }
 
@@ -226,7 +229,7 @@ void ViewSession::exploreTo(const View& view)
         pendingView_.reset();
         shownView_ = next;
         const auto end = explorer_.show(*next.pattern, next.fields, [this] {
-            if (!pendingView_) pendingView_ = dueFrame();
+            if (!pendingView_ && explorer_.firstPassIn()) pendingView_ = dueFrame();
             return pendingView_ || exploringStopped_;
         });
         if (end.kind != Explorer::End::Kind::Failed) continue;
