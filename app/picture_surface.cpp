@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "app/layout.h"
 #include "engine/colour.h"
@@ -16,6 +17,9 @@ constexpr qint64 kFrameMilliseconds = 16;
 const QColor kHintColour(200, 200, 200);
 const char* const kHintText =
     "Right-click the picture: save, copy, paste, open, poster \u2026 \u2014 F1 for keys and mouse";
+
+// Where the hint is written, on the picture area.
+const QRect kHintPlace(kPlotLeft + 12, kPlotTop + 8, 900, 24);
 
 QColor windowColour() { return QColor(kWindowColour.red, kWindowColour.green, kWindowColour.blue); }
 
@@ -52,7 +56,7 @@ QRect PictureSurface::logical(const QRect& pixels) const
 
 void PictureSurface::plotColumn(int column, std::span<const Colour> colours)
 {
-    hintShown_ = false;
+    hideHint();
     // A drawing grows its picture column by column from the first.
     extent_ = QSize(column == 0 ? 1 : std::max(extent_.width(), column + 1),
                     static_cast<int>(colours.size()));
@@ -73,7 +77,7 @@ QRgb* PictureSurface::writableSamples() { return reinterpret_cast<QRgb*>(image_.
 // Each pixel's block is filled row by row, the way the image lies in memory.
 void PictureSurface::plotPiece(const Piece& piece, int columns, int rows)
 {
-    hintShown_ = false;
+    hideHint();
     extent_ = QSize(columns, rows);
     if (piece.rows.empty()) return;
     const int left = kPlotLeft * density_ + piece.column;
@@ -94,7 +98,7 @@ void PictureSurface::plotPiece(const Piece& piece, int columns, int rows)
 
 void PictureSurface::plotPicture(const Picture& picture)
 {
-    hintShown_ = false;
+    hideHint();
     extent_ = QSize(picture.width, picture.height);
     const int left = kPlotLeft * density_;
     const int top = kPlotTop * density_;
@@ -107,6 +111,13 @@ void PictureSurface::plotPicture(const Picture& picture)
     }
     dirty_ |=
         logical(QRect(kPlotLeft * density_, kPlotTop * density_, picture.width, picture.height));
+}
+
+// The whole hint goes with the first picture, beside it too.
+void PictureSurface::hideHint()
+{
+    if (!std::exchange(hintShown_, false)) return;
+    update(kHintPlace);
 }
 
 void PictureSurface::setShift(QPoint offset)
@@ -222,8 +233,7 @@ void PictureSurface::paintShifted(QPainter& painter)
 void PictureSurface::paintHint(QPainter& painter)
 {
     painter.setPen(kHintColour);
-    painter.drawText(QRect(kPlotLeft + 12, kPlotTop + 8, 900, 24), Qt::AlignLeft | Qt::AlignVCenter,
-                     kHintText);
+    painter.drawText(kHintPlace, Qt::AlignLeft | Qt::AlignVCenter, kHintText);
 }
 
 }  // namespace zentrel::app

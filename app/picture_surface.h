@@ -63,6 +63,7 @@ private:
     QRect logical(const QRect& pixels) const;
     QRgb* writableSamples();
     void paintHint(QPainter& painter);
+    void hideHint();
     void paintShifted(QPainter& painter);
 
     int density_ = 1;
