@@ -20,6 +20,7 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "app/main_window.h"
@@ -209,10 +210,11 @@ int main(int argc, char** argv)
         Times t;
         t.libm = oneThreadMs(runs, libm[i]);
         t.one = oneThreadMs(runs, p);
-        t.all = allCoresMs(runs, p);
+        // In turn, so that other work on the machine slows both alike.
+        std::tie(t.all, t.window) = medianMsInTurn(
+            runs, [&] { drawOnAllCores(p); }, [&] { window.draw(i); });
         const auto found = calls.find(std::string(p.caption));
         if (found != calls.end()) t.floor = floorMs(chosen, found->second);
-        t.window = medianMs(runs, [&] { window.draw(i); });
         t.differing = pixelsDiffering(p, libm[i]);
         printPatternRow(std::string(p.caption), t);
         total += t;
