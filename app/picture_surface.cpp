@@ -39,6 +39,8 @@ PictureSurface::PictureSurface(QWidget* parent) : QWidget(parent)
 void PictureSurface::setDensity(int density)
 {
     density_ = density;
+    pending_.clear();
+    pendingColumns_ = 0;
     image_ = QImage(kClientWidth * density, kClientHeight * density, QImage::Format_RGB32);
     extent_ = QSize();
     image_.fill(windowColour());
@@ -60,14 +62,37 @@ void PictureSurface::plotColumn(int column, std::span<const Colour> colours)
     // A drawing grows its picture column by column from the first.
     extent_ = QSize(column == 0 ? 1 : std::max(extent_.width(), column + 1),
                     static_cast<int>(colours.size()));
-    const int x = kPlotLeft * density_ + column;
+    const bool follows = column == pendingFirst_ + pendingColumns_ &&
+                         static_cast<int>(colours.size()) == pendingRows_;
+    if (pendingColumns_ > 0 && (!follows || pendingColumns_ == kMostPending)) writePending();
+    if (pendingColumns_ == 0) {
+        pendingFirst_ = column;
+        pendingRows_ = static_cast<int>(colours.size());
+    }
+    pending_.insert(pending_.end(), colours.begin(), colours.end());
+    ++pendingColumns_;
+}
+
+// Row by row, the way the image lies in memory: a column written down the
+// image's rows alone would touch a cache line and a page for every pixel.
+void PictureSurface::writePending()
+{
+    const int left = kPlotLeft * density_ + pendingFirst_;
     const int top = kPlotTop * density_;
-    if (x < 0 || x >= image_.width()) return;
-    const int rows = std::min(static_cast<int>(colours.size()), image_.height() - top);
-    const qsizetype stride = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
-    QRgb* sample = writableSamples() + top * stride + x;
-    for (int r = 0; r < rows; ++r, sample += stride) *sample = qRgbOf(colours[r]);
-    if (rows > 0) dirty_ |= logical(QRect(x, top, 1, rows));
+    const int columns = std::min(pendingColumns_, image_.width() - left);
+    const int rows = std::min(pendingRows_, image_.height() - top);
+    if (left >= 0 && columns > 0 && rows > 0) {
+        const qsizetype stride = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
+        QRgb* const samples = writableSamples() + top * stride + left;
+        for (int r = 0; r < rows; ++r) {
+            QRgb* line = samples + r * stride;
+            const Colour* colour = pending_.data() + r;
+            for (int c = 0; c < columns; ++c, colour += pendingRows_) line[c] = qRgbOf(*colour);
+        }
+        dirty_ |= logical(QRect(left, top, columns, rows));
+    }
+    pending_.clear();
+    pendingColumns_ = 0;
 }
 
 // Detaching the image from a copy of it once per column or piece rather than
@@ -77,6 +102,7 @@ QRgb* PictureSurface::writableSamples() { return reinterpret_cast<QRgb*>(image_.
 // Each pixel's block is filled row by row, the way the image lies in memory.
 void PictureSurface::plotPiece(const Piece& piece, int columns, int rows)
 {
+    writePending();
     hideHint();
     extent_ = QSize(columns, rows);
     if (piece.rows.empty()) return;
@@ -98,6 +124,7 @@ void PictureSurface::plotPiece(const Piece& piece, int columns, int rows)
 
 void PictureSurface::plotPicture(const Picture& picture)
 {
+    writePending();
     hideHint();
     extent_ = QSize(picture.width, picture.height);
     const int left = kPlotLeft * density_;
@@ -128,7 +155,9 @@ void PictureSurface::setShift(QPoint offset)
 
 void PictureSurface::showIfDue()
 {
-    if (dirty_.isEmpty() || sinceShown_.elapsed() < kFrameMilliseconds) return;
+    if (sinceShown_.elapsed() < kFrameMilliseconds) return;
+    writePending();
+    if (dirty_.isEmpty()) return;
     update(dirty_);
     dirty_ = QRect();
     sinceShown_.restart();
@@ -136,6 +165,7 @@ void PictureSurface::showIfDue()
 
 void PictureSurface::showAll()
 {
+    writePending();
     if (dirty_.isEmpty()) return;
     repaint(dirty_);
     dirty_ = QRect();
@@ -151,6 +181,8 @@ QRect PictureSurface::pictureArea() const
 
 void PictureSurface::clear()
 {
+    pending_.clear();
+    pendingColumns_ = 0;
     extent_ = QSize();
     image_.fill(windowColour());
     dirty_ = QRect();
@@ -177,6 +209,7 @@ std::vector<int> scaledFrom(int count, double centre, double factor)
 // zoom.
 void PictureSurface::scalePicture(QPointF around, double factor)
 {
+    writePending();
     const int left = kPlotLeft * density_;
     const int top = kPlotTop * density_;
     const int width = std::min(extent_.width(), image_.width() - left);

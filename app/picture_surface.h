@@ -35,7 +35,8 @@ public:
     void setDensity(int density);
 
     // Column c of a sweep lands on image column density * 161 + c, its rows
-    // from density * 51 on; points outside the window are not drawn.
+    // from density * 51 on; points outside the window are not drawn. The
+    // image has a column once the screen is due for it.
     void plotColumn(int column, std::span<const Colour> colours) override;
     void showIfDue() override;
     void showAll() override;
@@ -62,6 +63,8 @@ private:
     // The logical rectangle that covers these image pixels.
     QRect logical(const QRect& pixels) const;
     QRgb* writableSamples();
+    // Writes the columns waiting into the image.
+    void writePending();
     void paintHint(QPainter& painter);
     void hideHint();
     void paintShifted(QPainter& painter);
@@ -74,6 +77,13 @@ private:
     bool hintShown_ = true;        // until the first picture
     QSize extent_;                 // of the picture last plotted, in samples
     std::vector<QRgb> scaleCopy_;  // the picture as it was, while it is scaled
+    // Columns plotted, waiting for the screen to be due: up to this many
+    // consecutive ones of pendingRows_ colours, from pendingFirst_.
+    static constexpr int kMostPending = 64;
+    std::vector<Colour> pending_;
+    int pendingFirst_ = 0;
+    int pendingColumns_ = 0;
+    int pendingRows_ = 0;
 };
 
 }  // namespace zentrel::app
