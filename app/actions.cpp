@@ -48,6 +48,8 @@ std::vector<ActionRow> keyedRows()
         {A::Halt, -1, "halt", "", "Esc", "as \"halt !\": stops the drawing", [](W& w, int) { w.halt(); }},
         {A::Back, -1, "back", "", "Alt+Left", "back to the view before (the mouse's back button too)", [](W& w, int) { w.stepThroughHistory(-1); }},
         {A::Forward, -1, "forward", "", "Alt+Right", "forward again (the mouse's forward button too)", [](W& w, int) { w.stepThroughHistory(1); }},
+        {A::HoldZoomIn, -1, "hold-zoom-in", "", "PgUp", "held: zooms in toward the pointer on the picture, or its middle", [](W& w, int) { w.holdZoom(1); }},
+        {A::HoldZoomOut, -1, "hold-zoom-out", "", "PgDown", "held: zooms out likewise", [](W& w, int) { w.holdZoom(-1); }},
     };
     // clang-format on
 }
@@ -111,6 +113,7 @@ std::vector<ActionRow> findingRows()
         {A::ShowGallery, -1, "every-pattern-here", "Every pattern here", "Ctrl+G", "shows all nineteen patterns at the view; a click draws one", useFinder<&Finder::showGallery>},
         {A::BookmarkView, -1, "bookmark-view", "Bookmark this view", "Ctrl+D", "keeps the view as a small picture in the bookmarks folder", useFinder<&Finder::bookmarkView>},
         {A::ShowBookmarks, -1, "bookmarks", "Bookmarks", "Ctrl+B", "shows the bookmarked views, to open, rename or delete", useFinder<&Finder::showBookmarks>},
+        {A::SmoothSteps, -1, "smooth-steps", "Smooth steps", "", "", [](W& w, int) { w.setSmoothSteps(!w.smoothSteps()); }, [](const W& w) { return w.smoothSteps(); }},
     };
     // clang-format on
 }
@@ -184,6 +187,7 @@ const std::vector<KeyText>& mouseGestures()
         {"Wheel", "zooms in or out around the pointer"},
         {"Drag", "moves the view with the picture"},
         {"Double click", "zooms in on the point, centring it"},
+        {"Middle button held", "zooms in toward the pointer (with Shift, out) until let go; the wheel meanwhile zooms faster or slower"},
         {"Right click", "the menu: save, copy, paste, open, poster, movie"},
         {"Back, Forward", "the mouse's side buttons: back and forward through the views"},
     };

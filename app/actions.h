@@ -40,6 +40,10 @@ public:
     virtual MovieMaker& movies() = 0;
     virtual void showContextMenu() = 0;
     virtual void showKeysAndMouse() = 0;
+    // Zooms in (1) or out (-1) until the key is let go.
+    virtual void holdZoom(int direction) = 0;
+    virtual bool smoothSteps() const = 0;
+    virtual void setSmoothSteps(bool on) = 0;
 };
 
 struct ActionRow {
@@ -50,6 +54,9 @@ struct ActionRow {
     std::string keys;      // as the toolkit reads them: "Alt+A", "Ctrl+Shift+C"; empty for none
     std::string what;      // what the keys do, for --help
     void (*run)(ActionTarget& window, int pattern);
+    // A switch, whose entry is ticked when this says it is on; none for the
+    // other actions.
+    bool (*isOn)(const ActionTarget& window) = nullptr;
 };
 
 // Every action, in the order --help lists the keys and the menu its entries.

@@ -55,6 +55,9 @@ enum class Action {
     OpenLink,
     Back,  // to the view before (keys and mouse buttons only)
     Forward,
+    HoldZoomIn,  // zooms while the key is held (keys only)
+    HoldZoomOut,
+    SmoothSteps,  // the context menu's switch of the steps' animation
     // Keeping and sharing views: keys and the context menu only.
     SavePicture,
     CopyPicture,

@@ -4,11 +4,11 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QCoreApplication>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -26,8 +26,10 @@
 #include "app/actions.h"
 #include "app/click_label.h"
 #include "app/control_factory.h"
+#include "app/event_pump.h"
 #include "app/failure_text.h"
 #include "app/finder.h"
+#include "app/frame_clock.h"
 #include "app/keys_past_fields.h"
 #include "app/layout.h"
 #include "app/movie_maker.h"
@@ -122,8 +124,9 @@ T* MainWindow::control(std::string_view name) const
 void MainWindow::buildControls()
 {
     surface_ = new PictureSurface(this);
-    session_ = std::make_unique<ViewSession>(WorkerPool::shared(), *this, *surface_,
-                                             [] { QCoreApplication::processEvents(); });
+    session_ = std::make_unique<ViewSession>(WorkerPool::shared(), *this, *surface_, EventPump());
+    session_->setSmoothSteps(smoothStepsChosen());
+    frames_ = new FrameClock(*session_, this);
     connectMouse();
     auto* returnKey = new ReturnPressesButton(this);
     for (const ControlSpec& spec : controlLayout()) {
@@ -171,6 +174,10 @@ void MainWindow::addActions()
         action->setObjectName(QString::fromStdString(row.name));
         action->setShortcuts(QKeySequence::listFromString(QString::fromStdString(row.keys)));
         connect(action, &QAction::triggered, this, [this, &row] { row.run(*this, row.pattern); });
+        if (row.isOn) {
+            action->setCheckable(true);
+            action->setChecked(row.isOn(*this));
+        }
         addAction(action);
         if (!row.menuText.empty()) contextMenu_->addAction(action);
     }
@@ -291,6 +298,49 @@ void MainWindow::connectMouse()
     });
     connect(mouse, &PictureMouse::stepThroughHistory, this,
             [this](int steps) { session_->stepThroughHistory(steps); });
+    connectHeldZoom(mouse);
+}
+
+void MainWindow::connectHeldZoom(PictureMouse* mouse)
+{
+    connect(mouse, &PictureMouse::holdStarted, this, [this](QPointF at, int direction) {
+        session_->holdZoom({at.x(), at.y()}, direction);
+    });
+    connect(mouse, &PictureMouse::holdMoved, this, [this](QPointF at) {
+        session_->aimHeldZoom({at.x(), at.y()});
+    });
+    connect(mouse, &PictureMouse::holdSpeeded, this,
+            [this](double notches) { session_->speedHeldZoom(notches); });
+    connect(mouse, &PictureMouse::holdEnded, this, [this] { session_->releaseZoom(); });
+}
+
+// Toward the pointer where it is on the picture, else toward its middle.
+void MainWindow::holdZoom(int direction)
+{
+    const QRect area = surface_->pictureArea();
+    const QPoint pointer = mapFromGlobal(QCursor::pos());
+    const QPointF at = area.contains(pointer) ? QPointF(pointer) : QRectF(area).center();
+    session_->holdZoom({at.x() - kPlotLeft, at.y() - kPlotTop}, direction);
+}
+
+void MainWindow::keyReleaseEvent(QKeyEvent* event)
+{
+    const bool heldKey = event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown;
+    if (!heldKey || event->isAutoRepeat()) return QWidget::keyReleaseEvent(event);
+    session_->releaseZoom();
+}
+
+void MainWindow::setSmoothSteps(bool on)
+{
+    session_->setSmoothSteps(on);
+    keepSmoothSteps(on);
+}
+
+void MainWindow::startFrames() { frames_->start(); }
+
+void MainWindow::scalePicture(PicturePoint around, double factor)
+{
+    surface_->scalePicture({around.column, around.row}, factor);
 }
 
 void MainWindow::openLink()

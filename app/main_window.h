@@ -24,7 +24,9 @@ class QStyle;
 namespace zentrel::app {
 
 class Finder;
+class FrameClock;
 class MovieMaker;
+class PictureMouse;
 class PictureSurface;
 class ViewKeeper;
 struct ControlSpec;
@@ -72,6 +74,10 @@ public:
     // the picture's corner.
     void showContextMenu() override;
     void showKeysAndMouse() override;
+    void holdZoom(int direction) override;
+    bool smoothSteps() const override { return session_->smoothSteps(); }
+    // Kept in the settings for the next start too.
+    void setSmoothSteps(bool on) override;
 
     // Opens the address in the user's browser; false when none can start.
     std::function<bool(const QUrl&)> openAddress;
@@ -89,6 +95,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // Letting go of a held zoom's key.
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     // What the session asks of the window.
@@ -96,6 +104,8 @@ private:
     void markPattern(int index) override;
     void clearPicture() override;
     void reportFailure(const SessionFailure& failure) override;
+    void startFrames() override;
+    void scalePicture(PicturePoint around, double factor) override;
 
     void buildControls();
     void connectControl(QWidget* control, const ControlSpec& spec);
@@ -117,6 +127,7 @@ private:
     // The hand on the picture: each move rewrites the fields and draws the
     // chosen pattern again, coarse to fine or from what is known.
     void connectMouse();
+    void connectHeldZoom(PictureMouse* mouse);
 
     std::unique_ptr<QStyle> classicStyle_;
     PictureSurface* surface_ = nullptr;
@@ -124,6 +135,7 @@ private:
     ViewKeeper* keeper_ = nullptr;
     Finder* finder_ = nullptr;
     MovieMaker* movies_ = nullptr;
+    FrameClock* frames_ = nullptr;
     QMenu* contextMenu_ = nullptr;
     QVector<QPushButton*> patternButtons_;
     // The five fields, indexed by the part they play (FieldRole).

@@ -29,9 +29,41 @@ bool PictureMouse::onPicture(const QPointF& at) const
 
 QPointF PictureMouse::pictureOf(const QPointF& at) { return at - QPointF(kPlotLeft, kPlotTop); }
 
+// The held zoom's part of the mouse; true for an event it took.
+bool PictureMouse::middleButton(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* e = static_cast<QMouseEvent*>(event);
+        if (e->button() != Qt::MiddleButton || !onPicture(e->position())) return false;
+        emit holdStarted(pictureOf(e->position()), e->modifiers() & Qt::ShiftModifier ? -1 : 1);
+        return true;
+    }
+    case QEvent::MouseMove: {
+        auto* e = static_cast<QMouseEvent*>(event);
+        if (!(e->buttons() & Qt::MiddleButton)) return false;
+        emit holdMoved(pictureOf(e->position()));
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(event)->button() != Qt::MiddleButton) return false;
+        emit holdEnded();
+        return true;
+    case QEvent::Wheel: {
+        auto* e = static_cast<QWheelEvent*>(event);
+        if (!(e->buttons() & Qt::MiddleButton)) return false;
+        emit holdSpeeded(e->angleDelta().y() / 120.0);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
 bool PictureMouse::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != surface_) return false;
+    if (middleButton(event)) return true;
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         auto* e = static_cast<QMouseEvent*>(event);

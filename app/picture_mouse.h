@@ -28,6 +28,13 @@ signals:
     void zoomedAt(QPointF point, double factor);
     void zoomedInAround(QPointF point);  // a double click
     void stepThroughHistory(int steps);  // the mouse's back (-1) and forward (+1) buttons
+    // The middle button held on the picture zooms in (with Shift, out)
+    // toward the pointer, following it; the wheel meanwhile makes the zoom
+    // faster (notches forward) or slower.
+    void holdStarted(QPointF point, int direction);
+    void holdMoved(QPointF point);
+    void holdSpeeded(double notches);
+    void holdEnded();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -35,6 +42,7 @@ protected:
 private:
     bool onPicture(const QPointF& at) const;
     static QPointF pictureOf(const QPointF& at);
+    bool middleButton(QEvent* event);
 
     PictureSurface* surface_;
     QPoint pressedAt_;

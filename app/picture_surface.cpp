@@ -3,6 +3,9 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <utility>
 
 #include "app/layout.h"
 #include "engine/colour.h"
@@ -14,6 +17,9 @@ constexpr qint64 kFrameMilliseconds = 16;
 const QColor kHintColour(200, 200, 200);
 const char* const kHintText =
     "Right-click the picture: save, copy, paste, open, poster \u2026 \u2014 F1 for keys and mouse";
+
+// Where the hint is written, on the picture area.
+const QRect kHintPlace(kPlotLeft + 12, kPlotTop + 8, 900, 24);
 
 QColor windowColour() { return QColor(kWindowColour.red, kWindowColour.green, kWindowColour.blue); }
 
@@ -33,6 +39,8 @@ PictureSurface::PictureSurface(QWidget* parent) : QWidget(parent)
 void PictureSurface::setDensity(int density)
 {
     density_ = density;
+    pending_.clear();
+    pendingColumns_ = 0;
     image_ = QImage(kClientWidth * density, kClientHeight * density, QImage::Format_RGB32);
     extent_ = QSize();
     image_.fill(windowColour());
@@ -50,50 +58,93 @@ QRect PictureSurface::logical(const QRect& pixels) const
 
 void PictureSurface::plotColumn(int column, std::span<const Colour> colours)
 {
-    hintShown_ = false;
+    hideHint();
     // A drawing grows its picture column by column from the first.
     extent_ = QSize(column == 0 ? 1 : std::max(extent_.width(), column + 1),
                     static_cast<int>(colours.size()));
-    const int x = kPlotLeft * density_ + column;
-    const int top = kPlotTop * density_;
-    if (x < 0 || x >= image_.width()) return;
-    const int rows = std::min(static_cast<int>(colours.size()), image_.height() - top);
-    for (int r = 0; r < rows; ++r) setSample(column, r, colours[r]);
-    if (rows > 0) dirty_ |= logical(QRect(x, top, 1, rows));
+    const bool follows = column == pendingFirst_ + pendingColumns_ &&
+                         static_cast<int>(colours.size()) == pendingRows_;
+    if (pendingColumns_ > 0 && (!follows || pendingColumns_ == kMostPending)) writePending();
+    if (pendingColumns_ == 0) {
+        pendingFirst_ = column;
+        pendingRows_ = static_cast<int>(colours.size());
+    }
+    pending_.insert(pending_.end(), colours.begin(), colours.end());
+    ++pendingColumns_;
 }
 
-void PictureSurface::setSample(int column, int row, Colour colour)
+// Row by row, the way the image lies in memory: a column written down the
+// image's rows alone would touch a cache line and a page for every pixel.
+void PictureSurface::writePending()
 {
-    const int x = kPlotLeft * density_ + column;
-    const int y = kPlotTop * density_ + row;
-    if (x >= 0 && x < image_.width() && y >= 0 && y < image_.height())
-        reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = qRgbOf(colour);
+    const int left = kPlotLeft * density_ + pendingFirst_;
+    const int top = kPlotTop * density_;
+    const int columns = std::min(pendingColumns_, image_.width() - left);
+    const int rows = std::min(pendingRows_, image_.height() - top);
+    if (left >= 0 && columns > 0 && rows > 0) {
+        const qsizetype stride = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
+        QRgb* const samples = writableSamples() + top * stride + left;
+        for (int r = 0; r < rows; ++r) {
+            QRgb* line = samples + r * stride;
+            const Colour* colour = pending_.data() + r;
+            for (int c = 0; c < columns; ++c, colour += pendingRows_) line[c] = qRgbOf(*colour);
+        }
+        dirty_ |= logical(QRect(left, top, columns, rows));
+    }
+    pending_.clear();
+    pendingColumns_ = 0;
 }
 
+// Detaching the image from a copy of it once per column or piece rather than
+// once per pixel.
+QRgb* PictureSurface::writableSamples() { return reinterpret_cast<QRgb*>(image_.bits()); }
+
+// Each pixel's block is filled row by row, the way the image lies in memory.
 void PictureSurface::plotPiece(const Piece& piece, int columns, int rows)
 {
-    hintShown_ = false;
+    writePending();
+    hideHint();
     extent_ = QSize(columns, rows);
-    const int right = std::min(piece.column + piece.block, columns);
+    if (piece.rows.empty()) return;
+    const int left = kPlotLeft * density_ + piece.column;
+    const int top = kPlotTop * density_;
+    const int width = std::min({piece.block, columns - piece.column, image_.width() - left});
+    if (left < 0 || width <= 0) return;
+    const qsizetype stride = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
+    QRgb* const samples = writableSamples() + left;
     for (std::size_t i = 0; i < piece.rows.size(); ++i) {
-        const int bottom = std::min(piece.rows[i] + piece.block, rows);
-        for (int c = piece.column; c < right; ++c)
-            for (int r = piece.rows[i]; r < bottom; ++r) setSample(c, r, piece.colours[i]);
+        const int bottom =
+            std::min(top + std::min(piece.rows[i] + piece.block, rows), image_.height());
+        const QRgb colour = qRgbOf(piece.colours[i]);
+        for (int y = top + piece.rows[i]; y < bottom; ++y)
+            std::fill_n(samples + y * stride, width, colour);
     }
-    if (!piece.rows.empty())
-        dirty_ |= logical(QRect(kPlotLeft * density_ + piece.column,
-                                kPlotTop * density_ + piece.rows.front(), right - piece.column,
-                                rows - piece.rows.front()));
+    dirty_ |= logical(QRect(left, top + piece.rows.front(), width, rows - piece.rows.front()));
 }
 
 void PictureSurface::plotPicture(const Picture& picture)
 {
-    hintShown_ = false;
+    writePending();
+    hideHint();
     extent_ = QSize(picture.width, picture.height);
-    for (int c = 0; c < picture.width; ++c)
-        for (int r = 0; r < picture.height; ++r) setSample(c, r, picture.at(c, r));
+    const int left = kPlotLeft * density_;
+    const int top = kPlotTop * density_;
+    const int columns = std::min(picture.width, image_.width() - left);
+    const int rows = std::min(picture.height, image_.height() - top);
+    QRgb* const samples = writableSamples();
+    for (int r = 0; r < rows; ++r) {
+        QRgb* line = samples + (top + r) * (image_.bytesPerLine() / qsizetype(sizeof(QRgb))) + left;
+        for (int c = 0; c < columns; ++c) line[c] = qRgbOf(picture.at(c, r));
+    }
     dirty_ |=
         logical(QRect(kPlotLeft * density_, kPlotTop * density_, picture.width, picture.height));
+}
+
+// The whole hint goes with the first picture, beside it too.
+void PictureSurface::hideHint()
+{
+    if (!std::exchange(hintShown_, false)) return;
+    update(kHintPlace);
 }
 
 void PictureSurface::setShift(QPoint offset)
@@ -104,7 +155,9 @@ void PictureSurface::setShift(QPoint offset)
 
 void PictureSurface::showIfDue()
 {
-    if (dirty_.isEmpty() || sinceShown_.elapsed() < kFrameMilliseconds) return;
+    if (sinceShown_.elapsed() < kFrameMilliseconds) return;
+    writePending();
+    if (dirty_.isEmpty()) return;
     update(dirty_);
     dirty_ = QRect();
     sinceShown_.restart();
@@ -112,6 +165,7 @@ void PictureSurface::showIfDue()
 
 void PictureSurface::showAll()
 {
+    writePending();
     if (dirty_.isEmpty()) return;
     repaint(dirty_);
     dirty_ = QRect();
@@ -127,10 +181,58 @@ QRect PictureSurface::pictureArea() const
 
 void PictureSurface::clear()
 {
+    pending_.clear();
+    pendingColumns_ = 0;
     extent_ = QSize();
     image_.fill(windowColour());
     dirty_ = QRect();
     repaint();
+}
+
+namespace {
+
+// For each of count pixels, the one it shows of the picture scaled by the
+// factor around centre (in pixels), nearest first; -1 beyond the picture.
+std::vector<int> scaledFrom(int count, double centre, double factor)
+{
+    std::vector<int> from(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const double at = std::floor((i + 0.5 - centre) / factor + centre);
+        from[static_cast<std::size_t>(i)] = at >= 0 && at < count ? static_cast<int>(at) : -1;
+    }
+    return from;
+}
+
+}  // namespace
+
+// Nearest pixels, gathered from a copy: cheap enough for every frame of a
+// zoom.
+void PictureSurface::scalePicture(QPointF around, double factor)
+{
+    writePending();
+    const int left = kPlotLeft * density_;
+    const int top = kPlotTop * density_;
+    const int width = std::min(extent_.width(), image_.width() - left);
+    const int height = std::min(extent_.height(), image_.height() - top);
+    if (width <= 0 || height <= 0) return;
+    const qsizetype stride = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
+    QRgb* const samples = writableSamples() + top * stride + left;
+    scaleCopy_.resize(static_cast<std::size_t>(width) * height);
+    for (int y = 0; y < height; ++y)
+        std::copy_n(samples + y * stride, width, scaleCopy_.data() + std::size_t(y) * width);
+    const std::vector<int> columns = scaledFrom(width, around.x() * density_, factor);
+    const std::vector<int> rows = scaledFrom(height, around.y() * density_, factor);
+    const QRgb background = windowColour().rgb();
+    for (int y = 0; y < height; ++y) {
+        QRgb* line = samples + y * stride;
+        if (rows[y] < 0) {
+            std::fill_n(line, width, background);
+            continue;
+        }
+        const QRgb* source = scaleCopy_.data() + std::size_t(rows[y]) * width;
+        for (int x = 0; x < width; ++x) line[x] = columns[x] < 0 ? background : source[columns[x]];
+    }
+    dirty_ |= logical(QRect(left, top, width, height));
 }
 
 void PictureSurface::paintEvent(QPaintEvent* event)
@@ -164,8 +266,7 @@ void PictureSurface::paintShifted(QPainter& painter)
 void PictureSurface::paintHint(QPainter& painter)
 {
     painter.setPen(kHintColour);
-    painter.drawText(QRect(kPlotLeft + 12, kPlotTop + 8, 900, 24), Qt::AlignLeft | Qt::AlignVCenter,
-                     kHintText);
+    painter.drawText(kHintPlace, Qt::AlignLeft | Qt::AlignVCenter, kHintText);
 }
 
 }  // namespace zentrel::app

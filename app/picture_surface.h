@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QWidget>
 #include <span>
+#include <vector>
 
 #include "explore/canvas.h"
 
@@ -34,7 +35,8 @@ public:
     void setDensity(int density);
 
     // Column c of a sweep lands on image column density * 161 + c, its rows
-    // from density * 51 on; points outside the window are not drawn.
+    // from density * 51 on; points outside the window are not drawn. The
+    // image has a column once the screen is due for it.
     void plotColumn(int column, std::span<const Colour> colours) override;
     void showIfDue() override;
     void showAll() override;
@@ -45,6 +47,9 @@ public:
     void setShift(QPoint offset);
     // Back to the window's background colour, at once.
     void clear();
+    // The picture scaled by the factor around a point of it (in points from
+    // its top-left corner), the area it leaves in the background colour.
+    void scalePicture(QPointF around, double factor);
 
     const QImage& picture() const { return image_; }
     // Where the picture last plotted lies, in window points; empty when the
@@ -57,9 +62,11 @@ protected:
 private:
     // The logical rectangle that covers these image pixels.
     QRect logical(const QRect& pixels) const;
-    // Sets the image pixel at a sample's column and row of the picture.
-    void setSample(int column, int row, Colour colour);
+    QRgb* writableSamples();
+    // Writes the columns waiting into the image.
+    void writePending();
     void paintHint(QPainter& painter);
+    void hideHint();
     void paintShifted(QPainter& painter);
 
     int density_ = 1;
@@ -67,8 +74,16 @@ private:
     QRect dirty_;
     QElapsedTimer sinceShown_;
     QPoint shift_;
-    bool hintShown_ = true;  // until the first picture
-    QSize extent_;           // of the picture last plotted, in samples
+    bool hintShown_ = true;        // until the first picture
+    QSize extent_;                 // of the picture last plotted, in samples
+    std::vector<QRgb> scaleCopy_;  // the picture as it was, while it is scaled
+    // Columns plotted, waiting for the screen to be due: up to this many
+    // consecutive ones of pendingRows_ colours, from pendingFirst_.
+    static constexpr int kMostPending = 64;
+    std::vector<Colour> pending_;
+    int pendingFirst_ = 0;
+    int pendingColumns_ = 0;
+    int pendingRows_ = 0;
 };
 
 }  // namespace zentrel::app

@@ -46,12 +46,15 @@ std::pair<double, double> medianMsInTurn(int runs, const Work& a, const Work& b)
     return {median(std::move(timesA)), median(std::move(timesB))};
 }
 
+void drawOnAllCores(const Pattern& pattern)
+{
+    sweep(WorkerPool::shared(), pattern, kLargePicture,
+          [](int, std::span<const Colour>) { return true; });
+}
+
 double allCoresMs(int runs, const Pattern& pattern)
 {
-    return medianMs(runs, [&] {
-        sweep(WorkerPool::shared(), pattern, kLargePicture,
-              [](int, std::span<const Colour>) { return true; });
-    });
+    return medianMs(runs, [&] { drawOnAllCores(pattern); });
 }
 
 }  // namespace zentrel::bench

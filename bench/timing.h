@@ -24,6 +24,9 @@ std::pair<double, double> medianMsInTurn(int runs, const Work& a, const Work& b)
 // a / b, or 0 where b is no time at all.
 inline double ratio(double a, double b) { return b > 0 ? a / b : 0.0; }
 
+// A whole drawing of the large picture on all cores, column by column.
+void drawOnAllCores(const Pattern& pattern);
+
 // The median time of a whole drawing of the large picture on all cores.
 double allCoresMs(int runs, const Pattern& pattern);
 

@@ -72,11 +72,14 @@ Explorer::End Explorer::show(const Pattern& pattern, const FieldTexts& fields,
         canvas_.plotPicture(picture);
         failure = computeMissing(pool_, pattern, sweep, overlap, plot);
     } else {
+        firstPassIn_ = false;
         for (int block : kPassBlocks) {
             failure = drawPass(pool_, pattern, sweep, block, plot);
             if (failure || stopped) break;
+            firstPassIn_ = true;
         }
     }
+    firstPassIn_ = true;
     canvas_.showAll();
     if (failure) return {End::Kind::Failed, std::move(failure)};
     if (stopped) return {End::Kind::Stopped, std::nullopt};

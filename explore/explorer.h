@@ -46,6 +46,10 @@ public:
     // column by column to name that one.
     End show(const Pattern& pattern, const FieldTexts& fields, const std::function<bool()>& stop);
 
+    // Whether the picture being shown has its first coarse pass in, or more:
+    // a motion lets each of its frames get that far.
+    bool firstPassIn() const { return firstPassIn_; }
+
 private:
     // Places each piece in the picture and plots it with its block, pumping
     // events; stopped tells whether stop() ended it.
@@ -57,6 +61,7 @@ private:
     int density_ = 1;
     PictureCache cache_;
     std::shared_ptr<const DrawnView> shown_;  // the picture on the canvas
+    bool firstPassIn_ = true;
 };
 
 }  // namespace zentrel

@@ -4,6 +4,7 @@
 #include "engine/field_texts.h"
 #include "engine/outcome.h"
 #include "engine/pattern.h"
+#include "params/mouse_navigation.h"
 
 namespace zentrel {
 
@@ -29,6 +30,13 @@ public:
     // Back to the window's background, at once.
     virtual void clearPicture() = 0;
     virtual void reportFailure(const SessionFailure& failure) = 0;
+    // A motion began: the window calls the session's motionFrame() once a
+    // screen frame for as long as it is moving. A window with no screen
+    // (a test's) calls it itself.
+    virtual void startFrames() {}
+    // The picture on the area scaled by the factor around the point, as the
+    // first look of a zoom's next frame until its own pixels come.
+    virtual void scalePicture(PicturePoint /*around*/, double /*factor*/) {}
 };
 
 }  // namespace zentrel

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/view_session.h"
 
+#include <chrono>
 #include <utility>
 
 #include "engine/sweep.h"
@@ -17,6 +18,16 @@ int indexOf(const Pattern* pattern)
         if (patternTable()[i] == pattern) return i;
     return -1;
 }
+
+double secondsNow()
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// A frame is due a little before its period is up, so that a clock ticking
+// at the period never skips one.
+constexpr double kFrameSlack = 0.95;
 
 }  // namespace
 
@@ -123,15 +134,86 @@ void ViewSession::zoomInAround(PicturePoint point)
 }
 
 // The move is made from the view on the picture, where the hand is.
+// The move is made from the view on the picture, where the hand is, or from
+// the end of the step flying there.
 void ViewSession::moveByHand(const std::function<Outcome<FieldTexts>(const View& shown)>& move)
 {
     if (!shownView_) return;
-    const View shown = *shownView_;
+    const View shown = step_ ? step_->target() : *shownView_;
     const Outcome<FieldTexts> moved = move(shown);
     if (!moved) return window_.reportFailure({moved.failure()});
     recordView();
     window_.writeFieldTexts(moved.value());
-    exploreTo(viewWith(*shown.pattern, moved.value()));
+    travelTo(viewWith(*shown.pattern, moved.value()));
+}
+
+void ViewSession::travelTo(const View& view)
+{
+    step_.reset();
+    if (smoothSteps_ && shownView_ && !held_)
+        step_ = SmoothStep::between(*shownView_, view, secondsNow());
+    if (!step_) return exploreTo(view);
+    lastFrame_ = secondsNow() - framePeriod_;
+    window_.startFrames();
+}
+
+void ViewSession::holdZoom(PicturePoint point, int direction)
+{
+    if (held_ || !shownView_) return;
+    const View start = step_ ? step_->target() : *shownView_;
+    step_.reset();
+    held_.emplace(start, point, direction, secondsNow());
+    heldRecorded_ = false;
+    lastFrame_ = secondsNow() - framePeriod_;
+    window_.startFrames();
+}
+
+void ViewSession::aimHeldZoom(PicturePoint point)
+{
+    if (held_) held_->aimAt(point);
+}
+
+void ViewSession::speedHeldZoom(double notches)
+{
+    if (held_) held_->speedUp(notches, secondsNow());
+}
+
+// While a picture is being explored its pieces take the frames, each once
+// the frame before has its first pass in.
+void ViewSession::motionFrame()
+{
+    if (exploring_) return;
+    if (auto view = dueFrame()) exploreTo(*view);
+}
+
+std::optional<View> ViewSession::dueFrame()
+{
+    if (!moving()) return std::nullopt;
+    const double now = secondsNow();
+    if (now - lastFrame_ < kFrameSlack * framePeriod_) return std::nullopt;
+    lastFrame_ = now;
+    if (held_) return heldFrame();
+    const View view = step_->viewAt(now);
+    if (step_->over(now)) step_.reset();
+    return view;
+}
+
+// The hold's view now, in the fields, and the picture shown scaled to it
+// until the view's own pixels come; the view left is recorded once, as the
+// hold first moves.
+std::optional<View> ViewSession::heldFrame()
+{
+    const Outcome<View> view = held_->viewAt(secondsNow());
+    if (!view) {
+        held_.reset();
+        window_.reportFailure({view.failure()});
+        return std::nullopt;
+    }
+    if (view.value().fields == window_.fieldTexts()) return std::nullopt;
+    if (!std::exchange(heldRecorded_, true)) recordView();
+    window_.writeFieldTexts(view.value().fields);
+    if (held_->lastFactor() != 1) window_.scalePicture(held_->point(), held_->lastFactor());
+    return view.value();
 }
 
 void ViewSession::exploreTo(const View& view)
@@ -146,8 +228,10 @@ void ViewSession::exploreTo(const View& view)
         const View next = *pendingView_;
         pendingView_.reset();
         shownView_ = next;
-        const auto end = explorer_.show(*next.pattern, next.fields,
-                                        [this] { return pendingView_ || exploringStopped_; });
+        const auto end = explorer_.show(*next.pattern, next.fields, [this] {
+            if (!pendingView_ && explorer_.firstPassIn()) pendingView_ = dueFrame();
+            return pendingView_ || exploringStopped_;
+        });
         if (end.kind != Explorer::End::Kind::Failed) continue;
         // Drawn column by column, the view fails where a button's drawing
         // does, and says so.
@@ -182,6 +266,8 @@ void ViewSession::endPreview(const std::optional<View>& shown, const std::option
 
 void ViewSession::stopExploring()
 {
+    held_.reset();
+    step_.reset();
     exploringStopped_ = true;
     pendingView_.reset();
 }
@@ -201,7 +287,8 @@ void ViewSession::restore(const ViewStep& step)
     if (!step.pictured || !chosenPattern_) return showNothing();
     const View view = viewWith(*chosenPattern_, step.fields);
     // The picture stands alone on the area, as it did at that step.
-    if (leavesOldPixels(view)) clearArea();
+    if (!leavesOldPixels(view)) return travelTo(view);
+    clearArea();
     exploreTo(view);
 }
 
@@ -233,6 +320,8 @@ void ViewSession::showNothing()
 void ViewSession::setDensity(int density)
 {
     drawing_.requestHalt();
+    held_.reset();
+    step_.reset();
     drawing_.setDensity(density);
     explorer_.setDensity(density);
     density_ = density;

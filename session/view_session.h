@@ -11,8 +11,10 @@
 #include "params/mouse_navigation.h"
 #include "params/view_history.h"
 #include "picture/view.h"
+#include "session/held_zoom.h"
 #include "session/plotted_area.h"
 #include "session/session_window.h"
+#include "session/smooth_step.h"
 
 namespace zentrel {
 
@@ -60,6 +62,23 @@ public:
     // Back from the frames to the window as it was: the picture of the view
     // shown then (none: an empty area) and the fields as they were typed.
     void endPreview(const std::optional<View>& shown, const std::optional<View>& typed);
+    // Holding a button or key: the view zooms toward the point (direction
+    // 1) or away from it (-1) frame by frame until it is let go, the fields
+    // following every frame, one step in the history for the whole hold,
+    // and the picture refined to the exact one once the motion stops.
+    void holdZoom(PicturePoint point, int direction);
+    void aimHeldZoom(PicturePoint point);
+    void speedHeldZoom(double notches);
+    void releaseZoom() { held_.reset(); }
+    // The window's frame clock, once a screen frame while moving() (the
+    // window starts it on SessionWindow::startFrames).
+    void motionFrame();
+    bool moving() const { return held_ || step_; }
+    void setFramePeriod(double seconds) { framePeriod_ = seconds; }
+    // Whether the hand's steps and the history's are flown in short smooth
+    // steps or jumped at once; either ends on the same view and picture.
+    void setSmoothSteps(bool on) { smoothSteps_ = on; }
+    bool smoothSteps() const { return smoothSteps_; }
 
     // Values per unit of the formula coordinates; the window's canvas is
     // empty once it has the new density.
@@ -80,6 +99,12 @@ private:
     ViewStep currentStep() const;
     void moveByHand(const std::function<Outcome<FieldTexts>(const View& shown)>& move);
     void exploreTo(const View& view);
+    // A view jumped to by the hand or the history, flown to in a smooth
+    // step where one joins it to the view shown.
+    void travelTo(const View& view);
+    // The view of a motion's frame, when one is due.
+    std::optional<View> dueFrame();
+    std::optional<View> heldFrame();
     void stopExploring();
     void restore(const ViewStep& step);
     bool leavesOldPixels(const View& view) const;
@@ -101,6 +126,12 @@ private:
     // it runs inside and gives it back as it ends.
     std::optional<View> drawingView_;
     std::optional<View> shownView_;
+    std::optional<HeldZoom> held_;
+    bool heldRecorded_ = false;  // the hold's step is in the history
+    std::optional<SmoothStep> step_;
+    bool smoothSteps_ = false;  // the window chooses
+    double framePeriod_ = 1.0 / 60;
+    double lastFrame_ = 0;
 };
 
 }  // namespace zentrel
