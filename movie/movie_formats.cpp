@@ -1,45 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "movie/movie_formats.h"
 
-#include <algorithm>
-
 #include "movie/png_sequence.h"
 #include "movie/video_file.h"
+#include "picture/format_table.h"
 #include "picture/view.h"
 
 namespace zentrel {
-namespace {
-
-bool sameLetters(std::string_view a, std::string_view b)
-{
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
-}
-
-bool endsWith(std::string_view path, std::string_view ending)
-{
-    return path.size() >= ending.size() &&
-           sameLetters(path.substr(path.size() - ending.size()), ending);
-}
-
-}  // namespace
 
 MovieFormats::MovieFormats(std::vector<MovieFormat> rows) : rows_(std::move(rows)) {}
 
 const MovieFormat* MovieFormats::named(std::string_view name) const
 {
-    for (const MovieFormat& row : rows_)
-        if (sameLetters(row.name, name)) return &row;
-    return nullptr;
+    return rowNamed(rows_, name);
 }
 
 const MovieFormat* MovieFormats::forPath(std::string_view path) const
 {
     if (path.find(kFrameMark) != std::string_view::npos) return named("png");
-    for (const MovieFormat& row : rows_)
-        for (const std::string& ending : row.extensions)
-            if (endsWith(path, ending)) return &row;
-    return nullptr;
+    return rowForPath(rows_, path);
 }
 
 // The limits are the codecs' highest levels: H.264 level 6.2 holds 139 264
