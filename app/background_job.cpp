@@ -33,7 +33,7 @@ void BackgroundJob::start(Work work)
                 this, [this, p] { showProgress(p.rowsDone, p.rows); }, Qt::QueuedConnection);
         };
         watch.cancelled = [this] { return cancelRequested_.load(); };
-        const QString outcome = work(watch);
+        const End outcome = work(watch);
         QMetaObject::invokeMethod(
             this, [this, outcome] { end(outcome); }, Qt::QueuedConnection);
     });
@@ -44,14 +44,20 @@ void BackgroundJob::showProgress(long long rowsDone, long long rows)
     bar_->setValue(static_cast<int>(100 * rowsDone / std::max(1LL, rows)));
     const double elapsed = clock_.elapsed() / 1000.0;
     const double fraction = static_cast<double>(rowsDone) / static_cast<double>(rows);
-    if (fraction > 0)
-        timeLeft_->setText(QString("About %1 s left").arg(std::ceil(elapsed / fraction - elapsed)));
+    QString text =
+        unit_.isEmpty() ? QString() : QString("%1 %2 of %3").arg(unit_).arg(rowsDone).arg(rows);
+    if (fraction > 0) {
+        const double left = std::ceil(elapsed / fraction - elapsed);
+        text += unit_.isEmpty() ? QString("About %1 s left").arg(left)
+                                : QString(", about %1 s left").arg(left);
+    }
+    if (!text.isEmpty()) timeLeft_->setText(text);
 }
 
-void BackgroundJob::end(const QString& outcome)
+void BackgroundJob::end(const End& outcome)
 {
     if (worker_.joinable()) worker_.join();
-    emit ended(outcome);
+    emit ended(outcome.text, outcome.failed);
 }
 
 }  // namespace zentrel::app

@@ -22,27 +22,37 @@ namespace zentrel::app {
 class BackgroundJob : public QObject {
     Q_OBJECT
 public:
+    // What a job came to, in words, and whether that is a failure.
+    struct End {
+        End(QString text, bool failed = false) : text(std::move(text)), failed(failed) {}
+        QString text;
+        bool failed;
+    };
     // Runs on the job's thread, watched for progress and cancel, and says
     // what it came to.
-    using Work = std::function<QString(const PosterWatch& watch)>;
+    using Work = std::function<End(const PosterWatch& watch)>;
 
     BackgroundJob(QProgressBar* bar, QLabel* timeLeft, QObject* parent);
     ~BackgroundJob() override;
 
     void start(Work work);
+    // Names what the job counts, so that its progress reads "Frame 3 of 90,
+    // about 4 s left" rather than the time left alone.
+    void countIn(QString unit) { unit_ = std::move(unit); }
     void cancel() { cancelRequested_ = true; }
     bool running() const { return worker_.joinable(); }
 
 signals:
     // The job has ended (and its thread with it).
-    void ended(const QString& outcome);
+    void ended(const QString& outcome, bool failed);
 
 private:
     void showProgress(long long rowsDone, long long rows);
-    void end(const QString& outcome);
+    void end(const End& outcome);
 
     QProgressBar* bar_;
     QLabel* timeLeft_;
+    QString unit_;
     QElapsedTimer clock_;
     std::atomic<bool> cancelRequested_{false};
     std::thread worker_;

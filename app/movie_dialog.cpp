@@ -16,8 +16,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
 
+#include "app/background_job.h"
 #include "app/failure_text.h"
 #include "app/keyframe_table.h"
 #include "app/movie_preview.h"
@@ -82,8 +82,10 @@ MovieDialog::MovieDialog(QWidget* parent)
       stop_(new QPushButton("Stop")),
       render_(new QPushButton("Render")),
       close_(new QPushButton("Close")),
-      player_(new MoviePreview([this](const View& view) { window_.preview(view); }, this))
+      player_(new MoviePreview([this](const View& view) { window_.preview(view); }, this)),
+      job_(new BackgroundJob(progress_, status_, this))
 {
+    job_->countIn("Frame");
     setWindowTitle("Make movie");
     setObjectName("movieDialog");
     buildForm();
@@ -98,12 +100,6 @@ MovieDialog::MovieDialog(QWidget* parent)
     };
     setRendering(false);
     showPreviewState();
-}
-
-MovieDialog::~MovieDialog()
-{
-    cancelRequested_ = true;
-    if (worker_.joinable()) worker_.join();
 }
 
 void MovieDialog::buildForm()
@@ -199,6 +195,7 @@ void MovieDialog::connectControls()
             });
     connect(player_, &MoviePreview::reachedTheEnd, this, &MovieDialog::showPreviewState);
     connect(render_, &QPushButton::clicked, this, &MovieDialog::startRendering);
+    connect(job_, &BackgroundJob::ended, this, &MovieDialog::done);
     connect(close_, &QPushButton::clicked, this, [this] {
         if (rendering())
             cancel();
@@ -384,46 +381,28 @@ void MovieDialog::startRendering()
     MovieSettings settings;
     settings.fps = fps_->value();
     settings.quality = quality_->value();
-    cancelRequested_ = false;
     setRendering(true);
-    clock_.start();
-    worker_ = std::thread([this, path = keyed.value(), settings, file] {
-        MovieWatch watch;
-        watch.progress = [this](long long framesDone, long long frames) {
-            QMetaObject::invokeMethod(
-                this, [this, framesDone, frames] { showProgress(framesDone, frames); },
-                Qt::QueuedConnection);
-        };
-        watch.cancelled = [this] { return cancelRequested_.load(); };
+    job_->start([path = keyed.value(), settings, file](const PosterWatch& watch) {
+        MovieWatch frames;
+        frames.progress = [&watch](long long done, long long all) { watch.progress({done, all}); };
+        frames.cancelled = watch.cancelled;
         const auto end =
-            writeMovie(WorkerPool::shared(), path, settings, file, watch, Priority::Background);
-        const bool failed = !end;
-        const QString outcome =
-            failed ? QString("Not written: %1").arg(movieFailureText(end.failure()))
-            : end.value() == PosterEnd::Cancelled
-                ? QString("Cancelled: nothing was written.")
-                : QString("Written: %1").arg(QString::fromStdString(file));
-        QMetaObject::invokeMethod(
-            this, [this, outcome, failed] { done(outcome, failed); }, Qt::QueuedConnection);
+            writeMovie(WorkerPool::shared(), path, settings, file, frames, Priority::Background);
+        if (!end)
+            return BackgroundJob::End(
+                QString("Not written: %1").arg(movieFailureText(end.failure())), true);
+        return BackgroundJob::End(end.value() == PosterEnd::Cancelled
+                                      ? QString("Cancelled: nothing was written.")
+                                      : QString("Written: %1").arg(QString::fromStdString(file)));
     });
 }
 
-void MovieDialog::cancel() { cancelRequested_ = true; }
+void MovieDialog::cancel() { job_->cancel(); }
 
-void MovieDialog::showProgress(long long framesDone, long long frames)
-{
-    progress_->setValue(static_cast<int>(100 * framesDone / std::max(1LL, frames)));
-    const double elapsed = clock_.elapsed() / 1000.0;
-    const double fraction = static_cast<double>(framesDone) / static_cast<double>(frames);
-    QString text = QString("Frame %1 of %2").arg(framesDone).arg(frames);
-    if (fraction > 0)
-        text += QString(", about %1 s left").arg(std::ceil(elapsed / fraction - elapsed));
-    status_->setText(text);
-}
+bool MovieDialog::rendering() const { return job_->running(); }
 
 void MovieDialog::done(const QString& outcome, bool failed)
 {
-    if (worker_.joinable()) worker_.join();
     setRendering(false);
     showOutcome(outcome, failed);
     emit finished();

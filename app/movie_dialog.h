@@ -2,10 +2,7 @@
 #pragma once
 
 #include <QDialog>
-#include <QElapsedTimer>
-#include <atomic>
 #include <functional>
-#include <thread>
 
 #include "movie/movie.h"
 #include "session/movie_keyframes.h"
@@ -20,6 +17,7 @@ class QSpinBox;
 
 namespace zentrel::app {
 
+class BackgroundJob;
 class KeyframeTable;
 class MoviePreview;
 
@@ -49,7 +47,6 @@ public:
     };
 
     explicit MovieDialog(QWidget* parent);
-    ~MovieDialog() override;
 
     void offer(Window window);
     // The keyframes added changed: shown again when they are the ones used.
@@ -80,7 +77,7 @@ public:
 
     void startRendering();
     void cancel();
-    bool rendering() const { return worker_.joinable(); }
+    bool rendering() const;
     // What the last movie came to: where it was written, or why not.
     const QString& outcome() const { return outcome_; }
 
@@ -102,7 +99,6 @@ private:
     Outcome<MovieTimeline> timeline() const;
     void showLength();
     QString fileToWrite();
-    void showProgress(long long framesDone, long long frames);
     void done(const QString& outcome, bool failed);
     void showOutcome(const QString& outcome, bool failed);
     void setRendering(bool on);
@@ -131,9 +127,7 @@ private:
     QPushButton* render_;
     QPushButton* close_;
     MoviePreview* player_;
-    QElapsedTimer clock_;
-    std::atomic<bool> cancelRequested_{false};
-    std::thread worker_;
+    BackgroundJob* job_;
     QString outcome_;
     bool placed_ = false;
 };
