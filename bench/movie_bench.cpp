@@ -16,7 +16,7 @@
 #include "motion/view_geometry.h"
 #include "movie/frame_render.h"
 #include "movie/movie_plan.h"
-#include "movie/video_reader.h"
+#include "video/video_reader.h"
 #include "patterns/pattern_table.h"
 
 namespace zentrel::bench {

@@ -2,7 +2,7 @@
 #include "movie/movie_formats.h"
 
 #include "movie/png_sequence.h"
-#include "movie/video_file.h"
+#include "movie/video_library.h"
 #include "picture/format_table.h"
 #include "picture/view.h"
 

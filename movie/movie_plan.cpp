@@ -10,7 +10,7 @@
 #include <sstream>
 
 #include "engine/number_text.h"
-#include "movie/video_file.h"
+#include "movie/video_library.h"
 
 namespace zentrel {
 namespace {
@@ -61,10 +61,8 @@ Status fits(const MovieFormat& format, int width, int height)
         return Failure{Fault::PosterTooLarge,
                        "frames of " + sizeText(width, height) + " pixels: " + format.description +
                            " needs an even number of pixels across and down"};
-    if (!format.encoder.empty() && !hasEncoder(format.encoder))
-        return Failure{Fault::CannotWrite, "the FFmpeg library here has no " + format.encoder +
-                                               " encoder for " + format.description};
-    return std::nullopt;
+    if (format.encoder.empty()) return std::nullopt;
+    return encoderMissing(format.encoder, format.description);
 }
 
 Status writableFolder(const std::string& file)

@@ -7,11 +7,15 @@ fail() {
   exit 1
 }
 
+# Where the build folder installs its video module, relative to the prefix.
+module_dir=$(sed -n 's/^ZENTREL_MODULE_DIR:STRING=//p' "$build/CMakeCache.txt")
+
 # Every file, relative to the prefix, sorted.
 expected_files() {
   {
     echo bin/zentrel
     echo bin/zentrel-render
+    echo "$module_dir/zentrel-video.so"
     echo share/applications/org.zentrel.Zentrel.desktop
     for size in 16 22 24 32 48 64 128 256; do
       echo "share/icons/hicolor/${size}x${size}/apps/org.zentrel.Zentrel.png"
@@ -89,6 +93,10 @@ check_programs_run() {
     fail "zentrel-render could not draw"
   [ "$(grep -a -v '^#' "$work/aqua.ppm" | head -n 2)" = "$(printf 'P6\n8 8')" ] ||
     fail "aqua.ppm is no 8 x 8 picture"
+  # The video module is found where the programs were installed.
+  printf -- '--pattern aqua --size 8 --seconds 1\n--pattern aqua --size 8 --xoom 0.01\n' >"$work/keys"
+  "$prefix/bin/zentrel-render" --movie "$work/keys" --fps 2 -o "$work/zoom.webm" >/dev/null ||
+    fail "zentrel-render could not make a video"
   rm -rf "$work"
   [[ $("$prefix/bin/zentrel" --version) == "zentrel "* ]] || fail "zentrel --version"
   status=0

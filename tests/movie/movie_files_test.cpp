@@ -12,7 +12,7 @@
 
 #include "movie/movie_plan.h"
 #include "movie/png_sequence.h"
-#include "movie/video_reader.h"
+#include "video/video_reader.h"
 #include "support.h"
 
 namespace zentrel {

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "movie/video_file.h"
+#include "video/video_file.h"
 
 #include <sys/stat.h>
 
 #include <cerrno>
 #include <cstring>
 
-#include "movie/video_codec.h"
-#include "movie/video_output.h"
-#include "movie/video_reader.h"
 #include "picture/staged_file.h"
+#include "video/video_codec.h"
+#include "video/video_output.h"
+#include "video/video_reader.h"
 
 extern "C" {
 #include <libavformat/avformat.h>
@@ -158,24 +158,26 @@ Outcome<std::unique_ptr<MovieSink>> openVideo(const std::string& path, const Mov
 
 }  // namespace
 
-Outcome<std::unique_ptr<MovieSink>> openMp4File(const std::string& path, const MovieHeader& header)
+namespace video {
+
+Outcome<std::unique_ptr<MovieSink>> openMp4(const std::string& path, const MovieHeader& header)
 {
     return openVideo(path, header, h264Codec());
 }
 
-Outcome<std::unique_ptr<MovieSink>> openWebmFile(const std::string& path, const MovieHeader& header)
+Outcome<std::unique_ptr<MovieSink>> openWebm(const std::string& path, const MovieHeader& header)
 {
     return openVideo(path, header, vp9Codec());
 }
 
-Outcome<std::unique_ptr<MovieSink>> openAv1File(const std::string& path, const MovieHeader& header)
+Outcome<std::unique_ptr<MovieSink>> openAv1(const std::string& path, const MovieHeader& header)
 {
     return openVideo(path, header, av1Codec());
 }
 
 bool hasEncoder(const std::string& name) { return avcodec_find_encoder_by_name(name.c_str()); }
 
-Outcome<std::string> keyframesOfVideo(const std::string& path)
+Outcome<std::string> keyframesOf(const std::string& path)
 {
     const auto video = VideoReader::open(path);
     if (!video) return video.failure();
@@ -184,4 +186,5 @@ Outcome<std::string> keyframesOfVideo(const std::string& path)
     return video.value()->info().keyframes;
 }
 
+}  // namespace video
 }  // namespace zentrel

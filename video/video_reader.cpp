@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "movie/video_reader.h"
+#include "video/video_reader.h"
 
 #include "movie/movie_sink.h"
 

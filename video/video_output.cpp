@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "movie/video_output.h"
+#include "video/video_output.h"
 
 #include "movie/movie_sink.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "movie/video_codec.h"
+#include "video/video_codec.h"
 
 #include <cmath>
 
