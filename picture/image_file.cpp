@@ -8,6 +8,11 @@
 #include <vector>
 
 namespace zentrel {
+namespace {
+
+constexpr std::size_t kWriteBackBytes = std::size_t{1} << 20;
+
+}  // namespace
 
 ImageFile::ImageFile(std::string path, StagedFile file, const PictureHeader& header)
     : file_(file.stream()),
@@ -37,10 +42,17 @@ template <class Pixel, class PutPixel>
 Status ImageFile::writeEachRow(std::span<const Pixel> rows, const PutPixel& put)
 {
     std::vector<unsigned char> bytes(rowBytes_);
+    std::size_t sinceWriteBack = 0;
     for (std::size_t at = 0; at + width_ <= rows.size(); at += width_) {
         unsigned char* out = bytes.data();
         for (int c = 0; c < width_; ++c) out = put(rows[at + c], out);
         if (!writeRow(bytes.data())) return writeFailure();
+        // A megabyte at a time, so that little waits at the end however
+        // many rows the last band holds.
+        if ((sinceWriteBack += rowBytes_) >= kWriteBackBytes) {
+            if (auto failure = startWriteBack()) return failure;
+            sinceWriteBack = 0;
+        }
     }
     return startWriteBack();
 }

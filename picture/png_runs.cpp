@@ -18,35 +18,78 @@ void putBigEndian(std::vector<unsigned char>& out, std::uint32_t v)
         out.push_back(static_cast<unsigned char>(v >> shift));
 }
 
-int paeth(int left, int up, int upLeft)
+// The filters' predictions of a byte from the bytes left of it, above it and
+// above left, written without branches so that the compiler can take many
+// bytes a step.
+inline int average(int left, int up) { return (left + up) >> 1; }
+
+inline int paeth(int left, int up, int upLeft)
 {
-    const int p = left + up - upLeft;
-    const int pa = std::abs(p - left), pb = std::abs(p - up), pc = std::abs(p - upLeft);
-    if (pa <= pb && pa <= pc) return left;
-    return pb <= pc ? up : upLeft;
+    const int pa = std::abs(up - upLeft), pb = std::abs(left - upLeft),
+              pc = std::abs(left + up - 2 * upLeft);
+    const int upOrUpLeft = pb <= pc ? up : upLeft;
+    return pa <= pb && pa <= pc ? left : upOrUpLeft;
 }
 
-// The row through filter type f into out, and the sum of the output bytes'
-// magnitudes read as signed.
-template <int f>
-std::size_t filtered(const unsigned char* row, const unsigned char* above, std::size_t n, int bpp,
-                     unsigned char* out)
+// A filtered byte's size as the row choice weighs it: its value read as signed,
+// without the sign.
+inline unsigned magnitude(int filtered)
 {
-    std::size_t sum = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        const int left = i >= static_cast<std::size_t>(bpp) ? row[i - bpp] : 0;
-        const int up = above ? above[i] : 0;
-        const int upLeft = above && i >= static_cast<std::size_t>(bpp) ? above[i - bpp] : 0;
-        int predicted = 0;
-        if constexpr (f == 1) predicted = left;
-        if constexpr (f == 2) predicted = up;
-        if constexpr (f == 3) predicted = (left + up) / 2;
-        if constexpr (f == 4) predicted = paeth(left, up, upLeft);
-        const auto byte = static_cast<unsigned char>(row[i] - predicted);
-        out[i] = byte;
-        sum += byte < 128 ? byte : 256 - byte;
+    const auto byte = static_cast<signed char>(filtered);
+    return static_cast<unsigned>(byte < 0 ? -byte : byte);
+}
+
+// The filters in their type order: None, Sub, Up, Average, Paeth.
+constexpr int kFilters = 5;
+
+inline int predicted(int filter, int left, int up, int upLeft)
+{
+    switch (filter) {
+    case 1:
+        return left;
+    case 2:
+        return up;
+    case 3:
+        return average(left, up);
+    case 4:
+        return paeth(left, up, upLeft);
+    default:
+        return 0;
     }
-    return sum;
+}
+
+// The summed magnitudes of the row's bytes through every filter, in one pass.
+std::array<std::size_t, kFilters> filterSums(const unsigned char* row, const unsigned char* above,
+                                             std::size_t n, std::size_t bpp)
+{
+    std::array<std::size_t, kFilters> sums{};
+    for (std::size_t i = 0; i < std::min(bpp, n); ++i)
+        for (int f = 0; f < kFilters; ++f)
+            sums[f] += magnitude(row[i] - predicted(f, 0, above[i], 0));
+    // 32 bits hold a row's sums: rows are far shorter than 2^32 / 128 bytes.
+    unsigned none = 0, sub = 0, up = 0, avg = 0, pae = 0;
+    for (std::size_t i = bpp; i < n; ++i) {
+        const int x = row[i], a = row[i - bpp], b = above[i], c = above[i - bpp];
+        none += magnitude(x);
+        sub += magnitude(x - a);
+        up += magnitude(x - b);
+        avg += magnitude(x - average(a, b));
+        pae += magnitude(x - paeth(a, b, c));
+    }
+    const std::array<unsigned, kFilters> tail{none, sub, up, avg, pae};
+    for (int f = 0; f < kFilters; ++f) sums[f] += tail[f];
+    return sums;
+}
+
+template <int filter>
+void applyFilter(const unsigned char* row, const unsigned char* above, std::size_t n,
+                 std::size_t bpp, unsigned char* out)
+{
+    for (std::size_t i = 0; i < std::min(bpp, n); ++i)
+        out[i] = static_cast<unsigned char>(row[i] - predicted(filter, 0, above[i], 0));
+    for (std::size_t i = bpp; i < n; ++i)
+        out[i] = static_cast<unsigned char>(
+            row[i] - predicted(filter, row[i - bpp], above[i], above[i - bpp]));
 }
 
 // The filtered rows of a run from row `first` of those it holds.
@@ -92,21 +135,20 @@ std::size_t leadRowsFor(std::size_t rowBytes) { return 1 + (kWindow + rowBytes) 
 void filterRow(const unsigned char* row, const unsigned char* above, std::size_t rowBytes,
                int pixelBytes, unsigned char* out)
 {
-    // Each candidate is written after the type byte; the best is kept there.
-    thread_local std::vector<unsigned char> candidate;
-    candidate.resize(rowBytes);
-    std::size_t best = filtered<0>(row, above, rowBytes, pixelBytes, out + 1);
-    out[0] = 0;
-    const auto tryFilter = [&](int f, std::size_t sum) {
-        if (sum >= best) return;
-        best = sum;
-        out[0] = static_cast<unsigned char>(f);
-        std::copy(candidate.begin(), candidate.end(), out + 1);
-    };
-    tryFilter(1, filtered<1>(row, above, rowBytes, pixelBytes, candidate.data()));
-    tryFilter(2, filtered<2>(row, above, rowBytes, pixelBytes, candidate.data()));
-    tryFilter(3, filtered<3>(row, above, rowBytes, pixelBytes, candidate.data()));
-    tryFilter(4, filtered<4>(row, above, rowBytes, pixelBytes, candidate.data()));
+    // The row above the top row is taken as zeros.
+    thread_local std::vector<unsigned char> zeros;
+    if (!above) {
+        zeros.resize(rowBytes);
+        above = zeros.data();
+    }
+    const auto bpp = static_cast<std::size_t>(pixelBytes);
+    const auto sums = filterSums(row, above, rowBytes, bpp);
+    // The first of the least, as the filters' order has them.
+    const int best = static_cast<int>(std::min_element(sums.begin(), sums.end()) - sums.begin());
+    out[0] = static_cast<unsigned char>(best);
+    constexpr std::array apply{applyFilter<0>, applyFilter<1>, applyFilter<2>, applyFilter<3>,
+                               applyFilter<4>};
+    apply[best](row, above, rowBytes, bpp, out + 1);
 }
 
 DeflatedRun deflateRun(const RowRun& run)

@@ -2,6 +2,8 @@
 #include "picture/poster.h"
 
 #include <algorithm>
+#include <array>
+#include <future>
 #include <type_traits>
 #include <vector>
 
@@ -57,6 +59,8 @@ public:
     {
     }
 
+    // While a band is written, the next is drawn: writing (and, for a PNG,
+    // filtering) runs beside the workers rather than between bands.
     Status run()
     {
         const std::size_t k = supersample_;
@@ -64,20 +68,34 @@ public:
         const std::size_t rows = plan_.height;
         const std::size_t bandRows =
             std::clamp<std::size_t>(kBandSamples / (sampleWidth * k), 1, rows);
-        std::vector<Colour> samples(bandRows * k * sampleWidth);
-        for (std::size_t top = 0; top < rows; top += bandRows) {
+        std::array<std::vector<Colour>, 2> samples;
+        std::future<Status> writing;  // the band before, on its way into the sink
+        for (std::size_t top = 0, band = 0; top < rows; top += bandRows, ++band) {
             const std::size_t n = std::min(bandRows, rows - top);
-            if (auto failure = sampleBand(top * k, n * k, samples)) return failure;
-            const auto band = std::span<const Colour>(samples).first(n * k * sampleWidth);
-            if (auto failure =
-                    depth_ == 16 ? writeBand(band, deepPixels_) : writeBand(band, pixels_))
-                return failure;
-            watch_.progress({static_cast<long long>(top + n), static_cast<long long>(rows)});
+            std::vector<Colour>& drawn = samples[band % 2];
+            drawn.resize(n * k * sampleWidth);
+            const Status drawing = sampleBand(top * k, n * k, drawn);
+            // The bands before fail first, as they come first.
+            if (auto failure = written(writing, top)) return failure;
+            if (drawing) return drawing;
+            writing = std::async(std::launch::async, [this, &drawn] {
+                return depth_ == 16 ? writeBand(drawn, deepPixels_) : writeBand(drawn, pixels_);
+            });
         }
-        return std::nullopt;
+        return written(writing, rows);
     }
 
 private:
+    // Waits for the band being written, if any; rowsBefore rows are then in
+    // the sink.
+    Status written(std::future<Status>& writing, std::size_t rowsBefore)
+    {
+        if (!writing.valid()) return std::nullopt;
+        if (auto failure = writing.get()) return failure;
+        watch_.progress({static_cast<long long>(rowsBefore), static_cast<long long>(plan_.height)});
+        return std::nullopt;
+    }
+
     Status writeRows(std::span<const Colour> rows) { return sink_.writeRows(rows); }
     Status writeRows(std::span<const DeepColour> rows) { return sink_.writeDeepRows(rows); }
 
