@@ -16,8 +16,8 @@
 #include "motion/view_geometry.h"
 #include "movie/frame_render.h"
 #include "movie/movie_plan.h"
-#include "video/video_reader.h"
 #include "patterns/pattern_table.h"
+#include "video/video_reader.h"
 
 namespace zentrel::bench {
 namespace {

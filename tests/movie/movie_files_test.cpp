@@ -12,8 +12,8 @@
 
 #include "movie/movie_plan.h"
 #include "movie/png_sequence.h"
-#include "video/video_reader.h"
 #include "support.h"
+#include "video/video_reader.h"
 
 namespace zentrel {
 namespace {
