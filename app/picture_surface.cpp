@@ -32,6 +32,9 @@ PictureSurface::PictureSurface(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setDensity(1);
     sinceShown_.start();
+    showLater_.setSingleShot(true);
+    showLater_.setTimerType(Qt::PreciseTimer);
+    connect(&showLater_, &QTimer::timeout, this, &PictureSurface::showPlotted);
 }
 
 void PictureSurface::setDensity(int density)
@@ -159,6 +162,11 @@ void PictureSurface::setShift(QPoint offset)
 void PictureSurface::showIfDue()
 {
     if (sinceShown_.elapsed() < kFrameMilliseconds) return;
+    showPlotted();
+}
+
+void PictureSurface::showPlotted()
+{
     writePending();
     if (dirty_.isEmpty()) return;
     update(dirty_);
@@ -166,10 +174,21 @@ void PictureSurface::showIfDue()
     sinceShown_.restart();
 }
 
+// What a drawing plotted last shows at once where the screen has been sent
+// nothing for a frame, and otherwise with the next frame: drawings that end
+// one after the other faster than the screen can show them pay for one
+// repaint a frame, not one each.
 void PictureSurface::showAll()
 {
     writePending();
     if (dirty_.isEmpty()) return;
+    const qint64 sinceShown = sinceShown_.elapsed();
+    if (sinceShown < kFrameMilliseconds) {
+        if (!showLater_.isActive())
+            showLater_.start(static_cast<int>(kFrameMilliseconds - sinceShown));
+        return;
+    }
+    showLater_.stop();
     repaint(dirty_);
     dirty_ = QRect();
     sinceShown_.restart();

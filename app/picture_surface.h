@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QRect>
+#include <QTimer>
 #include <QWidget>
 #include <span>
 #include <vector>
@@ -66,6 +67,8 @@ private:
     QRgb* writableSamples();
     // Writes the columns waiting into the image.
     void writePending();
+    // Sends what was plotted since the screen was last sent the picture.
+    void showPlotted();
     // Writes count columns of height colours, one after the other, into the
     // image from sample (left, top) on; returns the samples written.
     QRect writeColumns(const Colour* colours, int count, int height, int left, int top);
@@ -77,6 +80,7 @@ private:
     QImage image_;
     QRect dirty_;
     QElapsedTimer sinceShown_;
+    QTimer showLater_;  // for what a drawing plotted last
     QPoint shift_;
     bool hintShown_ = true;        // until the first picture
     QSize extent_;                 // of the picture last plotted, in samples
