@@ -272,11 +272,17 @@ std::optional<View> MainWindow::typedView() const { return session_->typedView()
 
 void MainWindow::showView(const View& view) { session_->showView(view); }
 
+// The new colours show before the drawing starts; a button whose colour
+// stays as it was would paint the very same pixels again, and is left be.
 void MainWindow::markPattern(int index)
 {
-    for (QPushButton* button : patternButtons_) setBackColour(button, toColor(kUnselectedPattern));
-    setBackColour(patternButtons_[index], toColor(kChosenPattern));
-    for (QPushButton* button : patternButtons_) button->repaint();
+    for (int i = 0; i < kPatternCount; ++i) {
+        QPushButton* button = patternButtons_[i];
+        const QColor colour = toColor(i == index ? kChosenPattern : kUnselectedPattern);
+        if (button->palette().color(QPalette::Button) == colour) continue;
+        setBackColour(button, colour);
+        button->repaint();
+    }
     emit drawingStarted();
 }
 

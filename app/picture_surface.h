@@ -4,10 +4,12 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QRect>
+#include <QTimer>
 #include <QWidget>
 #include <span>
 #include <vector>
 
+#include "engine/colour.h"
 #include "explore/canvas.h"
 
 class QPainter;
@@ -15,7 +17,7 @@ class QPainter;
 namespace zentrel::app {
 
 // A colour as the window's images hold it.
-QRgb qRgbOf(Colour colour);
+inline QRgb qRgbOf(Colour colour) { return qRgb(redOf(colour), greenOf(colour), blueOf(colour)); }
 
 // The layer beneath every control that the patterns draw on. The picture is
 // kept in an image, so it survives covering and minimising; it reaches the
@@ -65,6 +67,11 @@ private:
     QRgb* writableSamples();
     // Writes the columns waiting into the image.
     void writePending();
+    // Sends what was plotted since the screen was last sent the picture.
+    void showPlotted();
+    // Writes count columns of height colours, one after the other, into the
+    // image from sample (left, top) on; returns the samples written.
+    QRect writeColumns(const Colour* colours, int count, int height, int left, int top);
     void paintHint(QPainter& painter);
     void hideHint();
     void paintShifted(QPainter& painter);
@@ -73,6 +80,7 @@ private:
     QImage image_;
     QRect dirty_;
     QElapsedTimer sinceShown_;
+    QTimer showLater_;  // for what a drawing plotted last
     QPoint shift_;
     bool hintShown_ = true;        // until the first picture
     QSize extent_;                 // of the picture last plotted, in samples

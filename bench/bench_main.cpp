@@ -5,8 +5,11 @@
 // the window; how fast a view is redrawn with what is drawn already; and how
 // a held zoom flies.
 //
-//   zentrel-bench [--runs N]     medians of N runs (default 5)
-//   zentrel-bench --movie        the movie row alone
+//   zentrel-bench [--runs N]           medians of N runs (default 5)
+//   zentrel-bench --movie              the movie row alone
+//   zentrel-bench --window [--runs N] [--only CAPTION]
+//                                      all cores against the window alone
+//   zentrel-bench --fly                the fly row alone
 
 #include <QApplication>
 #include <QLineEdit>
@@ -183,15 +186,49 @@ void printPatternRow(const std::string& caption, const Times& t)
                 100.0 * static_cast<double>(t.differing) / (1024.0 * 768.0));
 }
 
+// The window's drawings against the engine's alone, for profiling the
+// window's own cost.
+int printWindowRows(int runs, const std::string& only)
+{
+    WindowDrawing window;
+    std::printf("1024 x 768 pictures, median of %d runs, %d cores; times in ms\n", runs,
+                defaultThreadCount());
+    std::printf("%-8s %8s %8s %6s\n", "pattern", "all", "window", "/all");
+    double all = 0, drawn = 0;
+    for (int i = 0; i < kPatternCount; ++i) {
+        if (!only.empty() && only != patternTable()[i]->caption) continue;
+        const auto [a, w] = medianMsInTurn(
+            runs, [&] { drawOnAllCores(*patternTable()[i]); }, [&] { window.draw(i); });
+        std::printf("%-8s %8.1f %8.1f %6.2f\n", std::string(patternTable()[i]->caption).c_str(), a,
+                    w, ratio(w, a));
+        all += a, drawn += w;
+    }
+    std::printf("%-8s %8.1f %8.1f %6.2f\n", "all 19", all, drawn, ratio(drawn, all));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     int runs = 5;
-    if (argc == 2 && std::strcmp(argv[1], "--movie") == 0) return printMovieRow();
-    if (argc == 3 && std::strcmp(argv[1], "--runs") == 0) runs = std::max(1, std::atoi(argv[2]));
+    bool windowOnly = false, flyOnly = false;
+    std::string only;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--movie") == 0) return printMovieRow();
+        windowOnly = windowOnly || std::strcmp(argv[i], "--window") == 0;
+        flyOnly = flyOnly || std::strcmp(argv[i], "--fly") == 0;
+        if (std::strcmp(argv[i], "--runs") == 0 && i + 1 < argc)
+            runs = std::max(1, std::atoi(argv[++i]));
+        if (std::strcmp(argv[i], "--only") == 0 && i + 1 < argc) only = argv[++i];
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    if (windowOnly) return printWindowRows(runs, only);
+    if (flyOnly) {
+        printFlyRows();
+        return 0;
+    }
 
     const MathPath chosen = mathPath();
     const auto calls = countMathCalls();

@@ -81,13 +81,19 @@ void ColumnStream::computeNextColumn(std::unique_lock<std::mutex>& lock) noexcep
     if (readerWaiting_) columnReady_.notify_one();
 }
 
+// A worker that found every column ahead claimed sleeps until half of them
+// are free again: woken for each column given back, it would cost the
+// reader and itself a trip through the kernel per column, more than a cheap
+// pattern's column costs to compute. The reader meanwhile takes the columns
+// computed ahead, or computes the next one itself.
 bool ColumnStream::releaseHeldColumn()
 {
     if (!holding_) return false;
     slots_[delivered_ % ahead_] = Slot{};
     ++delivered_;
     holding_ = false;
-    return claimableLocked();
+    const int free = delivered_ + ahead_ - claimed_;
+    return claimableLocked() && 2 * free >= ahead_;
 }
 
 Outcome<std::span<const Colour>> ColumnStream::next()

@@ -48,7 +48,7 @@ private:
     // Claims the next column and computes it with the lock released.
     void computeNextColumn(std::unique_lock<std::mutex>& lock) noexcept;
     // Hands the column last delivered back to the ring; true if a worker
-    // may now claim one more.
+    // sleeping should be woken to claim more.
     bool releaseHeldColumn();
     Colour* slotColours(int column);
 

@@ -3,6 +3,7 @@
 
 #include "engine/sweep.h"
 #include "explore/canvas.h"
+#include "explore/picture_buffers.h"
 
 namespace zentrel {
 namespace {
@@ -38,8 +39,10 @@ DrawingEnd DrawingController::draw(const Pattern& pattern, const FieldTexts& fie
     if (!prepared) return {DrawingEnd::Kind::Failed, prepared.failure(), nullptr};
     // The picture is kept as it is computed, for the views that follow to
     // reuse.
-    Picture toFill = pictureToFill(prepared.value().grid);
-    auto drawn = std::make_shared<DrawnView>(
+    const SweepGrid& grid = prepared.value().grid;
+    Picture toFill;
+    toFill.colours = PictureBuffers::shared().take(grid.xs.size() * grid.ys.size());
+    auto drawn = PictureBuffers::shared().own(
         DrawnView{&pattern, std::move(prepared.value()), std::move(toFill)});
     Picture& picture = drawn->picture;
     bool halted = false;

@@ -5,6 +5,7 @@
 
 #include "explore/canvas.h"
 #include "explore/coarse_passes.h"
+#include "explore/picture_buffers.h"
 #include "explore/reuse.h"
 
 namespace zentrel {
@@ -50,6 +51,16 @@ PieceSink Explorer::plotter(Picture& picture, const std::function<bool()>& stop,
     };
 }
 
+// The pixels of the shown picture that the overlap keeps, the others 0, or
+// no pixel at all without an overlap: in storage of an earlier picture.
+Picture Explorer::pictureToShow(const PreparedSweep& sweep, const Overlap* overlap) const
+{
+    std::vector<Colour> storage =
+        PictureBuffers::shared().take(sweep.grid.xs.size() * sweep.grid.ys.size());
+    if (overlap) return keptPixels(*shown_, *overlap, std::move(storage));
+    return blankPicture(sweep.grid, std::move(storage));
+}
+
 Explorer::End Explorer::show(const Pattern& pattern, const FieldTexts& fields,
                              const std::function<bool()>& stop)
 {
@@ -64,17 +75,21 @@ Explorer::End Explorer::show(const Pattern& pattern, const FieldTexts& fields,
     }
     const Overlap overlap = shown_ ? overlapOf(*shown_, pattern, sweep) : Overlap{};
     const bool reusing = keepsAny(overlap);
-    Picture picture = reusing ? keptPixels(*shown_, overlap) : blankPicture(sweep.grid);
+    // Owned from the start, so that a view stopped or failed hands its
+    // storage on to the next one.
+    const auto drawn =
+        PictureBuffers::shared().own(DrawnView{&pattern, std::move(prepared.value()), {}});
+    drawn->picture = pictureToShow(drawn->sweep, reusing ? &overlap : nullptr);
     bool stopped = false;
-    const PieceSink plot = plotter(picture, stop, stopped);
+    const PieceSink plot = plotter(drawn->picture, stop, stopped);
     std::optional<Failure> failure;
     if (reusing) {
-        canvas_.plotPicture(picture);
-        failure = computeMissing(pool_, pattern, sweep, overlap, plot);
+        canvas_.plotPicture(drawn->picture);
+        failure = computeMissing(pool_, pattern, drawn->sweep, overlap, plot);
     } else {
         firstPassIn_ = false;
         for (int block : kPassBlocks) {
-            failure = drawPass(pool_, pattern, sweep, block, plot);
+            failure = drawPass(pool_, pattern, drawn->sweep, block, plot);
             if (failure || stopped) break;
             firstPassIn_ = true;
         }
@@ -83,8 +98,7 @@ Explorer::End Explorer::show(const Pattern& pattern, const FieldTexts& fields,
     canvas_.showAll();
     if (failure) return {End::Kind::Failed, std::move(failure)};
     if (stopped) return {End::Kind::Stopped, std::nullopt};
-    remember(std::make_shared<const DrawnView>(
-        DrawnView{&pattern, std::move(prepared.value()), std::move(picture)}));
+    remember(drawn);
     return {End::Kind::Shown, std::nullopt};
 }
 

@@ -15,6 +15,7 @@
 namespace zentrel {
 
 class Canvas;
+struct Overlap;
 class WorkerPool;
 
 // Drawings that follow the hand. A view the mouse or the history asks for is
@@ -54,6 +55,7 @@ private:
     // Places each piece in the picture and plots it with its block, pumping
     // events; stopped tells whether stop() ended it.
     PieceSink plotter(Picture& picture, const std::function<bool()>& stop, bool& stopped);
+    Picture pictureToShow(const PreparedSweep& sweep, const Overlap* overlap) const;
 
     WorkerPool& pool_;
     Canvas& canvas_;

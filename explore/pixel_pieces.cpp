@@ -58,11 +58,12 @@ std::optional<Failure> computePixels(WorkerPool& pool, const Pattern& pattern,
     return std::nullopt;
 }
 
-Picture blankPicture(const SweepGrid& grid)
+Picture blankPicture(const SweepGrid& grid, std::vector<Colour> storage)
 {
     const int width = static_cast<int>(grid.xs.size());
     const int height = static_cast<int>(grid.ys.size());
-    return {width, height, std::vector<Colour>(static_cast<std::size_t>(width) * height)};
+    storage.assign(static_cast<std::size_t>(width) * height, 0);
+    return {width, height, std::move(storage)};
 }
 
 void placePiece(Picture& picture, const Piece& piece)

@@ -47,8 +47,9 @@ std::optional<Failure> computePixels(WorkerPool& pool, const Pattern& pattern,
                                      const PreparedSweep& sweep, std::span<const PixelSet> sets,
                                      int block, const PieceSink& take);
 
-// An empty picture of the sweep's size, every pixel 0.
-Picture blankPicture(const SweepGrid& grid);
+// An empty picture of the sweep's size, every pixel 0, in the storage given
+// (whatever it held) or in new storage.
+Picture blankPicture(const SweepGrid& grid, std::vector<Colour> storage = {});
 
 // Puts the piece's pixels (not its block) into the picture.
 void placePiece(Picture& picture, const Piece& piece);

@@ -61,11 +61,11 @@ Overlap overlapOf(const DrawnView& old, const Pattern& pattern, const PreparedSw
     return {matches(old.sweep.grid.xs, next.grid.xs), matches(old.sweep.grid.ys, next.grid.ys)};
 }
 
-Picture keptPixels(const DrawnView& old, const Overlap& overlap)
+Picture keptPixels(const DrawnView& old, const Overlap& overlap, std::vector<Colour> storage)
 {
-    Picture picture{
-        static_cast<int>(overlap.oldColumns.size()), static_cast<int>(overlap.oldRows.size()), {}};
-    picture.colours.resize(static_cast<std::size_t>(picture.width) * picture.height);
+    Picture picture{static_cast<int>(overlap.oldColumns.size()),
+                    static_cast<int>(overlap.oldRows.size()), std::move(storage)};
+    picture.colours.assign(static_cast<std::size_t>(picture.width) * picture.height, 0);
     const std::vector<RowRun> runs = keptRuns(overlap.oldRows);
     for (int c = 0; c < picture.width; ++c) {
         const int oldColumn = overlap.oldColumns[static_cast<std::size_t>(c)];

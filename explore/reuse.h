@@ -23,8 +23,9 @@ struct Overlap {
 Overlap overlapOf(const DrawnView& old, const Pattern& pattern, const PreparedSweep& next);
 
 // The new picture with every pixel the overlap keeps in its new place, the
-// others 0: what a window can show at once.
-Picture keptPixels(const DrawnView& old, const Overlap& overlap);
+// others 0: what a window can show at once. It is made in the storage given
+// (whatever it held) or in new storage.
+Picture keptPixels(const DrawnView& old, const Overlap& overlap, std::vector<Colour> storage = {});
 
 // Computes the pixels the overlap leaves missing (the columns the old
 // picture lacks, and in the columns it has, the rows it lacks), in pieces

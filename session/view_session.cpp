@@ -25,9 +25,14 @@ double secondsNow()
         .count();
 }
 
-// A frame is due a little before its period is up, so that a clock ticking
-// at the period never skips one.
+// Between pieces a frame is due a little before its period is up, so that
+// a clock ticking at the period never skips one. A tick of the clock is the
+// screen's frame itself: it starts one unless one started less than half a
+// period before, between pieces. A tick that comes a little late (the
+// window was busy as it fell due) must not push the next frame a whole tick
+// further on, as a full period would.
 constexpr double kFrameSlack = 0.95;
+constexpr double kTickSlack = 0.5;
 
 }  // namespace
 
@@ -183,14 +188,14 @@ void ViewSession::speedHeldZoom(double notches)
 void ViewSession::motionFrame()
 {
     if (exploring_) return;
-    if (auto view = dueFrame()) exploreTo(*view);
+    if (auto view = dueFrame(kTickSlack)) exploreTo(*view);
 }
 
-std::optional<View> ViewSession::dueFrame()
+std::optional<View> ViewSession::dueFrame(double slack)
 {
     if (!moving()) return std::nullopt;
     const double now = secondsNow();
-    if (now - lastFrame_ < kFrameSlack * framePeriod_) return std::nullopt;
+    if (now - lastFrame_ < slack * framePeriod_) return std::nullopt;
     lastFrame_ = now;
     if (held_) return heldFrame();
     const View view = step_->viewAt(now);
@@ -229,7 +234,7 @@ void ViewSession::exploreTo(const View& view)
         pendingView_.reset();
         shownView_ = next;
         const auto end = explorer_.show(*next.pattern, next.fields, [this] {
-            if (!pendingView_ && explorer_.firstPassIn()) pendingView_ = dueFrame();
+            if (!pendingView_ && explorer_.firstPassIn()) pendingView_ = dueFrame(kFrameSlack);
             return pendingView_ || exploringStopped_;
         });
         if (end.kind != Explorer::End::Kind::Failed) continue;

@@ -102,8 +102,9 @@ private:
     // A view jumped to by the hand or the history, flown to in a smooth
     // step where one joins it to the view shown.
     void travelTo(const View& view);
-    // The view of a motion's frame, when one is due.
-    std::optional<View> dueFrame();
+    // The view of a motion's frame, when one is due: slack periods after the
+    // frame before.
+    std::optional<View> dueFrame(double slack);
     std::optional<View> heldFrame();
     void stopExploring();
     void restore(const ViewStep& step);

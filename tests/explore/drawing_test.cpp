@@ -10,6 +10,7 @@
 
 #include "engine/worker_pool.h"
 #include "explore/drawing.h"
+#include "explore/picture_buffers.h"
 #include "recording_canvas.h"
 #include "support.h"
 #include "test_patterns.h"
@@ -66,6 +67,26 @@ TEST_F(Drawing, DrawsTheSameViewFinerAtAHigherDensity)
     EXPECT_TRUE(test::samePicture(
         end.drawn->picture,
         renderPicture(pool, test::healthy, fields, Sampling{2, std::nullopt}).value()));
+}
+
+// Storage is handed on from drawing to drawing: one in the storage of a
+// halted drawing, which held another view's picture before that, still ends
+// on exactly the fresh picture.
+TEST_F(Drawing, ADrawingInTheStorageOfAHaltedOneEndsOnTheFreshPicture)
+{
+    const FieldTexts fields = F("0", "0", "24");
+    ASSERT_EQ(draw(test::healthy, F("500", "500", "24")).kind, Kind::Finished);
+    controller.columnObserver = [this](int column) {
+        if (column == 5) controller.requestHalt();
+    };
+    ASSERT_EQ(draw(test::healthy, fields).kind, Kind::Halted);
+    controller.columnObserver = nullptr;
+    const std::size_t spares = PictureBuffers::shared().spares();
+    const DrawingEnd end = draw(test::healthy, fields);
+    ASSERT_EQ(end.kind, Kind::Finished);
+    EXPECT_EQ(PictureBuffers::shared().spares(), spares - 1);  // the halted drawing's
+    EXPECT_TRUE(
+        test::samePicture(end.drawn->picture, renderPicture(pool, test::healthy, fields).value()));
 }
 
 TEST_F(Drawing, HaltsAfterTheColumnWhereTheHaltCame)

@@ -142,6 +142,20 @@ TEST_F(Exploring, StopsWhenToldAndKeepsNothingOfTheStoppedView)
     EXPECT_EQ(canvas.piecePixels, 20 * 20);
 }
 
+// Storage is handed on from view to view: a moved view in the storage of one
+// stopped on its way shows at once the pixels it keeps and nothing else.
+TEST_F(Exploring, AMovedViewInTheStorageOfAStoppedOneShowsOnlyWhatItKeeps)
+{
+    show(F("10", "10", "20"));
+    int pieces = 0;
+    explorer.show(test::healthy, F("300", "300", "20"), [&] { return ++pieces == 3; });
+    ASSERT_NE(canvas.shown.at(0, 0), 0u);  // the stopped view's first pixel
+    show(F("7", "10", "20"));
+    for (int c = 0; c < 3; ++c)
+        for (int r = 0; r < 20; ++r) ASSERT_EQ(canvas.lastPicture.at(c, r), 0u) << c << ", " << r;
+    EXPECT_EQ(canvas.piecePixels, 3 * 20);
+}
+
 TEST_F(Exploring, AFailureEndsTheViewAndKeepsNothing)
 {
     const FieldTexts fields = F("0", "0", "20", "5", "6");

@@ -41,6 +41,7 @@ void RecordingCanvas::plotPicture(const Picture& picture)
 {
     ++pictures;
     shown = picture;
+    lastPicture = picture;
 }
 
 void RecordingCanvas::clearRecord()

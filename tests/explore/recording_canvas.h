@@ -25,7 +25,8 @@ public:
     int piecePixels = 0;       // pixels computed and plotted as pieces
     int pictures = 0;          // whole pictures plotted at once
     int showAlls = 0;
-    Picture shown;  // every pixel as it is now on the canvas
+    Picture shown;        // every pixel as it is now on the canvas
+    Picture lastPicture;  // as plotted whole last
 
 private:
     void set(int column, int row, Colour colour);
