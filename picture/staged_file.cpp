@@ -71,6 +71,8 @@ Failure failureOf(const std::string& path)
     return Failure{Fault::CannotWrite, path + ": " + std::strerror(errno)};
 }
 
+constexpr std::size_t kStreamBuffer = std::size_t{1} << 20;
+
 std::FILE* streamOn(int fd)
 {
     std::FILE* stream = fdopen(fd, "wb");
@@ -81,12 +83,19 @@ std::FILE* streamOn(int fd)
 }  // namespace
 
 StagedFile::StagedFile(std::string path, std::FILE* stream, PendingName hidden)
-    : path_(std::move(path)), stream_(stream), hidden_(std::move(hidden))
+    : path_(std::move(path)),
+      buffer_(std::make_unique_for_overwrite<char[]>(kStreamBuffer)),
+      stream_(stream),
+      hidden_(std::move(hidden))
 {
+    if (stream_) std::setvbuf(stream_, buffer_.get(), _IOFBF, kStreamBuffer);
 }
 
 StagedFile::StagedFile(StagedFile&& other) noexcept
-    : path_(std::move(other.path_)), stream_(other.stream_), hidden_(std::move(other.hidden_))
+    : path_(std::move(other.path_)),
+      buffer_(std::move(other.buffer_)),
+      stream_(other.stream_),
+      hidden_(std::move(other.hidden_))
 {
     other.stream_ = nullptr;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "engine/outcome.h"
@@ -51,6 +52,9 @@ private:
     Status closeStream();
 
     std::string path_;
+    // The stream's buffer: a megabyte, so that a poster goes to the system
+    // in a few dozen writes rather than one per 4 KiB.
+    std::unique_ptr<char[]> buffer_;
     std::FILE* stream_;
     PendingName hidden_;  // none for an unnamed file
 };
