@@ -59,26 +59,22 @@ inline int predicted(int filter, int left, int up, int upLeft)
 }
 
 // The summed magnitudes of the row's bytes through every filter, in one pass.
-std::array<std::size_t, kFilters> filterSums(const unsigned char* row, const unsigned char* above,
-                                             std::size_t n, std::size_t bpp)
+// 32 bits hold a row's sums: rows are far shorter than 2^32 / 128 bytes.
+std::array<unsigned, kFilters> filterSums(const unsigned char* row, const unsigned char* above,
+                                          std::size_t n, std::size_t bpp)
 {
-    std::array<std::size_t, kFilters> sums{};
-    for (std::size_t i = 0; i < std::min(bpp, n); ++i)
-        for (int f = 0; f < kFilters; ++f)
-            sums[f] += magnitude(row[i] - predicted(f, 0, above[i], 0));
-    // 32 bits hold a row's sums: rows are far shorter than 2^32 / 128 bytes.
     unsigned none = 0, sub = 0, up = 0, avg = 0, pae = 0;
-    for (std::size_t i = bpp; i < n; ++i) {
-        const int x = row[i], a = row[i - bpp], b = above[i], c = above[i - bpp];
+    const auto add = [&](int x, int a, int b, int c) {
         none += magnitude(x);
         sub += magnitude(x - a);
         up += magnitude(x - b);
         avg += magnitude(x - average(a, b));
         pae += magnitude(x - paeth(a, b, c));
-    }
-    const std::array<unsigned, kFilters> tail{none, sub, up, avg, pae};
-    for (int f = 0; f < kFilters; ++f) sums[f] += tail[f];
-    return sums;
+    };
+    // The first pixel has nothing to its left.
+    for (std::size_t i = 0; i < std::min(bpp, n); ++i) add(row[i], 0, above[i], 0);
+    for (std::size_t i = bpp; i < n; ++i) add(row[i], row[i - bpp], above[i], above[i - bpp]);
+    return {none, sub, up, avg, pae};
 }
 
 template <int filter>
