@@ -141,6 +141,19 @@ struct Mix {
     V blue;
 };
 
+// The rows ys[i..i + width) as lanes, the last one repeated past count. A
+// whole group is loaded as it lies: gathered through memory it would wait for
+// its own stores to land before the load could take them.
+template <class Isa>
+inline typename Isa::Vector rowsFrom(const double* ys, int i, int count)
+{
+    constexpr int N = Isa::kWidth;
+    if (i + N <= count) return Isa::load(ys + i);
+    double rows[N];
+    for (int k = 0; k < N; ++k) rows[k] = ys[i + k < count ? i + k : count - 1];
+    return Isa::load(rows);
+}
+
 // Colours the rows ys[0..count) of the column x into out[0..count), Isa's
 // width at a time; a last group short of rows repeats its last row. Returns
 // the index of the first row whose pixel failed, or -1, and then out holds
@@ -153,10 +166,8 @@ template <class Formula, class Isa>
     constexpr int N = Isa::kWidth;
     const Lanes<Isa> xs = lanes<Isa>(x);
     for (int i = 0; i < count; i += N) {
-        double rows[N];
-        for (int k = 0; k < N; ++k) rows[k] = ys[i + k < count ? i + k : count - 1];
         noted<Isa> = typename Isa::Faults{};
-        const Mix<Lanes<Isa>> m = Formula::mix(s, xs, Lanes<Isa>{Isa::load(rows)});
+        const Mix<Lanes<Isa>> m = Formula::mix(s, xs, Lanes<Isa>{rowsFrom<Isa>(ys, i, count)});
         const int bad = Isa::firstBadLane(noted<Isa>);
         if (bad >= 0) return i + bad;
         Colour colours[N];
