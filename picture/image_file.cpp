@@ -2,6 +2,7 @@
 #include "picture/image_file.h"
 
 #include <fcntl.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -54,7 +55,7 @@ Status ImageFile::writeEachRow(std::span<const Pixel> rows, const PutPixel& put)
             sinceWriteBack = 0;
         }
     }
-    return startWriteBack();
+    return bringOntoDisk();
 }
 
 // What has been written goes to the disk while the next rows are drawn, so
@@ -66,6 +67,17 @@ Status ImageFile::startWriteBack()
     if (std::fflush(file_) != 0) return writeFailure();
     // Advice alone: where the system cannot take it, the wait comes at the end.
     sync_file_range(fileno(file_), 0, 0, SYNC_FILE_RANGE_WRITE);
+    return std::nullopt;
+}
+
+// The rows so far are brought onto the disk on the writer's thread while the
+// next band is drawn: a file system records where a file's blocks went only
+// when asked to sync, and for a whole poster at the end that took most of
+// the serial time left. Whatever fails here fails the file, as the last sync
+// would: a reported write error is reported once.
+Status ImageFile::bringOntoDisk()
+{
+    if (std::fflush(file_) != 0 || fdatasync(fileno(file_)) != 0) return writeFailure();
     return std::nullopt;
 }
 

@@ -64,7 +64,9 @@ private:
     // Why writing stopped, with the reason the system gave.
     Failure writeFailure() const;
     Status startWriteBack();
-    // Each row of pixels as bytes through writeRow, then a write-back begun.
+    Status bringOntoDisk();
+    // Each row of pixels as bytes through writeRow, then the rows brought
+    // onto the disk.
     template <class Pixel, class PutPixel>
     Status writeEachRow(std::span<const Pixel> rows, const PutPixel& put);
 
