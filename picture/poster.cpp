@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <future>
+#include <memory>
 #include <type_traits>
 #include <vector>
 
@@ -68,17 +69,21 @@ public:
         const std::size_t rows = plan_.height;
         const std::size_t bandRows =
             std::clamp<std::size_t>(kBandSamples / (sampleWidth * k), 1, rows);
-        std::array<std::vector<Colour>, 2> samples;
+        // Left unset: every sample is drawn before it is read, and the pages
+        // are first touched by the columns as they land, beside the workers,
+        // rather than all at once before a band while they wait.
+        const std::size_t bandSamples = bandRows * k * sampleWidth;
+        const std::array samples{std::make_unique_for_overwrite<Colour[]>(bandSamples),
+                                 std::make_unique_for_overwrite<Colour[]>(bandSamples)};
         std::future<Status> writing;  // the band before, on its way into the sink
         for (std::size_t top = 0, band = 0; top < rows; top += bandRows, ++band) {
             const std::size_t n = std::min(bandRows, rows - top);
-            std::vector<Colour>& drawn = samples[band % 2];
-            drawn.resize(n * k * sampleWidth);
+            const std::span<Colour> drawn(samples[band % 2].get(), n * k * sampleWidth);
             const Status drawing = sampleBand(top * k, n * k, drawn);
             // The bands before fail first, as they come first.
             if (auto failure = written(writing, top)) return failure;
             if (drawing) return drawing;
-            writing = std::async(std::launch::async, [this, &drawn] {
+            writing = std::async(std::launch::async, [this, drawn] {
                 return depth_ == 16 ? writeBand(drawn, deepPixels_) : writeBand(drawn, pixels_);
             });
         }
@@ -115,7 +120,7 @@ private:
         return writeRows(std::span<const Pixel>(pixels));
     }
 
-    Status sampleBand(std::size_t firstRow, std::size_t sampleRows, std::vector<Colour>& samples)
+    Status sampleBand(std::size_t firstRow, std::size_t sampleRows, std::span<Colour> samples)
     {
         const auto& grid = plan_.sweep.grid;
         const std::size_t width = grid.xs.size();
