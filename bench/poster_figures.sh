@@ -1,11 +1,11 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The poster figures, each from one run of zentrel-render as a whole
-# process (wall time and peak memory by /usr/bin/time):
+# The poster figures, each from one run of zentrel-render as a whole process
+# (the short ones from three), by /usr/bin/time's wall time and peak memory:
 #   - an 8192 x 6144 poster of "aqua" as PNG against PPM (target: PNG at
 #     most 1.3 times the PPM's time), and the files' sizes;
-#   - a 3000 x 3000 PPM on every core against one thread (target: at least
-#     1.8 times as fast);
+#   - a 3000 x 3000 PPM on every core against one thread, each the shortest
+#     of three runs (target: at least 1.8 times as fast);
 #   - a 16384 x 12288 smooth poster (--density 16 --supersample 2): its
 #     peak memory (target: under 256 MB) and time;
 #   - a zoomable page of levels 0 to 4 of a 1024 x 768 view against the
@@ -45,12 +45,23 @@ echo "8192 x 6144 aqua: PNG $seconds s (cpu $cpu s), PPM $ppm s (cpu $ppmCpu s),
     "PNG $(bytes "$work/aqua.png") bytes, PPM $(bytes "$work/aqua.ppm") bytes"
 rm -f "$work/aqua.ppm" "$work/aqua.png"
 
-run --pattern aqua --size 3000 --threads 1 -o "$work/one.ppm"
-one=$seconds
-run --pattern aqua --size 3000 -o "$work/all.ppm"
-all=$seconds
-echo "3000 x 3000 PPM: one thread $one s, all cores $all s, speed-up $(ratio "$one" "$all") (target >= 1.8)"
-rm -f "$work/one.ppm" "$work/all.ppm"
+# The shortest of three runs of each: a run this short moves by a tenth
+# with what else the machine does.
+fastest() {
+    best=
+    for _ in 1 2 3; do
+        rm -f "$work/fast.ppm"
+        run "$@" -o "$work/fast.ppm"
+        best=$(awk -v a="$seconds" -v b="${best:-$seconds}" 'BEGIN { print (a < b) ? a : b }')
+    done
+    rm -f "$work/fast.ppm"
+}
+fastest --pattern aqua --size 3000 --threads 1
+one=$best
+fastest --pattern aqua --size 3000
+all=$best
+echo "3000 x 3000 PPM, shortest of three: one thread $one s, all cores $all s," \
+    "speed-up $(ratio "$one" "$all") (target >= 1.8)"
 
 run $view --density 16 --supersample 2 -o "$work/smooth.png"
 echo "16384 x 12288 smooth PNG (--density 16 --supersample 2): $seconds s (cpu $cpu s)," \
