@@ -14,6 +14,18 @@ namespace {
 // pumps events, few enough that a halt wastes next to nothing.
 int columnsAhead(const WorkerPool& pool) { return 4 * pool.threads() + 4; }
 
+// Columns are claimed a few at a time where they are short, so that a claim
+// holds this many samples at least: the columns of a wide band of a smooth
+// poster hold a few dozen samples each, and claimed one by one they cost
+// more in the passing between threads than in the computing.
+constexpr int kSamplesPerClaim = 512;
+
+int columnsPerClaim(std::size_t rows)
+{
+    return static_cast<int>(
+        std::max<std::size_t>(1, kSamplesPerClaim / std::max<std::size_t>(rows, 1)));
+}
+
 }  // namespace
 
 ColumnStream::ColumnStream(WorkerPool& pool, const Pattern& pattern, const Snapshot& snapshot,
@@ -24,7 +36,8 @@ ColumnStream::ColumnStream(WorkerPool& pool, const Pattern& pattern, const Snaps
       snapshot_(snapshot),
       xs_(xs),
       ys_(ys),
-      ahead_(std::min(columnsAhead(pool), std::max(1, static_cast<int>(xs.size())))),
+      perClaim_(columnsPerClaim(ys.size())),
+      ahead_(std::min(columnsAhead(pool) * perClaim_, std::max(1, static_cast<int>(xs.size())))),
       colours_(static_cast<std::size_t>(ahead_) * ys.size()),
       slots_(static_cast<std::size_t>(ahead_))
 {
@@ -55,7 +68,7 @@ bool ColumnStream::claimableLocked() const
 void ColumnStream::runOne() noexcept
 {
     std::unique_lock lock(mutex_);
-    if (claimableLocked()) computeNextColumn(lock);
+    if (claimableLocked()) computeNextColumns(lock, perClaim_);
 }
 
 Colour* ColumnStream::slotColours(int column)
@@ -63,21 +76,28 @@ Colour* ColumnStream::slotColours(int column)
     return colours_.data() + static_cast<std::size_t>(column % ahead_) * ys_.size();
 }
 
-void ColumnStream::computeNextColumn(std::unique_lock<std::mutex>& lock) noexcept
+void ColumnStream::computeNextColumns(std::unique_lock<std::mutex>& lock, int most) noexcept
 {
-    const int column = claimed_++;
+    const int first = claimed_;
+    const int end = std::min({first + most, columnCount(), delivered_ + ahead_});
+    claimed_ = end;
     lock.unlock();
-    Slot result;
-    try {
-        // The thread may have run vector-heavy toolkit code just before.
-        clearUpperVectorState();
-        result.failure = colourColumn(pattern_, snapshot_, xs_[column], ys_, slotColours(column));
-    } catch (...) {
-        result.thrown = std::current_exception();
+    // The thread may have run vector-heavy toolkit code just before.
+    clearUpperVectorState();
+    // The slots claimed are this thread's until they are ready: the reader
+    // looks at nothing in them but that flag, under the lock. Closing stops
+    // a claim between columns; what it leaves is read by nobody.
+    int column = first;
+    for (; column < end && !closed_.load(std::memory_order_relaxed); ++column) {
+        Slot& slot = slots_[column % ahead_];
+        try {
+            slot.failure = colourColumn(pattern_, snapshot_, xs_[column], ys_, slotColours(column));
+        } catch (...) {
+            slot.thrown = std::current_exception();
+        }
     }
-    result.ready = true;
     lock.lock();
-    slots_[column % ahead_] = std::move(result);
+    for (int done = first; done < column; ++done) slots_[done % ahead_].ready = true;
     if (readerWaiting_) columnReady_.notify_one();
 }
 
@@ -107,8 +127,9 @@ Outcome<std::span<const Colour>> ColumnStream::next()
     const int column = delivered_;
     Slot& slot = slots_[column % ahead_];
     // Rather than sleep until a worker brings the column, compute one: the
-    // awaited one if nobody has started it, or one further ahead.
-    while (!slot.ready && claimableLocked()) computeNextColumn(lock);
+    // awaited one if nobody has started it, or one further ahead. One alone:
+    // the columns ready meanwhile wait for the reader.
+    while (!slot.ready && claimableLocked()) computeNextColumns(lock, 1);
     readerWaiting_ = true;
     columnReady_.wait(lock, [&] { return slot.ready; });
     readerWaiting_ = false;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <exception>
 #include <mutex>
@@ -45,8 +46,9 @@ private:
     };
 
     bool claimableLocked() const;
-    // Claims the next column and computes it with the lock released.
-    void computeNextColumn(std::unique_lock<std::mutex>& lock) noexcept;
+    // Claims the next columns, at most `most`, and computes them with the
+    // lock released.
+    void computeNextColumns(std::unique_lock<std::mutex>& lock, int most) noexcept;
     // Hands the column last delivered back to the ring; true if a worker
     // sleeping should be woken to claim more.
     bool releaseHeldColumn();
@@ -57,6 +59,7 @@ private:
     const Snapshot snapshot_;
     std::span<const double> xs_;
     std::span<const double> ys_;
+    const int perClaim_;  // columns a claim takes at most
     const int ahead_;
     std::vector<Colour> colours_;  // ahead_ slots of ys_.size() colours
     std::vector<Slot> slots_;
@@ -66,7 +69,8 @@ private:
     int claimed_ = 0;    // columns handed out for computing
     int delivered_ = 0;  // columns handed to the reader and given back
     bool holding_ = false;
-    bool closed_ = false;
+    // Set under the lock; read without it between the columns of a claim.
+    std::atomic<bool> closed_ = false;
     bool readerWaiting_ = false;
 };
 
