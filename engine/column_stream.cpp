@@ -87,18 +87,35 @@ void ColumnStream::computeNextColumns(std::unique_lock<std::mutex>& lock, int mo
     // The slots claimed are this thread's until they are ready: the reader
     // looks at nothing in them but that flag, under the lock. Closing stops
     // a claim between columns; what it leaves is read by nobody.
+    int shown = first;  // the columns before it are marked ready
     int column = first;
-    for (; column < end && !closed_.load(std::memory_order_relaxed); ++column) {
+    while (column < end && !closed_.load(std::memory_order_relaxed)) {
         Slot& slot = slots_[column % ahead_];
         try {
             slot.failure = colourColumn(pattern_, snapshot_, xs_[column], ys_, slotColours(column));
         } catch (...) {
             slot.thrown = std::current_exception();
         }
+        ++column;
+        // A reader waiting for a column done gets it at once, not at the end
+        // of the claim.
+        const int awaited = awaited_.load(std::memory_order_relaxed);
+        if (column < end && awaited >= shown && awaited < column) {
+            lock.lock();
+            showReady(shown, column);
+            lock.unlock();
+        }
     }
     lock.lock();
-    for (int done = first; done < column; ++done) slots_[done % ahead_].ready = true;
-    if (readerWaiting_) columnReady_.notify_one();
+    showReady(shown, column);
+}
+
+void ColumnStream::showReady(int& shown, int end)
+{
+    const int awaited = awaited_;
+    const bool wake = awaited >= shown && awaited < end;
+    for (; shown < end; ++shown) slots_[shown % ahead_].ready = true;
+    if (wake) columnReady_.notify_one();
 }
 
 // A worker that found every column ahead claimed sleeps until half of them
@@ -130,9 +147,9 @@ Outcome<std::span<const Colour>> ColumnStream::next()
     // awaited one if nobody has started it, or one further ahead. One alone:
     // the columns ready meanwhile wait for the reader.
     while (!slot.ready && claimableLocked()) computeNextColumns(lock, 1);
-    readerWaiting_ = true;
+    awaited_ = column;
     columnReady_.wait(lock, [&] { return slot.ready; });
-    readerWaiting_ = false;
+    awaited_ = -1;
     holding_ = true;
     if (slot.thrown) std::rethrow_exception(slot.thrown);
     if (slot.failure) return *slot.failure;

@@ -49,6 +49,9 @@ private:
     // Claims the next columns, at most `most`, and computes them with the
     // lock released.
     void computeNextColumns(std::unique_lock<std::mutex>& lock, int most) noexcept;
+    // Marks the columns from shown to end ready, under the lock, and wakes
+    // the reader if it waits for one of them.
+    void showReady(int& shown, int end);
     // Hands the column last delivered back to the ring; true if a worker
     // sleeping should be woken to claim more.
     bool releaseHeldColumn();
@@ -71,7 +74,9 @@ private:
     bool holding_ = false;
     // Set under the lock; read without it between the columns of a claim.
     std::atomic<bool> closed_ = false;
-    bool readerWaiting_ = false;
+    // The column the reader sleeps for, or -1. Set under the lock; read
+    // without it between the columns of a claim.
+    std::atomic<int> awaited_ = -1;
 };
 
 }  // namespace zentrel
